@@ -1,0 +1,27 @@
+#include "Game.h"
+
+#include "LibDebugLog.h"
+
+void CInput::OnWheelForward() {
+    if (game_.currentMode) game_.currentMode->OnWheelUp();
+}
+
+void CInput::OnWheelBack() {
+    if (game_.currentMode) game_.currentMode->OnWheelDown();
+}
+
+void CInput::OnLeftButtonDown() {
+    CBaseInputManager::OnLeftButtonDown();
+    if (blocked || !game_.currentMode) return;
+    WriteDebugOutput("game checking click\n");
+    game_.currentMode->OnLeftButtonDown();
+}
+
+void CInput::OnRightButtonDown() {
+    if (blocked || !game_.currentMode || !game_.currentMode->IsDesktop()) return;
+    game_.currentMode->OnRightButtonDown();
+}
+
+void CInput::OnKeyPressed(int scanCode) {
+    if (game_.currentMode) game_.currentMode->OnKeyDown(scanCode);
+}

@@ -1,0 +1,278 @@
+#include "Game.h"
+
+#include "GHashTable.h"
+#include "GUI_MenuMain.h"
+#include "LibConfigSection.h"
+#include "LibDebugLog.h"
+#include "LibErrors.h"
+#include "LibFileList.h"
+#include "LibRandom.h"
+#include "LibString.h"
+#include "MessageBoxes.h"
+#include "Platform.h"
+#include "Renderer.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <csignal>
+#include <filesystem>
+
+namespace {
+constexpr const char* kDisplayFile = "data/config.muf";
+
+volatile std::sig_atomic_t gTerminateRequested = 0;
+void OnTerminateSignal(int) { gTerminateRequested = 1; }
+
+void InstallSignalHandlers() {
+    struct sigaction action {};
+    action.sa_handler = OnTerminateSignal;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
+}
+}  // namespace
+
+Game& GetGame() {
+    static Game game;
+    return game;
+}
+
+Game::Game()
+    : buildLabel(kBuildLabel), input_(*this), clock_(MillisecondClock), fade_([this] { return clock_(); }, input_.blocked) {
+    RegisterMode(MODE_MENU_MAIN, [] { return std::make_unique<GUI_MenuMain>(); });
+}
+
+Game::~Game() = default;
+
+void Game::SetClock(std::function<std::uint64_t()> clock) {
+    clock_ = std::move(clock);
+    input_.SetClock(clock_);
+}
+
+void Game::RegisterMode(int number, ModeFactory factory) {
+    if (number >= 0 && number < MODE_COUNT) factories_[static_cast<std::size_t>(number)] = std::move(factory);
+}
+
+GUI_GameModeBase* Game::Mode(int number) {
+    if (number < 0 || number >= MODE_COUNT) return nullptr;
+    auto& mode = modes_[static_cast<std::size_t>(number)];
+    if (!mode && factories_[static_cast<std::size_t>(number)]) mode = factories_[static_cast<std::size_t>(number)]();
+    return mode.get();
+}
+
+int Game::Run() {
+    InstallSignalHandlers();
+    if (!PlatformStartup()) {
+        ShowMessageBox("ERROR", std::string("Failed to start the display: ") + SDL_GetError());
+        return 0;
+    }
+    window_ = CreateGameWindow();
+    if (!window_) {
+        ShowMessageBox("Failed to CreateWindow", SDL_GetError());
+        PlatformShutdown();
+        return 0;
+    }
+    SetDialogParent(window_);
+    static DialogErrorHandler dialogs;
+    SetErrorHandler(&dialogs);
+
+    running = GameInitialise();
+    if (!running) return 0;
+    started = true;
+    for (;;) {
+        if (gTerminateRequested) {
+            Shutdown();
+            return 0;
+        }
+        if (quitPosted_) return 0;
+        SDL_Event event;
+        if (SDL_PollEvent(&event)) {
+            HandleWindowEvent(event);
+        } else if (running) {
+            RunFrame();
+        } else {
+            SleepMilliseconds(1);
+        }
+    }
+}
+
+bool Game::GameInitialise() {
+    scale = 1.0f;
+    OpenDebugLog();
+    CreateUserFolders();
+    ApplyDisplaySettings();
+    if (!Renderer().IsReady()) return false;
+    ShowLoadingProgress(0.0f);
+    input_.Create(Renderer().IsWindowed(), clock_());
+    input_.SetScreenSize(Renderer().ScreenWidth(), Renderer().ScreenHeight());
+    ShowLoadingProgress(0.25f);
+    LoadAllData();
+    ShowLoadingProgress(0.5f);
+    ShowLoadingProgress(1.0f);
+    inGame = false;
+    frameSleep = static_cast<int>(GetTuningValue("SLEEP_DURATION"));
+    currentMode = Mode(MODE_MENU_MAIN);
+    if (GetTuningValue("CHEAT_BACKDROPTOOL") != 0.0f) {
+        if (GUI_GameModeBase* tool = Mode(MODE_BACKDROP_TOOL)) currentMode = tool;
+        else WriteDebugLine("Backdrop tool is not available in this build");
+    }
+    return true;
+}
+
+void Game::CreateUserFolders() {
+    const std::string documents = DocumentsFolder();
+    if (documents.empty()) FatalError(__FILE__, "Could not find the user's documents folder", __LINE__);
+    // A fresh account may have no documents folder yet.
+    std::error_code ec;
+    std::filesystem::create_directories(documents, ec);
+    userFolder = documents + "/gigvale";
+    savegameFolder = userFolder + "/savegames";
+    for (const std::string& folder : {userFolder, savegameFolder, userFolder + "/mods",
+                                      userFolder + "/mods/portraits_m", userFolder + "/mods/portraits_f",
+                                      userFolder + "/mods/skins", userFolder + "/mods/avatars"})
+        EnsureDirectoryExists(folder);
+}
+
+void Game::ApplyDisplaySettings() {
+    LibConfigSection preferences;
+    preferences.Load("pref", kDisplayFile);
+    const int depth = static_cast<int>(preferences.GetFloat("ColorDepth", 0.0f));
+    // A 768-line screen always runs full screen.
+    if (DesktopHeight() == 768) WriteProfileString("config", "IsWindowed", "0", kDisplayFile);
+    Renderer().Initialise(window_, kScreenWidth, kScreenHeight, depth, false);
+    scale = 1.0f;
+    Renderer().ClearTextureFolders();
+    Renderer().AddTextureFolder("data/bitmaps");
+    Renderer().AddTextureFolder(userFolder);
+}
+
+void Game::LoadAllData() {
+    if (dataLoaded_) return;
+    LoadTuningTable();
+    SeedRandom(static_cast<std::uint32_t>(MillisecondClock()));
+    ShowLoadingProgress(0.35f);
+    ShowLoadingProgress(0.4f);
+    dataLoaded_ = true;
+}
+
+void Game::ShowLoadingProgress(float fraction) {
+    WriteDebugLine(FormatText("Loading progress %.2f", static_cast<double>(fraction)));
+    GRenderer& renderer = Renderer();
+    if (!renderer.IsReady()) return;
+    renderer.BeginFrame();
+    renderer.DrawTexture("leather.jpg", 0.0f, 0.0f, renderer.ScreenWidth(), renderer.ScreenHeight());
+    constexpr float kBarX = 262.0f, kBarY = 620.0f, kBarW = 500.0f, kBarH = 32.0f;
+    const float filled = kBarW * std::clamp(fraction, 0.0f, 1.0f);
+    renderer.FillRect(kBarX - 2.0f, kBarY - 2.0f, kBarW + 4.0f, kBarH + 4.0f, 0xC0100804);
+    if (renderer.FindTexture("progbar.bmp"))
+        renderer.DrawTexture("progbar.bmp", kBarX, kBarY, filled, kBarH, GUVRect{0.0f, 0.0f, fraction, 1.0f});
+    else
+        renderer.FillRect(kBarX, kBarY, filled, kBarH, 0xFFD89A2C);
+    renderer.EndFrame();
+    SleepMilliseconds(1);
+}
+
+void Game::RunFrame() {
+    Renderer().BeginFrame();
+    input_.Update();
+    if (!running) {
+        Shutdown();
+        return;
+    }
+    if (currentMode) {
+        currentMode->Update();
+        currentMode->Draw();
+    }
+    StepFade();
+    Renderer().EndFrame();
+    SleepMilliseconds(static_cast<std::uint32_t>(frameSleep > 0 ? frameSleep : 0));
+}
+
+void Game::StepFade() {
+    const int alpha = fade_.Step();
+    if (alpha > 0)
+        Renderer().FillRect(0.0f, 0.0f, Renderer().ScreenWidth(), Renderer().ScreenHeight(),
+                            static_cast<std::uint32_t>(alpha) << 24);
+}
+
+void Game::SwitchGameMode(int number) {
+    fade_.Start(GameModeFade::State::FadingOut, [this, number] {
+        if (number != MODE_CURRENT) {
+            if (GUI_GameModeBase* next = Mode(number)) currentMode = next;
+            else ReportError(__FILE__, "No game mode " + std::to_string(number), __LINE__);
+        }
+        if (currentMode) currentMode->OnEnter();
+    });
+}
+
+void Game::StartPlaying() {
+    SwitchGameMode(MODE_DESKTOP);
+    inGame = true;
+}
+
+void Game::ToggleWindowed() {
+    if (busy) return;
+    LibConfigSection config;
+    config.Load("config", kDisplayFile);
+    const bool windowedNow = static_cast<int>(config.GetFloat("IsWindowed", 0.0f)) == 1;
+    WriteProfileInt("config", "IsWindowed", windowedNow ? 0 : 1, kDisplayFile);
+    Renderer().Release();
+    ApplyDisplaySettings();
+    input_.Create(Renderer().IsWindowed(), clock_());
+    RebuildSurfaces();
+}
+
+void Game::RebuildSurfaces() {
+    WriteDebugLine("Rebuild Surfaces");
+    Renderer().ReloadTextures();
+}
+
+void Game::RequestQuit() {
+    if (window_) SDL_RaiseWindow(window_);
+    if (openQuitConfirmation) openQuitConfirmation();
+    else Shutdown();
+}
+
+void Game::OnFocusChanged(bool active) {
+    if (active) {
+        running = true;
+        if (started) {
+            WriteDebugOutput("WM_ACTIVATEAPP - Application regained focus\n");
+            RebuildSurfaces();
+        }
+    } else {
+        running = false;
+        WriteDebugOutput("WM_ACTIVATEAPP - Application Lost focus\n");
+    }
+}
+
+void Game::HandleWindowEvent(const SDL_Event& event) {
+    switch (event.type) {
+        case SDL_QUIT:
+            RequestQuit();
+            break;
+        case SDL_WINDOWEVENT:
+            if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) OnFocusChanged(true);
+            else if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) OnFocusChanged(false);
+            break;
+        case SDL_RENDER_TARGETS_RESET:
+        case SDL_RENDER_DEVICE_RESET:
+            RebuildSurfaces();
+            break;
+        default:
+            input_.QueueEvent(event);
+            break;
+    }
+}
+
+void Game::Shutdown() {
+    if (shutDown_) return;
+    shutDown_ = true;
+    ClearTranslations();
+    TuningTable().Clear();
+    Renderer().Release();
+    CloseDebugLog();
+    running = false;
+    quitPosted_ = true;
+}

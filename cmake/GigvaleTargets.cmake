@@ -1,0 +1,15 @@
+# Common compile settings for every Gigvale target.
+function(gigvale_target_defaults target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow
+    -Wnon-virtual-dtor -Wcast-align -Woverloaded-virtual)
+  if(GIGVALE_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
+  # Source paths in assertion reports are relative to the project root.
+  target_compile_options(${target} PRIVATE "-fmacro-prefix-map=${PROJECT_SOURCE_DIR}/=")
+endfunction()
+
+if(GIGVALE_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()

@@ -1,0 +1,85 @@
+#pragma once
+// Buffered keyboard and mouse input: SDL events are queued as device records and read once
+// per frame, turning into a software cursor and calls on the game. Keys use DirectInput
+// scan-code numbers (1 Escape, 28 Return, 56/184 Alt, ...) throughout the game.
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <functional>
+
+union SDL_Event;
+
+// Scan codes the game names.
+enum : int {
+    DIK_ESCAPE = 1,
+    DIK_RETURN = 28,
+    DIK_LMENU = 56,
+    DIK_F12 = 88,
+    DIK_NUMPADENTER = 156,
+    DIK_RMENU = 184,
+};
+
+// The DirectInput scan code of an SDL scancode, 0 when the game has none for it.
+int DirectInputScanCode(int sdlScancode);
+
+struct MouseRecord {
+    enum Kind { MoveX, MoveY, Wheel, Button } kind = MoveX;
+    int value = 0;        // movement or wheel delta; for buttons the button number (0 left, 1 right)
+    bool pressed = false;  // buttons only
+};
+
+class CBaseInputManager {
+public:
+    virtual ~CBaseInputManager() = default;
+
+    // Device set-up: remembers the mode and the time of the last press.
+    void Create(bool windowed, std::uint64_t now);
+    // Reads the mouse records, then the key records, then clears the mouse-taken flag.
+    virtual void Update();
+    virtual void OnWheelForward() {}
+    virtual void OnWheelBack() {}
+    virtual void OnLeftButtonDown();
+    virtual void OnLeftButtonUp();
+    virtual void OnRightButtonDown() {}
+    virtual void OnRightButtonUp() {}
+    virtual void OnKeyPressed(int /*scanCode*/) {}
+
+    // Turns an SDL event into device records; windowed cursor positions come with it.
+    void QueueEvent(const SDL_Event& event);
+    void QueueMouse(const MouseRecord& record) { mouseRecords_.push_back(record); }
+    void QueueKey(int scanCode, bool pressed);
+    // Windowed mode follows the system cursor, in back-buffer coordinates.
+    void SetSystemCursor(float cursorX, float cursorY) { systemX_ = cursorX, systemY_ = cursorY, haveSystemCursor_ = true; }
+
+    bool IsKeyDown(int scanCode) const { return scanCode >= 0 && scanCode < 256 && keys_[scanCode] != 0; }
+    void SetMouseSpeed(float optionValue) { multiplier_ = optionValue * 2.5f + 0.6f; }
+    void SetScreenSize(float width, float height) { screenW_ = width, screenH_ = height; }
+    void SetSwapButtons(bool swap) { swapButtons_ = swap; }
+    void SetClock(std::function<std::uint64_t()> clock) { clock_ = std::move(clock); }
+
+    float x = 100.0f;
+    float y = 100.0f;
+    bool buttonHeld = false;
+    bool doubleClick = false;
+    bool mouseTaken = false;
+    int restCounter = 0;
+    int wheelTotal = 0;
+
+private:
+    void ReadMouse();
+    void ReadKeyboard();
+
+    std::deque<MouseRecord> mouseRecords_;
+    std::deque<std::pair<int, bool>> keyRecords_;
+    std::array<std::uint8_t, 256> keys_{};
+    std::function<std::uint64_t()> clock_;
+    float multiplier_ = 1.0f;
+    float screenW_ = 1024.0f, screenH_ = 768.0f;
+    float anchorX_ = 100.0f, anchorY_ = 100.0f;
+    float lastPressX_ = 0.0f, lastPressY_ = 0.0f;
+    std::uint64_t lastPressTime_ = 0;
+    float systemX_ = 0.0f, systemY_ = 0.0f;
+    bool haveSystemCursor_ = false;
+    bool windowed_ = true;
+    bool swapButtons_ = false;
+};

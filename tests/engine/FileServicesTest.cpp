@@ -1,0 +1,128 @@
+#include "LibDebugLog.h"
+#include "LibErrors.h"
+#include "LibFileList.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+TEST(FileList, FindsMatchesInSortedOrderWithOptionalFolder) {
+    TempDir dir;
+    for (const char* name : {"b.txt", "a.txt", "c.dat", "A.TXT", "sub.txt/x"}) dir.Write(name, "x");
+    fs::create_directories(dir.path() + "/.hidden");
+    fs::create_directories(dir.path() + "/folder");
+
+    LibFileList list;
+    list.FindFiles(dir.path() + "/*.txt");
+    EXPECT_EQ(list.names, (std::vector<std::string>{"a.txt", "b.txt", "sub.txt"}));  // folders too; case matters
+
+    list.Clear();
+    list.keepFolder = true;
+    list.FindFiles(dir.path() + "/?.*");
+    EXPECT_EQ(list.names, (std::vector<std::string>{dir.path() + "/A.TXT", dir.path() + "/a.txt",
+                                                    dir.path() + "/b.txt", dir.path() + "/c.dat"}));
+
+    list.Clear();
+    list.FindFolders(dir.path() + "/*");
+    EXPECT_EQ(list.names, (std::vector<std::string>{dir.path() + "/folder", dir.path() + "/sub.txt"}));
+
+    const std::size_t before = list.names.size();
+    list.FindFiles(dir.path() + "/nothing/*.txt");
+    EXPECT_EQ(list.names.size(), before);
+}
+
+TEST(FileList, WildcardRules) {
+    EXPECT_TRUE(MatchesWildcard("portrait_happy.jpg", "*_happy.jpg"));
+    EXPECT_TRUE(MatchesWildcard("x", "*"));
+    EXPECT_TRUE(MatchesWildcard("abc", "a*c"));
+    EXPECT_TRUE(MatchesWildcard("ac", "a*c"));
+    EXPECT_FALSE(MatchesWildcard("ab", "a*c"));
+    EXPECT_TRUE(MatchesWildcard("a.b", "?.?"));
+    EXPECT_FALSE(MatchesWildcard("a.bb", "?.?"));
+    EXPECT_FALSE(MatchesWildcard("", "?"));
+}
+
+class WithHandler : public ::testing::Test {
+protected:
+    ThrowingErrorHandler handler;
+    TempDir logDir;
+    ErrorHandler* previous = nullptr;
+    void SetUp() override {
+        previous = SetErrorHandler(&handler);
+        SetDebugLogPath(logDir.path() + "/debugdata/debug.txt");
+        ASSERT_TRUE(OpenDebugLog());
+    }
+    void TearDown() override {
+        CloseDebugLog();
+        SetDebugLogPath("./debugdata/debug.txt");
+        SetErrorHandler(previous);
+    }
+    std::string Log() const { return ReadWholeFile(logDir.path() + "/debugdata/debug.txt"); }
+};
+
+TEST_F(WithHandler, FoldersAreCreatedOneLevelAndFailuresAreFatal) {
+    const std::string folder = logDir.path() + "/saves";
+    EnsureDirectoryExists(folder);
+    EnsureDirectoryExists(folder);  // existing: nothing happens
+    EXPECT_TRUE(fs::is_directory(folder));
+    EXPECT_THROW(EnsureDirectoryExists(logDir.path() + "/missing/parent"), FatalErrorException);
+    EXPECT_NE(Log().find("Failed to create folder " + logDir.path() + "/missing/parent"), std::string::npos);
+}
+
+TEST_F(WithHandler, AssertionsAreCountedLoggedAndGoOn) {
+    const int before = AssertionCount();
+    GAME_ASSERT(1 + 1 == 2);
+    EXPECT_EQ(handler.assertions, 0);
+    GAME_ASSERT(false);
+    const int line = __LINE__ - 1;
+    EXPECT_EQ(handler.assertions, 1);
+    EXPECT_EQ(AssertionCount(), before + 1);
+    const std::string expected = "Assertion failure:filename:tests/engine/FileServicesTest.cpp,linenum:" +
+                                 std::to_string(line) + ",build:1.17";
+    EXPECT_EQ(handler.lastAssert, expected);
+    EXPECT_NE(Log().find(expected + "\n"), std::string::npos);
+}
+
+TEST_F(WithHandler, ReportedAndFatalErrorsAreLogged) {
+    ReportError("SIM_Band.cpp", "Band value not found", 42);
+    EXPECT_NE(Log().find("SIM_Band.cpp:Band value not found 42\n"), std::string::npos);
+    EXPECT_THROW(FATAL_ERROR("Hook not found: x"), FatalErrorException);
+    EXPECT_NE(Log().find("FileServicesTest.cpp:Hook not found: x"), std::string::npos);
+}
+
+TEST(DebugLog, HeaderLinesAndClosing) {
+    TempDir dir;
+    SetDebugLogPath(dir.path() + "/debugdata/debug.txt");
+    WriteDebugLine("before opening");  // dropped: the log is closed
+    ASSERT_TRUE(OpenDebugLog());
+    EXPECT_TRUE(IsDebugLogOpen());
+    WriteDebugLine("Rebuild Surfaces");
+    CloseDebugLog();
+    WriteDebugLine("after closing");
+    SetDebugLogPath("./debugdata/debug.txt");
+    const std::string log = ReadWholeFile(dir.path() + "/debugdata/debug.txt");
+    EXPECT_EQ(log.rfind("----DEBUG FILE----\n", 0), 0u);
+    EXPECT_NE(log.find(" detected\n"), std::string::npos);
+    EXPECT_NE(log.find("Rebuild Surfaces\nEND DEBUG---\n"), std::string::npos);
+    EXPECT_EQ(log.find("before opening"), std::string::npos);
+    EXPECT_EQ(log.find("after closing"), std::string::npos);
+}
+
+TEST(OpenDocument, MailLinksAreEncodedAndNeverReachAShell) {
+    EXPECT_EQ(MailLink("dev@example.org", "bugreport", "a b&c=d;$(rm)"),
+              "mailto:dev@example.org?subject=bugreport&body=a%20b%26c%3Dd%3B%24%28rm%29");
+    TempDir dir;
+    // A stand-in for xdg-open that records its single argument.
+    const std::string recorder = dir.Write("open.sh", "#!/bin/sh\nprintf '%s' \"$1\" > \"$(dirname \"$0\")/arg\"\n");
+    fs::permissions(recorder, fs::perms::owner_all);
+    SetOpenCommand(recorder);
+    EXPECT_TRUE(OpenDocument("file name; touch hacked"));
+    EXPECT_EQ(ReadWholeFile(dir.path() + "/arg"), "file name; touch hacked");
+    EXPECT_FALSE(fs::exists("hacked"));
+    SetOpenCommand("/bin/false");
+    EXPECT_FALSE(OpenMailLink("a@b", "s", "b"));
+    SetOpenCommand(dir.path() + "/no-such-program");
+    EXPECT_FALSE(OpenDocument("x"));
+    SetOpenCommand("xdg-open");
+}
