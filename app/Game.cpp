@@ -78,14 +78,21 @@ int Game::Run() {
     SetErrorHandler(&dialogs);
 
     running = GameInitialise();
-    if (!running) return 0;
-    started = true;
+    if (running) {
+        started = true;
+        RunMessageLoop();
+    }
+    PlatformShutdown();
+    return 0;
+}
+
+void Game::RunMessageLoop() {
     for (;;) {
         if (gTerminateRequested) {
             Shutdown();
-            return 0;
+            return;
         }
-        if (quitPosted_) return 0;
+        if (quitPosted_) return;
         SDL_Event event;
         if (SDL_PollEvent(&event)) {
             HandleWindowEvent(event);

@@ -97,6 +97,7 @@ public:
     void SetClock(std::function<std::uint64_t()> clock);
 
 private:
+    void RunMessageLoop();
     void ApplyDisplaySettings();
     void LoadAllData();
 

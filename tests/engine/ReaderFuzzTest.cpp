@@ -14,7 +14,8 @@ namespace {
 
 // Random text biased towards the characters the readers treat specially.
 std::string RandomText(std::mt19937& rng, std::size_t maxLength) {
-    static const std::string special = "#,\"=\\\n\r[]/; \t\0\xFF\xC3<>";
+    using namespace std::string_literals;
+    static const std::string special = "#,\"=\\\n\r[]/; \t\0\xFF\xC3<>"s;  // NUL included
     std::uniform_int_distribution<std::size_t> length(0, maxLength);
     std::uniform_int_distribution<int> pick(0, 9);
     std::uniform_int_distribution<int> anyByte(0, 255);
