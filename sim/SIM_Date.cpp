@@ -89,6 +89,7 @@ void ResetSIMDate() { gDate.reset(); }
 void SIM_Calendar::AddCalendarEntry(int day, int month, int year, const std::string& text, const std::string& icon) {
     // Every entry must carry a real date; one without could never be shown or purged.
     GAME_ASSERT(IsValidDate(day, month));
+    if (!IsValidDate(day, month)) return;
     const SIM_DayDate date{day, month, year};
     for (const auto& e : entries_)
         if (e->date == date && e->text == text) return;

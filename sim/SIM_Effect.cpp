@@ -56,7 +56,9 @@ float SIM_EffectList::Sum() const {
 }
 
 void DecayAllEffects() {
-    for (SIM_Effect* effect : Registry()) effect->Decay();
+    // By index: a derived Decay that creates an effect must not invalidate the walk.
+    auto& all = Registry();
+    for (std::size_t i = 0, n = all.size(); i < n && i < all.size(); ++i) all[i]->Decay();
     // Removing one expired effect never changes another's value, so a single pass in
     // creation order destroys exactly the effects a repeated first-match search would.
     std::vector<SIM_Effect*> expired;

@@ -1,6 +1,8 @@
 #include "SIM_Finances.h"
 
+#include "GHashTable.h"
 #include "LibConfigSection.h"
+#include "LibString.h"
 #include "SIM_WorldSeams.h"
 
 #include <cmath>
@@ -27,6 +29,12 @@ float SIM_Finances::GetBusinessDiscount() const {
 }
 
 float SIM_Finances::DiscountedCost(float cost) const { return cost - cost * GetBusinessDiscount(); }
+
+std::string SIM_Finances::BusinessDiscountText() const {
+    std::string text = Translate("BUSINESS_DISCOUNT");
+    ReplaceToken(text, "<DISCOUNT>", FormatText("%d%%", static_cast<int>(GetBusinessDiscount() * 100.0f)));
+    return text;
+}
 
 void SIM_Finances::PayUnemploymentBenefit() {
     const int people = AskSeam(WorldSeams().bandMemberCount, 0) + 1;

@@ -2,6 +2,7 @@
 // The band's money, its daily net-worth history and the career's statistics.
 #include <deque>
 #include <memory>
+#include <string>
 
 class SIM_Finances {
 public:
@@ -14,6 +15,8 @@ public:
     float GetBusinessDiscount() const;
     // cost - cost * discount.
     float DiscountedCost(float cost) const;
+    // "BUSINESS_DISCOUNT" with "<DISCOUNT>" as the whole percentage ("10%").
+    std::string BusinessDiscountText() const;
     // GV_UNEMPLOYMENT_BENEFIT for each band member and the player.
     void PayUnemploymentBenefit();
     // Cash, plus the rental of booked gigs, plus what the band's assets are worth.
