@@ -105,6 +105,12 @@ void SIM_DailyOptionsLayout::Build(int optionCount, int messageCount) {
     }
 }
 
+void SIM_DailyOptionsLayout::BuildFromToday() {
+    SIM_DailyOptions& today = GetDailyOptions();
+    today.SortDailyOptions();
+    Build(static_cast<int>(today.Options().size()), static_cast<int>(today.Messages().size()));
+}
+
 void SIM_DailyOptionsLayout::Scroll(int delta) {
     first_ = std::clamp(first_ + delta, 0, HighestFirstRow());
     Build(options_, messages_);

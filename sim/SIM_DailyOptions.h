@@ -42,7 +42,8 @@ public:
     // Booked gigs go last; every group keeps its order.
     void SortDailyOptions();
     // Does what the option's kind says: opens its screen, plays the gig, or takes up the
-    // charity gig (which uses the day's act).
+    // charity gig. That last one uses the day's act, and the new day destroys today's options,
+    // the accepted one included: callers must not touch it afterwards.
     void AcceptDailyOption(const SIM_DailyOption& option);
     void ClearOptions() { options_.clear(); }
     const std::vector<std::unique_ptr<SIM_DailyOption>>& Options() const { return options_; }
@@ -83,6 +84,8 @@ public:
 
     // Lays out the counts as they are now, keeping the first visible row within range.
     void Build(int optionCount, int messageCount);
+    // Sorts today's options and lays out today's options and messages.
+    void BuildFromToday();
     // Moves the first visible row by delta rows within range and rebuilds.
     void Scroll(int delta);
 

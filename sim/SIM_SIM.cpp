@@ -129,4 +129,5 @@ void ResetAllSimulation() {
     ResetGlobals();
     ResetSLIDCounter();
     ResetWorldSeams();
+    ResetFallbackScreens();
 }

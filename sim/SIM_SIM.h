@@ -23,5 +23,6 @@ public:
 SIM_SIM& GetSIM();
 void ResetSIM();
 
-// Every simulation singleton and seam back to its first-use state (tests and tools).
+// Every simulation singleton and seam back to its first-use state (tests and tools). The
+// parts that fill the world seams register again afterwards; the installed screens stay.
 void ResetAllSimulation();

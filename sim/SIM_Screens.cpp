@@ -9,6 +9,10 @@ SIM_Screens* gScreens = nullptr;
 
 SIM_Screens& Screens() { return gScreens ? *gScreens : gFallback; }
 void SetScreens(SIM_Screens* screens) { gScreens = screens; }
+void ResetFallbackScreens() {
+    gFallback.events.clear();
+    gFallback.endGameShowing = false;
+}
 
 void SIM_HeadlessScreens::OpenEndGame() {
     endGameShowing = true;

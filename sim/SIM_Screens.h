@@ -85,3 +85,5 @@ public:
 SIM_Screens& Screens();
 // Installs an interface (not owned); nullptr goes back to the built-in headless one.
 void SetScreens(SIM_Screens* screens);
+// Forgets what the built-in headless interface noted (the installed one stays).
+void ResetFallbackScreens();

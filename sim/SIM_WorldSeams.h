@@ -7,6 +7,7 @@
 // without it (no members, no songs, no record deal, nothing owned).
 #include <functional>
 #include <string>
+#include <vector>
 
 class SIM_OptionSubject;
 
@@ -74,6 +75,9 @@ struct SIM_WorldSeams {
 
     // Hints.
     std::function<void()> checkDayHints;
+
+    // The names of the entries no part has filled, so tools can say what is not simulated.
+    std::vector<std::string> Unfilled() const;
 };
 
 SIM_WorldSeams& WorldSeams();

@@ -11,9 +11,8 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
-
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -33,6 +32,16 @@ int Version(const std::vector<std::string>&) {
 }
 
 // ---- Career simulation ----------------------------------------------------------------
+
+// Without the game's data every tuning value would read as 0 and the run would mean nothing.
+bool HasRunFolderData(const char* verb) {
+    if (std::FILE* file = std::fopen(kTuningFile, "rb")) {
+        std::fclose(file);
+        return true;
+    }
+    std::fprintf(stderr, "gigvale-tool %s: %s not found; run it from the run folder\n", verb, kTuningFile);
+    return false;
+}
 
 // A new game on the run folder's data, with the screens answered headless.
 void StartHeadlessGame(SIM_HeadlessScreens& screens, std::uint32_t seed) {
@@ -76,9 +85,16 @@ int Simulate(const std::vector<std::string>& args) {
             return 2;
         }
     }
+    if (!HasRunFolderData("simulate")) return 2;
     SIM_HeadlessScreens screens;
     ResetAssertionCount();
     StartHeadlessGame(screens, static_cast<std::uint32_t>(seed));
+    const std::vector<std::string> missing = WorldSeams().Unfilled();
+    if (!missing.empty()) {
+        std::string list;
+        for (const std::string& name : missing) list += (list.empty() ? "" : ", ") + name;
+        std::fprintf(stderr, "gigvale-tool simulate: not in this build yet: %s\n", list.c_str());
+    }
     int reviews = 0;
     for (long long day = 0; day < days; ++day) {
         screens.CloseEndGame();  // the player plays on
@@ -106,6 +122,7 @@ int Bench(const std::vector<std::string>& args) {
         std::fprintf(stderr, "gigvale-tool bench: bad arguments\n");
         return 2;
     }
+    if (!HasRunFolderData("bench")) return 2;
     SIM_HeadlessScreens screens;
     StartHeadlessGame(screens, 1);
     std::vector<double> costs;

@@ -132,6 +132,16 @@ TEST_F(DailyOptions, RowLayoutPlacesOptionsThenMessagesInPairs) {
     messagesOnly.Scroll(2);
     EXPECT_FALSE(messagesOnly.HasEvents());
 
+    // Today's lists, sorted on the way: the booked gig's card moves to the last option row.
+    int member = 0;
+    GetDailyOptions().AddDailyOption(nullptr, OPTION_BOOKED_GIG, "gig", "", "", true);
+    GetDailyOptions().AddDailyOption(nullptr, OPTION_CHARITY_GIG, "charity", "", "", true);
+    for (int i = 0; i < 3; ++i) GetDailyOptions().AddMessage(reinterpret_cast<const SIM_Musician*>(&member), "hey");
+    SIM_DailyOptionsLayout today(1024.0f, 40.0f);
+    today.BuildFromToday();
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"charity", "gig"}));
+    EXPECT_EQ(Cells(today), (std::vector<std::string>{"o0@0", "o1@1", "m0@2", "m1@2R", "m2@3"}));
+
     // Fewer rows later (a new day) pull the first row back into range.
     layout.Build(2, 1);
     EXPECT_EQ(layout.FirstVisibleRow(), 0);
