@@ -22,6 +22,8 @@ void SIM_SIM::UseAct() {
     if (acts >= maxActs) NewDay();
 }
 
+// The day cycle. The steps are numbered so that their order, which the whole game relies
+// on, stays easy to check against each other.
 void SIM_SIM::NewDay() {
     SIM_WorldSeams& world = WorldSeams();
     SIM_DailyOptions& options = GetDailyOptions();

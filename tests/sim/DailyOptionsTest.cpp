@@ -1,3 +1,4 @@
+#include "LibString.h"
 #include "SIM_DailyOptions.h"
 #include "SIM_FunctionTable.h"
 #include "SIM_SIM.h"
@@ -16,8 +17,8 @@ std::vector<std::string> Titles() {
 std::vector<std::string> Cells(const SIM_DailyOptionsLayout& layout) {
     std::vector<std::string> out;
     for (const auto& c : layout.VisibleCells()) {
-        std::string text = (c.kind == SIM_DailyOptionsLayout::Cell::kOption ? "o" : "m") + std::to_string(c.index) +
-                           "@" + std::to_string(c.row);
+        std::string text = FormatText("%c%d@%d", c.kind == SIM_DailyOptionsLayout::Cell::kOption ? 'o' : 'm',
+                                      c.index, c.row);
         if (c.kind == SIM_DailyOptionsLayout::Cell::kMessage && c.left > 512.0f) text += "R";
         out.push_back(text);
     }
