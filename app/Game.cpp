@@ -11,6 +11,8 @@
 #include "MessageBoxes.h"
 #include "Platform.h"
 #include "Renderer.h"
+#include "SIM_Date.h"
+#include "SIM_SIM.h"
 
 #include <SDL.h>
 
@@ -158,9 +160,11 @@ void Game::LoadAllData() {
     if (dataLoaded_) return;
     LoadTuningTable();
     SeedRandom(static_cast<std::uint32_t>(MillisecondClock()));
+    GetSIMDate().LoadMonthNames();
     ShowLoadingProgress(0.35f);
     ShowLoadingProgress(0.4f);
     dataLoaded_ = true;
+    GetSIM().loaded = true;
 }
 
 void Game::ShowLoadingProgress(float fraction) {

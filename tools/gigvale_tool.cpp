@@ -1,7 +1,18 @@
 // Developer and automation verbs that run the game's core without a window.
+#include "LibConfigSection.h"
 #include "LibErrors.h"
+#include "LibRandom.h"
+#include "LibString.h"
+#include "SIM_Date.h"
+#include "SIM_Fame.h"
+#include "SIM_Finances.h"
+#include "SIM_SIM.h"
+#include "SIM_Screens.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -20,9 +31,124 @@ int Version(const std::vector<std::string>&) {
     return 0;
 }
 
+// ---- Career simulation ----------------------------------------------------------------
+
+// Without the game's data every tuning value would read as 0 and the run would mean nothing.
+bool HasRunFolderData(const char* verb) {
+    if (std::FILE* file = std::fopen(kTuningFile, "rb")) {
+        std::fclose(file);
+        return true;
+    }
+    std::fprintf(stderr, "gigvale-tool %s: %s not found; run it from the run folder\n", verb, kTuningFile);
+    return false;
+}
+
+// A new game on the run folder's data, with the screens answered headless.
+void StartHeadlessGame(SIM_HeadlessScreens& screens, std::uint32_t seed) {
+    LoadTuningTable();
+    SeedRandom(seed);
+    ResetAllSimulation();
+    SetScreens(&screens);
+    GetSIMDate().LoadMonthNames();
+    GetSIM().loaded = true;
+    GetSIM().ResetForNewGame();
+    screens.events.clear();
+}
+
+std::string DateText() {
+    const SIM_DateRecord& d = GetSIMDate().GetDate();
+    return FormatText("%s %d day %d (month %d)", GetSIMDate().MonthName(d.month).c_str(), d.year, d.day, d.month);
+}
+
+std::string StateText() {
+    return FormatText("turncount %d fame %.2f cash %.2f", GetSIM().turncount, static_cast<double>(GetFame().fame),
+                      static_cast<double>(GetFinances().cash));
+}
+
+bool ParseNumber(const std::string& text, long long& out) {
+    if (text.empty()) return false;
+    char* end = nullptr;
+    out = std::strtoll(text.c_str(), &end, 10);
+    return end && *end == '\0';
+}
+
+int Simulate(const std::vector<std::string>& args) {
+    long long seed = 1, days = 0;
+    bool strict = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const bool hasValue = i + 1 < args.size();
+        if (args[i] == "--seed" && hasValue && ParseNumber(args[i + 1], seed)) ++i;
+        else if (args[i] == "--days" && hasValue && ParseNumber(args[i + 1], days) && days >= 0) ++i;
+        else if (args[i] == "--strict") strict = true;
+        else {
+            std::fprintf(stderr, "gigvale-tool simulate: bad argument '%s'\n", args[i].c_str());
+            return 2;
+        }
+    }
+    if (!HasRunFolderData("simulate")) return 2;
+    SIM_HeadlessScreens screens;
+    ResetAssertionCount();
+    StartHeadlessGame(screens, static_cast<std::uint32_t>(seed));
+    const std::vector<std::string> missing = WorldSeams().Unfilled();
+    if (!missing.empty()) {
+        std::string list;
+        for (const std::string& name : missing) list += (list.empty() ? "" : ", ") + name;
+        std::fprintf(stderr, "gigvale-tool simulate: not in this build yet: %s\n", list.c_str());
+    }
+    int reviews = 0;
+    for (long long day = 0; day < days; ++day) {
+        screens.CloseEndGame();  // the player plays on
+        GetSIM().UseAct();
+        for (const std::string& event : screens.events) {
+            if (event == "yearly review")
+                std::printf("yearly review %d: %s %s\n", ++reviews, DateText().c_str(), StateText().c_str());
+            else if (event == "game end")
+                std::printf("game end: %s %s\n", DateText().c_str(), StateText().c_str());
+            else if (event.rfind("stage ", 0) == 0)
+                std::printf("%s: %s\n", event.c_str(), DateText().c_str());
+        }
+        screens.events.clear();
+    }
+    const int asserts = AssertionCount();
+    std::printf("end: %s %s asserts %d\n", DateText().c_str(), StateText().c_str(), asserts);
+    SetScreens(nullptr);
+    return strict && asserts > 0 ? 1 : 0;
+}
+
+int Bench(const std::vector<std::string>& args) {
+    long long days = 2000;
+    if (args.size() == 2 && args[0] == "--days" && ParseNumber(args[1], days) && days > 0) {
+    } else if (!args.empty()) {
+        std::fprintf(stderr, "gigvale-tool bench: bad arguments\n");
+        return 2;
+    }
+    if (!HasRunFolderData("bench")) return 2;
+    SIM_HeadlessScreens screens;
+    StartHeadlessGame(screens, 1);
+    std::vector<double> costs;
+    costs.reserve(static_cast<std::size_t>(days));
+    using Clock = std::chrono::steady_clock;
+    const auto start = Clock::now();
+    for (long long day = 0; day < days; ++day) {
+        screens.CloseEndGame();
+        const auto before = Clock::now();
+        GetSIM().NewDay();
+        costs.push_back(std::chrono::duration<double, std::micro>(Clock::now() - before).count());
+        screens.events.clear();
+    }
+    const double total = std::chrono::duration<double>(Clock::now() - start).count();
+    std::nth_element(costs.begin(), costs.begin() + static_cast<std::ptrdiff_t>(costs.size() / 2), costs.end());
+    std::printf("NewDay median %.2f us over %lld days; %.0f days per second\n", costs[costs.size() / 2], days,
+                total > 0.0 ? static_cast<double>(days) / total : 0.0);
+    SetScreens(nullptr);
+    return 0;
+}
+
 const std::vector<Verb>& Verbs() {
     static const std::vector<Verb> verbs = {
         {"version", "version                 print the build label", Version},
+        {"simulate", "simulate --seed S --days N [--strict]  run a new game N days headless", Simulate},
+        {"bench", "bench [--days N]        median cost of one day and days per second", Bench},
     };
     return verbs;
 }

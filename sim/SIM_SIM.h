@@ -1,0 +1,28 @@
+#pragma once
+// The simulation root: the act and day counters and the day cycle that moves the world on.
+#include "SIM_WorldSeams.h"
+
+class SIM_SIM {
+public:
+    // Ends the day once the day's acts are used up.
+    void UseAct();
+    // The day cycle, in its fixed order.
+    void NewDay();
+    // Empties and rebuilds the world for a new game, reporting loading progress.
+    void ResetForNewGame();
+
+    bool loaded = false;
+    bool gameOver = false;
+    bool dayProcessed = false;
+    int turncount = 0;
+    int maxActs = 1;
+    int acts = 0;
+    SIM_EventGate eventGate;
+};
+
+SIM_SIM& GetSIM();
+void ResetSIM();
+
+// Every simulation singleton and seam back to its first-use state (tests and tools). The
+// parts that fill the world seams register again afterwards; the installed screens stay.
+void ResetAllSimulation();

@@ -1,0 +1,89 @@
+#pragma once
+// The one way the simulation reaches the player: it opens screens, plays sounds, refreshes
+// displays and triggers hints through this interface. The game's screens implement it, tests
+// record the requests, and the tool runs with a headless version that only notes them.
+#include <memory>
+#include <string>
+#include <vector>
+
+class SIM_Attribute;
+class SIM_OptionSubject;
+
+// Base of whatever shows an attribute's bar, so floating change numbers can find their place.
+class SIM_Indicator {
+public:
+    virtual ~SIM_Indicator() = default;
+};
+
+class SIM_Screens {
+public:
+    virtual ~SIM_Screens() = default;
+
+    // Long cycles of the career.
+    virtual void OpenEndGame() = 0;
+    virtual void OpenYearlyReview() = 0;
+    virtual void OpenStageAnnouncement(int stage) = 0;
+    // True while the end-game screen is open; the day cycle stops short on that day.
+    virtual bool IsEndGameShowing() const = 0;
+
+    // The day's choice and what accepting an option opens.
+    virtual void ShowDailyOptions() = 0;
+    virtual void OpenRivalGig(SIM_OptionSubject* gig) = 0;
+    virtual void OpenGig(SIM_OptionSubject* gig) = 0;
+    virtual void OpenCancelledGig(SIM_OptionSubject* gig) = 0;
+    virtual void OpenPublicity(SIM_OptionSubject* event) = 0;
+    virtual void OpenRelaxationChooser(SIM_OptionSubject* offer) = 0;
+    virtual void OpenPractice() = 0;
+    virtual void OpenShopping() = 0;
+    virtual void ShowMessage(const std::string& title, const std::string& text) = 0;
+    virtual void OpenAttributeDetail(const SIM_Attribute& attribute) = 0;
+
+    // Displays that follow the simulation.
+    virtual void RefreshCalendar() = 0;
+    virtual void RefreshDate() = 0;
+    virtual void ShowFloatingChange(const SIM_Indicator& bar, float change) = 0;
+    virtual void ShowLoadingProgress(float fraction) = 0;
+
+    virtual void PlaySound(const std::string& path) = 0;
+    virtual void TriggerHint(const std::string& name) = 0;
+};
+
+// Notes every request as one line ("yearly review", "sound data/sounds/click.ogg", ...).
+// Screens count as closed at once, except the end-game screen, which stays open until the
+// caller closes it (as the player would by pressing continue).
+class SIM_HeadlessScreens : public SIM_Screens {
+public:
+    void OpenEndGame() override;
+    void OpenYearlyReview() override;
+    void OpenStageAnnouncement(int stage) override;
+    bool IsEndGameShowing() const override { return endGameShowing; }
+    void ShowDailyOptions() override;
+    void OpenRivalGig(SIM_OptionSubject* gig) override;
+    void OpenGig(SIM_OptionSubject* gig) override;
+    void OpenCancelledGig(SIM_OptionSubject* gig) override;
+    void OpenPublicity(SIM_OptionSubject* event) override;
+    void OpenRelaxationChooser(SIM_OptionSubject* offer) override;
+    void OpenPractice() override;
+    void OpenShopping() override;
+    void ShowMessage(const std::string& title, const std::string& text) override;
+    void OpenAttributeDetail(const SIM_Attribute& attribute) override;
+    void RefreshCalendar() override {}
+    void RefreshDate() override {}
+    void ShowFloatingChange(const SIM_Indicator&, float) override {}
+    void ShowLoadingProgress(float) override {}
+    void PlaySound(const std::string& path) override;
+    void TriggerHint(const std::string& name) override;
+
+    // The player's "continue" on the end-game screen.
+    void CloseEndGame() { endGameShowing = false; }
+
+    bool endGameShowing = false;
+    std::vector<std::string> events;
+};
+
+// The installed interface; a headless one until the game or a test installs its own.
+SIM_Screens& Screens();
+// Installs an interface (not owned); nullptr goes back to the built-in headless one.
+void SetScreens(SIM_Screens* screens);
+// Forgets what the built-in headless interface noted (the installed one stays).
+void ResetFallbackScreens();

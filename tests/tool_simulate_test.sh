@@ -1,0 +1,15 @@
+#!/bin/sh
+# Runs a 1000-day career on the real data and checks what it reports: it must exit 0 under
+# --strict, pass more than ten yearly reviews, and end the game before the review that shares
+# its date, which then follows a day later.
+tool="$1"
+out=$("$tool" simulate --seed 1 --days 1000 --strict) || { echo "simulate failed"; echo "$out"; exit 1; }
+echo "$out"
+reviews=$(echo "$out" | grep -c '^yearly review')
+[ "$reviews" -ge 10 ] || { echo "only $reviews yearly reviews"; exit 1; }
+echo "$out" | grep -q '^game end: July 2017 day 3 ' || { echo "no game end on its date"; exit 1; }
+after=$(echo "$out" | grep -A1 '^game end' | tail -n 1)
+echo "$after" | grep -q '^yearly review 10: July 2017 day 4 ' || { echo "review does not follow the end: $after"; exit 1; }
+before=$(echo "$out" | grep -B1 '^game end' | head -n 1)
+echo "$before" | grep -q '^yearly review 9: July 2016 day 3 ' || { echo "unexpected line before the end: $before"; exit 1; }
+echo "$out" | tail -n 1 | grep -q '^end: .* turncount 999 .* asserts 0$' || { echo "bad final line"; exit 1; }
