@@ -2,6 +2,8 @@
 
 #include "GHashTable.h"
 #include "GUI_MenuMain.h"
+#include "GUI_Sounds.h"
+#include "LibFont.h"
 #include "LibConfigSection.h"
 #include "LibDebugLog.h"
 #include "LibErrors.h"
@@ -11,6 +13,7 @@
 #include "MessageBoxes.h"
 #include "Platform.h"
 #include "Renderer.h"
+#include "Sprites.h"
 
 #include <SDL.h>
 
@@ -103,7 +106,9 @@ bool Game::GameInitialise() {
     CreateUserFolders();
     ApplyDisplaySettings();
     if (!Renderer().IsReady()) return false;
+    LoadGameFonts();
     ShowLoadingProgress(0.0f);
+    Sounds();  // opens the audio device; a failure is reported and the game stays silent
     input_.Create(Renderer().IsWindowed(), clock_());
     input_.SetScreenSize(Renderer().ScreenWidth(), Renderer().ScreenHeight());
     ShowLoadingProgress(0.25f);
@@ -185,6 +190,8 @@ void Game::RunFrame() {
         currentMode->Draw();
     }
     StepFade();
+    if (screenshotRequested) SaveScreenshot();
+    FontManager().ResetFrame();
     Renderer().EndFrame();
     SleepMilliseconds(static_cast<std::uint32_t>(frameSleep > 0 ? frameSleep : 0));
 }
@@ -218,6 +225,7 @@ void Game::ToggleWindowed() {
     const bool windowedNow = static_cast<int>(config.GetFloat("IsWindowed", 0.0f)) == 1;
     WriteProfileInt("config", "IsWindowed", windowedNow ? 0 : 1, kDisplayFile);
     Renderer().Release();
+    FontManager().ClearFonts();
     ApplyDisplaySettings();
     input_.Create(Renderer().IsWindowed(), clock_());
     RebuildSurfaces();
@@ -226,6 +234,24 @@ void Game::ToggleWindowed() {
 void Game::RebuildSurfaces() {
     WriteDebugLine("Rebuild Surfaces");
     Renderer().ReloadTextures();
+    LoadGameFonts();
+    GVertexBuffer::RecreateAll();
+}
+
+// F12: the next finished frame goes to "screenshots" in the user folder, under the first
+// free number.
+void Game::SaveScreenshot() {
+    screenshotRequested = false;
+    const std::string folder = userFolder + "/screenshots";
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    for (int number = 1; number < 100000; ++number) {
+        const std::string path = FormatText("%s/screenshot%04d.png", folder.c_str(), number);
+        if (std::filesystem::exists(path, ec)) continue;
+        if (Renderer().SaveFramePNG(path)) WriteDebugLine("Screenshot saved: " + path);
+        else ReportError(__FILE__, "Could not save the screenshot " + path, __LINE__);
+        return;
+    }
 }
 
 void Game::RequestQuit() {

@@ -76,6 +76,10 @@ public:
     void RebuildSurfaces();
     void Shutdown();
     void ShowLoadingProgress(float fraction);
+    // Saves the frame being drawn once it is complete (F12).
+    void RequestScreenshot() { screenshotRequested = true; }
+    void SaveScreenshot();
+    bool screenshotRequested = false;
 
     // The window's close request: the quit confirmation once the screens provide one.
     void RequestQuit();

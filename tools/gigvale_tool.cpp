@@ -1,4 +1,5 @@
 // Developer and automation verbs that run the game's core without a window.
+#include "BenchRender.h"
 #include "LibErrors.h"
 
 #include <cstdio>
@@ -20,9 +21,17 @@ int Version(const std::vector<std::string>&) {
     return 0;
 }
 
+// Benchmarks: "render" times a typical frame on the software renderer.
+int Bench(const std::vector<std::string>& args) {
+    if (!args.empty() && args[0] == "render") return BenchRender({args.begin() + 1, args.end()});
+    std::fprintf(stderr, "gigvale-tool bench: known benchmarks: render\n");
+    return 2;
+}
+
 const std::vector<Verb>& Verbs() {
     static const std::vector<Verb> verbs = {
         {"version", "version                 print the build label", Version},
+        {"bench", "bench render [--frames N] [--png FILE]  time a typical frame", Bench},
     };
     return verbs;
 }

@@ -25,6 +25,19 @@ struct GUVRect {
     float u0 = 0.0f, v0 = 0.0f, u1 = 1.0f, v1 = 1.0f;
 };
 
+// A pre-transformed screen-space vertex.
+struct GVertex {
+    float x = 0.0f, y = 0.0f, z = 0.0f, rhw = 1.0f;
+    std::uint32_t diffuse = 0xFFFFFFFF;  // ARGB
+    std::uint32_t specular = 0xFFFFFFFF;
+    float u = 0.0f, v = 0.0f;
+};
+
+enum class GBlend { Alpha, Additive };
+
+// Vertex order of a quad: top-left, top-right, bottom-left, bottom-right.
+enum : int { QUAD_TL = 0, QUAD_TR = 1, QUAD_BL = 2, QUAD_BR = 3 };
+
 class GRenderer {
 public:
     ~GRenderer();
@@ -32,6 +45,8 @@ public:
     // Reads the display settings of "data/config.muf" and creates the device.
     bool Initialise(SDL_Window* window, int width, int height, int depth, bool forceWindowed);
     void Release();
+    // Tests and benchmarks measure the software renderer whatever the settings say.
+    void SetSoftwareOnly(bool on) { softwareOnly_ = on; }
     bool IsReady() const { return renderer_ != nullptr; }
     bool IsWindowed() const { return windowed_; }
 
@@ -56,6 +71,21 @@ public:
     void DrawTexture(const std::string& name, float x, float y, float w, float h, const GUVRect& uv = {},
                      std::uint32_t argb = 0xFFFFFFFF);
     void FillRect(float x, float y, float w, float h, std::uint32_t argb);
+    // Draws a quad (vertex order top-left, top-right, bottom-left, bottom-right) with the
+    // texture, or untextured when texture is null. Axis-aligned quads of one colour are copied;
+    // per-corner colours and other shapes go through geometry in small tiles.
+    void DrawQuad(GTexture* texture, const GVertex (&quad)[4], GBlend blend = GBlend::Alpha);
+    // Counts a texture change for the statistics (callers that batch by texture call it once).
+    void NoteTextureUse(const GTexture* texture);
+
+    // Bumped whenever textures are recreated or dropped, so cached texture pointers re-resolve.
+    std::uint64_t Generation() const { return generation_; }
+    std::uint64_t Frames() const { return frames_; }
+    std::uint64_t TextureSwitches() const { return textureSwitches_; }
+    std::uint64_t RedundantCalls() const { return redundantCalls_; }
+    void ResetStatistics() { frames_ = textureSwitches_ = redundantCalls_ = 0; }
+    // Forgets that names were reported missing, so the next request searches again.
+    void ForgetMissing() { reportedMissing_.clear(); }
 
     float ScreenWidth() const { return static_cast<float>(width_); }
     float ScreenHeight() const { return static_cast<float>(height_); }
@@ -63,6 +93,8 @@ public:
 
     // The current back buffer as 0xAARRGGBB pixels, row by row (tests and screenshots).
     bool ReadFrame(std::vector<std::uint32_t>& pixels);
+    // Writes the current back buffer to a PNG file.
+    bool SaveFramePNG(const std::string& path);
 
     // Appends a line to "./debugdata/drawdebug.txt".
     static void DrawLog(const std::string& text);
@@ -77,14 +109,22 @@ private:
     int height_ = 768;
     bool windowed_ = true;
     bool released_ = false;
+    bool softwareOnly_ = false;
     std::vector<std::string> folders_;
     std::list<GTexture> textures_;  // most recently used first
     std::set<std::string> reportedMissing_;
     std::string currentTexture_;
+    const GTexture* lastDrawn_ = nullptr;
+    std::uint64_t generation_ = 1;
     std::uint64_t frames_ = 0;
     std::uint64_t redundantCalls_ = 0;
+    std::uint64_t textureSwitches_ = 0;
 };
 
 GRenderer& Renderer();
 // Loads a picture file into 0xAARRGGBB pixels, top row first (DDS, PNG, JPEG, BMP).
 bool LoadPicturePixels(const std::string& path, std::vector<std::uint32_t>& pixels, int& width, int& height);
+// Writes 0xAARRGGBB pixels, top row first, as a PNG file.
+bool SavePicturePNG(const std::string& path, const std::vector<std::uint32_t>& pixels, int width, int height);
+// The file pattern the texture search lists for a name: "*.dds", "*.jpg", "*.png", else "*.bmp".
+const char* TextureKindPattern(const std::string& name);
