@@ -86,6 +86,7 @@ public:
     void ResetStatistics() { frames_ = textureSwitches_ = redundantCalls_ = 0; }
     // Forgets that names were reported missing, so the next request searches again.
     void ForgetMissing() { reportedMissing_.clear(); }
+    std::size_t MissingReported() const { return reportedMissing_.size(); }
 
     float ScreenWidth() const { return static_cast<float>(width_); }
     float ScreenHeight() const { return static_cast<float>(height_); }
