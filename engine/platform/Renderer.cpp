@@ -5,6 +5,7 @@
 #include "LibErrors.h"
 #include "LibFileList.h"
 #include "LibString.h"
+#include "MessageBoxes.h"
 
 #include <FreeImage.h>
 #include <SDL.h>
@@ -13,6 +14,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <deque>
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -33,6 +35,12 @@ SDL_BlendMode BlendMode(GBlend blend) { return blend == GBlend::Additive ? SDL_B
 bool EndsWith(const std::string& text, const char* suffix) {
     const std::size_t n = std::strlen(suffix);
     return text.size() >= n && text.compare(text.size() - n, n, suffix) == 0;
+}
+
+// The colour a 5-6-5 pixel keeps of an ARGB one, widened back to 8 bits per channel; opaque.
+std::uint32_t To565(std::uint32_t argb) {
+    const std::uint32_t r = (argb >> 19) & 0x1F, g = (argb >> 10) & 0x3F, b = (argb >> 3) & 0x1F;
+    return 0xFF000000u | ((r << 3) | (r >> 2)) << 16 | ((g << 2) | (g >> 4)) << 8 | ((b << 3) | (b >> 2));
 }
 
 // The software renderer crashes on large textured triangles and is slow on any geometry, so
@@ -87,7 +95,49 @@ void GRenderer::DrawLog(const std::string& text) {
         std::fprintf(log, "%s\n", text.c_str());
         std::fflush(log);
     }
+    std::deque<std::string>& recent = RecentLines();
+    recent.push_back(text);
+    if (recent.size() > 256) recent.pop_front();
     WriteDebugOutput(text + "\n");
+}
+
+std::deque<std::string>& GRenderer::RecentLines() {
+    static std::deque<std::string> lines;
+    return lines;
+}
+
+bool GRenderer::LogContains(const std::string& text) {
+    for (const std::string& line : RecentLines())
+        if (line.find(text) != std::string::npos) return true;
+    return false;
+}
+
+void GRenderer::EngineFailure(const std::string& step, const std::string& error, bool surfaceLost) {
+    DrawLog(step + " " + error);
+    // Only the first real failure stops the device and tells the player; later ones only log.
+    if (surfaceLost || failed_) return;
+    failed_ = true;
+    Unload();
+    const std::string text = FormatText("Please check publishers website for tech support Details: [%s] ", step.c_str());
+    if (messageBox_) messageBox_("D3DEngine Error", text);
+    else ShowMessageBox("D3DEngine Error", text);
+}
+
+int GRenderer::DesktopBits() const {
+    if (probe_.desktopBits) return probe_.desktopBits();
+    SDL_DisplayMode mode;
+    return SDL_GetDesktopDisplayMode(0, &mode) == 0 ? static_cast<int>(SDL_BITSPERPIXEL(mode.format)) : 32;
+}
+
+std::string GRenderer::AdapterDescription() const {
+    if (probe_.adapter) return probe_.adapter();
+    // The primary adapter's PCI vendor; 0x8086 is Intel's.
+    std::FILE* vendor = std::fopen("/sys/class/drm/card0/device/vendor", "r");
+    if (!vendor) return std::string();
+    char id[16] = {};
+    const bool read = std::fgets(id, sizeof id, vendor) != nullptr;
+    std::fclose(vendor);
+    return read && std::strncmp(id, "0x8086", 6) == 0 ? "Intel graphics" : "graphics";
 }
 
 bool GRenderer::Initialise(SDL_Window* window, int width, int height, int depth, bool forceWindowed) {
@@ -107,7 +157,20 @@ bool GRenderer::Initialise(SDL_Window* window, int width, int height, int depth,
     std::snprintf(line, sizeof line, "Creating Context at %d %d %d", width, height, depth);
     DrawLog(line);
     const bool forceFallback = DisplaySetting(config, "ForceFallback") != 0;
+    if (depth == 32 && DesktopBits() == 16) {
+        DrawLog("Can't use 32 bit color on a 16bit desktop, swapping to 16 bit");
+        depth = 16;
+    }
+    if (DisplaySetting(config, "IgnoreIntel") == 0) {
+        const std::string adapter = AdapterDescription();
+        if (adapter.find("intel") != std::string::npos || adapter.find("Intel") != std::string::npos) {
+            DrawLog("Intel video card detected, forcing to 16 bit mode");
+            depth = 16;
+        }
+    }
+    depth_ = depth;
 
+    if (renderer_) Unload();
     window_ = window;
     width_ = width;
     height_ = height;
@@ -131,7 +194,7 @@ bool GRenderer::Initialise(SDL_Window* window, int width, int height, int depth,
         DrawLog("Attempting Fallback Init");
         renderer_ = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
         if (!renderer_) {
-            DrawLog(std::string("Fallback init failed: ") + SDL_GetError());
+            EngineFailure("CreateFallbackBuffersWindowed", SDL_GetError());
             return false;
         }
         DrawLog("Fallback init succeeded");
@@ -173,7 +236,10 @@ void GRenderer::Release() {
 void GRenderer::BeginFrame() {
     if (!renderer_) return;
     SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-    SDL_RenderClear(renderer_);
+    if (SDL_RenderClear(renderer_) != 0) {
+        EngineFailure("Clear", SDL_GetError());
+        return;
+    }
     currentTexture_.clear();
     lastDrawn_ = nullptr;
 }
@@ -237,9 +303,18 @@ bool GRenderer::LoadInto(GTexture& record) {
         if (picture) DrawLog(EndsWith(record.path, ".png") ? "failed loading png" : "failed loading jpg");
         return false;
     }
-    if (picture) DrawLog(FormatText("%s data is height: %d width : %d", EndsWith(record.path, ".png") ? "PNG" : "JPG", h, w));
+    const bool png = EndsWith(record.path, ".png");
+    if (picture) DrawLog(FormatText("%s data is height: %d width : %d", png ? "PNG" : "JPG", h, w));
+    if (picture && depth_ == 16) {
+        // 16-bit mode keeps pictures as 5-6-5 pixels, which have no alpha.
+        DrawLog(png ? "Converting PNG to 16 bits" : "Converting JPG to 16 bits");
+        for (std::uint32_t& p : pixels) p = To565(p);
+    }
     SDL_Texture* texture = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, w, h);
-    if (!texture) return false;
+    if (!texture) {
+        if (picture) DrawLog(png ? "Failed to create png surface" : "Failed to create jpg surface");
+        return false;
+    }
     SDL_UpdateTexture(texture, nullptr, pixels.data(), w * 4);
     SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
     if (record.texture) SDL_DestroyTexture(record.texture);
@@ -384,7 +459,7 @@ void GRenderer::FillRect(float x, float y, float w, float h, std::uint32_t argb)
     if (!renderer_) return;
     SetDrawColour(renderer_, argb);
     const SDL_FRect rect{x, y, w, h};
-    SDL_RenderFillRectF(renderer_, &rect);
+    if (SDL_RenderFillRectF(renderer_, &rect) != 0) EngineFailure("Fill rect", SDL_GetError());
 }
 
 bool GRenderer::ReadFrame(std::vector<std::uint32_t>& pixels) {

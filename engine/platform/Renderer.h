@@ -2,6 +2,8 @@
 // The sprite renderer: textured, alpha-blended screen-space quads on a 1024x768 back buffer,
 // windowed or full screen (scaled and letterboxed), with the texture list and its folders.
 #include <cstdint>
+#include <deque>
+#include <functional>
 #include <list>
 #include <memory>
 #include <set>
@@ -99,8 +101,26 @@ public:
 
     // Appends a line to "./debugdata/drawdebug.txt".
     static void DrawLog(const std::string& text);
+    // True when one of the last lines of the draw log contains the text (tests).
+    static bool LogContains(const std::string& text);
+
+    // A failing device step: logged; the first one that is not a lost surface also shuts the
+    // device down and shows "D3DEngine Error" once.
+    void EngineFailure(const std::string& step, const std::string& error, bool surfaceLost = false);
+    int Depth() const { return depth_; }
+
+    // What the start-up decisions read from the system; tests replace them.
+    struct DisplayProbe {
+        std::function<int()> desktopBits;
+        std::function<std::string()> adapter;
+    };
+    void SetDisplayProbe(DisplayProbe probe) { probe_ = std::move(probe); }
+    void SetMessageBox(std::function<void(const std::string&, const std::string&)> show) { messageBox_ = std::move(show); }
 
 private:
+    static std::deque<std::string>& RecentLines();
+    int DesktopBits() const;
+    std::string AdapterDescription() const;
     bool LoadInto(GTexture& record);
     void Unload();
 
@@ -111,6 +131,10 @@ private:
     bool windowed_ = true;
     bool released_ = false;
     bool softwareOnly_ = false;
+    bool failed_ = false;
+    int depth_ = 32;
+    DisplayProbe probe_;
+    std::function<void(const std::string&, const std::string&)> messageBox_;
     std::vector<std::string> folders_;
     std::list<GTexture> textures_;  // most recently used first
     std::set<std::string> reportedMissing_;

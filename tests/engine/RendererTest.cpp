@@ -179,3 +179,32 @@ TEST_F(RenderFixture, RedundantTextureCallsAreCounted) {
     Renderer().SetTexture("one.png");
     EXPECT_EQ(Renderer().RedundantCalls(), 2u);
 }
+
+TEST_F(RenderFixture, ThirtyTwoBitsOnASixteenBitDesktopRunAtSixteen) {
+    Renderer().Release();
+    Renderer().SetDisplayProbe({[] { return 16; }, [] { return std::string("Some adapter"); }});
+    ASSERT_TRUE(Renderer().Initialise(window, kScreenWidth, kScreenHeight, 32, true));
+    Renderer().SetDisplayProbe({});
+    EXPECT_EQ(Renderer().Depth(), 16);
+    EXPECT_TRUE(GRenderer::LogContains("Can't use 32 bit color on a 16bit desktop, swapping to 16 bit"));
+    // Pictures become opaque 5-6-5 colours.
+    SolidPicture("soft.png", 4, 4, 0x80FF8421);
+    Renderer().BeginFrame();
+    Renderer().DrawTexture("soft.png", 0.0f, 0.0f, 4.0f, 4.0f);
+    EXPECT_EQ(At(Frame(), 1, 1), 0xFF8621u);  // green keeps 6 bits: 0x84 becomes 0x86; alpha is gone
+    EXPECT_TRUE(GRenderer::LogContains("Converting PNG to 16 bits"));
+}
+
+TEST_F(RenderFixture, OnlyTheFirstEngineFailureShowsABox) {
+    std::vector<std::string> boxes;
+    Renderer().SetMessageBox([&](const std::string& caption, const std::string& text) { boxes.push_back(caption + "|" + text); });
+    Renderer().EngineFailure("Flip", "surface lost", true);
+    EXPECT_TRUE(Renderer().IsReady());
+    Renderer().EngineFailure("Clear", "device gone");
+    Renderer().EngineFailure("Fill rect", "device gone");
+    Renderer().SetMessageBox({});
+    EXPECT_EQ(boxes, (std::vector<std::string>{
+                         "D3DEngine Error|Please check publishers website for tech support Details: [Clear] "}));
+    EXPECT_FALSE(Renderer().IsReady());
+    EXPECT_TRUE(GRenderer::LogContains("Fill rect device gone"));
+}
