@@ -108,7 +108,7 @@ bool Game::GameInitialise() {
     if (!Renderer().IsReady()) return false;
     LoadGameFonts();
     ShowLoadingProgress(0.0f);
-    Sounds();  // opens the audio device; a failure is reported and the game stays silent
+    sounds_ = &Sounds();  // opens the audio device; a failure is reported and the game stays silent
     input_.Create(Renderer().IsWindowed(), clock_());
     input_.SetScreenSize(Renderer().ScreenWidth(), Renderer().ScreenHeight());
     ShowLoadingProgress(0.25f);
@@ -297,6 +297,7 @@ void Game::Shutdown() {
     shutDown_ = true;
     ClearTranslations();
     TuningTable().Clear();
+    if (sounds_) sounds_->StopMusic();
     Renderer().Release();
     CloseDebugLog();
     running = false;

@@ -13,6 +13,7 @@
 struct SDL_Window;
 union SDL_Event;
 class Game;
+class GUI_Sounds;
 
 // Mode numbers of SwitchGameMode.
 enum GameModeNumber : int {
@@ -105,6 +106,7 @@ private:
     void LoadAllData();
 
     SDL_Window* window_ = nullptr;
+    GUI_Sounds* sounds_ = nullptr;  // set once start-up has opened the sound service
     CInput input_;
     std::function<std::uint64_t()> clock_;
     GameModeFade fade_;
