@@ -284,6 +284,13 @@ void LibFontManager::Flush() {
         batch_.Clear();
         return;
     }
+    // At a whole-pixel size other than the cell size, the glyphs come from a copy of the
+    // texture resampled once to that size: sharper, and copied without stretching.
+    const float cells = size_ * static_cast<float>(current_->columns);
+    if (size_ != static_cast<float>(current_->cellSize) && size_ >= 4.0f && size_ <= 128.0f &&
+        size_ == std::floor(size_) && texture->width == current_->cellSize * current_->columns)
+        texture = Renderer().ScaledTexture(texture, static_cast<int>(cells),
+                                           static_cast<int>(size_ * static_cast<float>(current_->rows)));
     batch_.Flush(texture);
 }
 

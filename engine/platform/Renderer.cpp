@@ -214,6 +214,9 @@ void GRenderer::Unload() {
         record.texture = nullptr;
     }
     textures_.clear();
+    for (GTexture& scaled : scaled_)
+        if (scaled.texture) SDL_DestroyTexture(scaled.texture);
+    scaled_.clear();
     ++generation_;
     lastDrawn_ = nullptr;
     if (renderer_) SDL_DestroyRenderer(renderer_);
@@ -310,18 +313,74 @@ bool GRenderer::LoadInto(GTexture& record) {
         DrawLog(png ? "Converting PNG to 16 bits" : "Converting JPG to 16 bits");
         for (std::uint32_t& p : pixels) p = To565(p);
     }
-    SDL_Texture* texture = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, w, h);
-    if (!texture) {
+    if (!CreateFromPixels(record, pixels, w, h)) {
         if (picture) DrawLog(png ? "Failed to create png surface" : "Failed to create jpg surface");
         return false;
     }
+    return true;
+}
+
+bool GRenderer::CreateFromPixels(GTexture& record, const std::vector<std::uint32_t>& pixels, int w, int h) {
+    SDL_Texture* texture = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, w, h);
+    if (!texture) return false;
     SDL_UpdateTexture(texture, nullptr, pixels.data(), w * 4);
     SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
     if (record.texture) SDL_DestroyTexture(record.texture);
     record.texture = texture;
     record.width = w;
     record.height = h;
+    record.opaque = std::all_of(pixels.begin(), pixels.end(), [](std::uint32_t p) { return (p >> 24) == 0xFF; });
     return true;
+}
+
+std::vector<std::uint32_t> ResamplePixels(const std::vector<std::uint32_t>& pixels, int width, int height, int newWidth,
+                                          int newHeight) {
+    std::vector<std::uint32_t> out(static_cast<std::size_t>(newWidth) * static_cast<std::size_t>(newHeight));
+    const double sx = static_cast<double>(width) / newWidth, sy = static_cast<double>(height) / newHeight;
+    for (int y = 0; y < newHeight; ++y) {
+        const double y0 = y * sy, y1 = (y + 1) * sy;
+        for (int x = 0; x < newWidth; ++x) {
+            const double x0 = x * sx, x1 = (x + 1) * sx;
+            double a = 0, r = 0, g = 0, b = 0, area = 0;
+            for (int py = static_cast<int>(y0); py < height && py < y1; ++py) {
+                const double wy = std::min<double>(py + 1, y1) - std::max<double>(py, y0);
+                for (int px = static_cast<int>(x0); px < width && px < x1; ++px) {
+                    const double weight = wy * (std::min<double>(px + 1, x1) - std::max<double>(px, x0));
+                    const std::uint32_t p = pixels[static_cast<std::size_t>(py) * static_cast<std::size_t>(width) + static_cast<std::size_t>(px)];
+                    const double alpha = (p >> 24) * weight;
+                    a += alpha;
+                    r += ((p >> 16) & 0xFF) * alpha;
+                    g += ((p >> 8) & 0xFF) * alpha;
+                    b += (p & 0xFF) * alpha;
+                    area += weight;
+                }
+            }
+            std::uint32_t result = 0;
+            if (a > 0.0) {
+                auto channel = [](double v) { return static_cast<std::uint32_t>(std::clamp(v + 0.5, 0.0, 255.0)); };
+                result = channel(a / area) << 24 | channel(r / a) << 16 | channel(g / a) << 8 | channel(b / a);
+            }
+            out[static_cast<std::size_t>(y) * static_cast<std::size_t>(newWidth) + static_cast<std::size_t>(x)] = result;
+        }
+    }
+    return out;
+}
+
+GTexture* GRenderer::ScaledTexture(GTexture* source, int width, int height) {
+    if (!renderer_ || !source || width <= 0 || height <= 0) return source;
+    if (width == source->width && height == source->height) return source;
+    const std::string name = FormatText("%s@%dx%d", source->name.c_str(), width, height);
+    for (GTexture& scaled : scaled_)
+        if (scaled.name == name) return &scaled;
+    std::vector<std::uint32_t> pixels;
+    int w = 0, h = 0;
+    if (!LoadPicturePixels(source->path, pixels, w, h)) return source;
+    GTexture record;
+    record.name = name;
+    record.path = source->path;
+    if (!CreateFromPixels(record, ResamplePixels(pixels, w, h, width, height), width, height)) return source;
+    scaled_.push_back(std::move(record));
+    return &scaled_.back();
 }
 
 GTexture* GRenderer::FindTexture(const std::string& name) {
@@ -364,6 +423,9 @@ GTexture* GRenderer::SetTexture(const std::string& name) {
 
 void GRenderer::ReloadTextures() {
     DrawLog("RestoreSurfaces");
+    for (GTexture& scaled : scaled_)
+        if (scaled.texture) SDL_DestroyTexture(scaled.texture);
+    scaled_.clear();
     for (GTexture& record : textures_)
         if (!LoadInto(record)) DrawLog("Failed to create texture: " + record.name + " ");
     currentTexture_.clear();
@@ -403,7 +465,8 @@ void GRenderer::DrawQuad(GTexture* texture, const GVertex (&q)[4], GBlend blend)
         if (source.w <= 0 || source.h <= 0) return;
         const int flip = (q[QUAD_TL].u > q[QUAD_TR].u ? SDL_FLIP_HORIZONTAL : 0) |
                          (q[QUAD_TL].v > q[QUAD_BL].v ? SDL_FLIP_VERTICAL : 0);
-        SDL_SetTextureBlendMode(texture->texture, BlendMode(blend));
+        const bool solid = texture->opaque && blend == GBlend::Alpha && Channel(colour, 24) == 0xFF;
+        SDL_SetTextureBlendMode(texture->texture, solid ? SDL_BLENDMODE_NONE : BlendMode(blend));
         SDL_SetTextureColorMod(texture->texture, Channel(colour, 16), Channel(colour, 8), Channel(colour, 0));
         SDL_SetTextureAlphaMod(texture->texture, Channel(colour, 24));
         if (flip)
@@ -449,7 +512,7 @@ void GRenderer::DrawTexture(const std::string& name, float x, float y, float w, 
                           static_cast<int>((uv.v1 - uv.v0) * static_cast<float>(record->height) + 0.5f)};
     const SDL_FRect target{x, y, w, h};
     NoteTextureUse(record);
-    SDL_SetTextureBlendMode(record->texture, SDL_BLENDMODE_BLEND);
+    SDL_SetTextureBlendMode(record->texture, record->opaque && (argb >> 24) == 0xFF ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
     SDL_SetTextureColorMod(record->texture, (argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
     SDL_SetTextureAlphaMod(record->texture, argb >> 24);
     SDL_RenderCopyF(renderer_, record->texture, &source, &target);

@@ -20,6 +20,7 @@ struct GTexture {
     SDL_Texture* texture = nullptr;
     int width = 0;
     int height = 0;
+    bool opaque = false;  // every texel has full alpha: copies need no blending
 };
 
 // Texture coordinates of a quad's top-left and bottom-right corners.
@@ -65,6 +66,9 @@ public:
     GTexture* FindTexture(const std::string& name);
     // Makes a texture current; asking for the current one again only counts a redundant call.
     GTexture* SetTexture(const std::string& name);
+    // The texture resampled to the given size, made once and kept until the device changes.
+    // Software rendering copies unscaled pixels far faster than it stretches them.
+    GTexture* ScaledTexture(GTexture* source, int width, int height);
     // Reloads every listed texture after the device lost them.
     void ReloadTextures();
     const std::list<GTexture>& Textures() const { return textures_; }
@@ -122,6 +126,7 @@ private:
     int DesktopBits() const;
     std::string AdapterDescription() const;
     bool LoadInto(GTexture& record);
+    bool CreateFromPixels(GTexture& record, const std::vector<std::uint32_t>& pixels, int w, int h);
     void Unload();
 
     SDL_Window* window_ = nullptr;
@@ -137,6 +142,7 @@ private:
     std::function<void(const std::string&, const std::string&)> messageBox_;
     std::vector<std::string> folders_;
     std::list<GTexture> textures_;  // most recently used first
+    std::list<GTexture> scaled_;    // resampled copies, named "<name>@<width>x<height>"
     std::set<std::string> reportedMissing_;
     std::string currentTexture_;
     const GTexture* lastDrawn_ = nullptr;
@@ -149,6 +155,9 @@ private:
 GRenderer& Renderer();
 // Loads a picture file into 0xAARRGGBB pixels, top row first (DDS, PNG, JPEG, BMP).
 bool LoadPicturePixels(const std::string& path, std::vector<std::uint32_t>& pixels, int& width, int& height);
+// Resamples pixels by area averaging (alpha-weighted), up or down.
+std::vector<std::uint32_t> ResamplePixels(const std::vector<std::uint32_t>& pixels, int width, int height, int newWidth,
+                                          int newHeight);
 // Writes 0xAARRGGBB pixels, top row first, as a PNG file.
 bool SavePicturePNG(const std::string& path, const std::vector<std::uint32_t>& pixels, int width, int height);
 // The file pattern the texture search lists for a name: "*.dds", "*.jpg", "*.png", else "*.bmp".

@@ -208,3 +208,19 @@ TEST_F(RenderFixture, OnlyTheFirstEngineFailureShowsABox) {
     EXPECT_FALSE(Renderer().IsReady());
     EXPECT_TRUE(GRenderer::LogContains("Fill rect device gone"));
 }
+
+TEST(Resampling, AveragesByAreaWeightedByAlpha) {
+    // A transparent texel does not darken its opaque neighbour's colour, only the alpha.
+    const std::vector<std::uint32_t> square = {0xFFFF0000, 0x00000000, 0xFFFF0000, 0x00000000};
+    EXPECT_EQ(ResamplePixels(square, 2, 2, 1, 1), (std::vector<std::uint32_t>{0x80FF0000}));
+    // Up: each texel covers a 2x2 block.
+    const std::vector<std::uint32_t> pair = {0xFF102030, 0x80405060};
+    EXPECT_EQ(ResamplePixels(pair, 2, 1, 4, 2),
+              (std::vector<std::uint32_t>{0xFF102030, 0xFF102030, 0x80405060, 0x80405060, 0xFF102030, 0xFF102030,
+                                          0x80405060, 0x80405060}));
+    // 3 -> 2: the middle texel is shared half and half.
+    const std::vector<std::uint32_t> row = {0xFF000000, 0xFF0000FF, 0xFF000000};
+    const auto two = ResamplePixels(row, 3, 1, 2, 1);
+    EXPECT_EQ(two[0], two[1]);
+    EXPECT_EQ(two[0] & 0xFF, 0x55u);  // a third of 255
+}
