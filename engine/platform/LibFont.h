@@ -22,10 +22,11 @@ public:
     int letterSpacing = 0;
     int lineSpacing = 0;
     std::array<std::int32_t, 256> widths{};
-    std::array<GUVRect, 256> cells{};  // texture coordinates; cells beyond the grid stay zero
+    std::array<GUVRect, 256> cells;  // texture coordinates; cells beyond the grid stay all zero
     std::map<unsigned char, std::vector<std::pair<unsigned char, float>>> kerning;
     SmartTexture texture;
 
+    LibFont() { cells.fill(GUVRect{0.0f, 0.0f, 0.0f, 0.0f}); }
     float Kerning(unsigned char first, unsigned char second) const;
 };
 

@@ -129,6 +129,9 @@ TEST_F(TextTest, PercentDrawsTheGlyphOfCell93) {
     EXPECT_EQ(DrawnWidth("~", 8.0f), BlockWidth(93));
     EXPECT_NE(BlockWidth(93), BlockWidth('%' - 33));
     EXPECT_EQ(text.Measure("%"), BlockWidth(93));
+    // Cells past the 10 by 10 grid have no texels: "\xC4" (cell 100) draws nothing.
+    EXPECT_EQ(DrawnWidth("\xC4", 8.0f), 0);
+    EXPECT_EQ(DrawnWidth("\xFC", 8.0f), BlockWidth(99));
 }
 
 TEST_F(TextTest, SplittingKeepsWordsWhole) {
