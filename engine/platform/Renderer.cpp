@@ -204,7 +204,6 @@ bool GRenderer::Initialise(SDL_Window* window, int width, int height, int depth,
     SDL_SetRenderDrawBlendMode(renderer_, SDL_BLENDMODE_BLEND);
     DrawLog("backbuffer obtained");
     textures_.clear();
-    currentTexture_.clear();
     return true;
 }
 
@@ -243,7 +242,6 @@ void GRenderer::BeginFrame() {
         EngineFailure("Clear", SDL_GetError());
         return;
     }
-    currentTexture_.clear();
     lastDrawn_ = nullptr;
 }
 
@@ -416,9 +414,9 @@ GTexture* GRenderer::FindTexture(const std::string& name) {
 }
 
 GTexture* GRenderer::SetTexture(const std::string& name) {
-    if (name == currentTexture_) ++redundantCalls_;
-    currentTexture_ = name;
-    return FindTexture(name);
+    GTexture* texture = FindTexture(name);
+    if (texture) NoteTextureUse(texture);
+    return texture;
 }
 
 void GRenderer::ReloadTextures() {
@@ -428,17 +426,18 @@ void GRenderer::ReloadTextures() {
     scaled_.clear();
     for (GTexture& record : textures_)
         if (!LoadInto(record)) DrawLog("Failed to create texture: " + record.name + " ");
-    currentTexture_.clear();
     lastDrawn_ = nullptr;
     ++generation_;
 }
 
 void GRenderer::NoteTextureUse(const GTexture* texture) {
-    if (texture != lastDrawn_) ++textureSwitches_;
+    // The device only changes texture when another one is asked for; asking again is redundant.
+    if (texture == lastDrawn_) ++redundantCalls_;
+    else ++textureSwitches_;
     lastDrawn_ = texture;
 }
 
-void GRenderer::DrawQuad(GTexture* texture, const GVertex (&q)[4], GBlend blend) {
+void GRenderer::DrawQuad(GTexture* texture, const GVertex (&q)[4], GBlend blend, bool countUse) {
     if (!renderer_ || (texture && !texture->texture)) return;
     const bool axisAligned = q[QUAD_TL].y == q[QUAD_TR].y && q[QUAD_BL].y == q[QUAD_BR].y &&
                              q[QUAD_TL].x == q[QUAD_BL].x && q[QUAD_TR].x == q[QUAD_BR].x &&
@@ -446,7 +445,7 @@ void GRenderer::DrawQuad(GTexture* texture, const GVertex (&q)[4], GBlend blend)
                              q[QUAD_TL].u == q[QUAD_BL].u && q[QUAD_TR].u == q[QUAD_BR].u;
     const std::uint32_t colour = q[QUAD_TL].diffuse;
     const bool oneColour = q[QUAD_TR].diffuse == colour && q[QUAD_BL].diffuse == colour && q[QUAD_BR].diffuse == colour;
-    if (texture) NoteTextureUse(texture);
+    if (texture && countUse) NoteTextureUse(texture);
     if (axisAligned && oneColour && q[QUAD_TR].x >= q[QUAD_TL].x && q[QUAD_BL].y >= q[QUAD_TL].y) {
         const SDL_FRect target{q[QUAD_TL].x, q[QUAD_TL].y, q[QUAD_TR].x - q[QUAD_TL].x, q[QUAD_BL].y - q[QUAD_TL].y};
         if (!texture) {
@@ -511,7 +510,6 @@ void GRenderer::DrawTexture(const std::string& name, float x, float y, float w, 
                           static_cast<int>((uv.u1 - uv.u0) * static_cast<float>(record->width) + 0.5f),
                           static_cast<int>((uv.v1 - uv.v0) * static_cast<float>(record->height) + 0.5f)};
     const SDL_FRect target{x, y, w, h};
-    NoteTextureUse(record);
     SDL_SetTextureBlendMode(record->texture, record->opaque && (argb >> 24) == 0xFF ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
     SDL_SetTextureColorMod(record->texture, (argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
     SDL_SetTextureAlphaMod(record->texture, argb >> 24);

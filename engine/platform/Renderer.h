@@ -80,8 +80,9 @@ public:
     // Draws a quad (vertex order top-left, top-right, bottom-left, bottom-right) with the
     // texture, or untextured when texture is null. Axis-aligned quads of one colour are copied;
     // per-corner colours and other shapes go through geometry in small tiles.
-    void DrawQuad(GTexture* texture, const GVertex (&quad)[4], GBlend blend = GBlend::Alpha);
-    // Counts a texture change for the statistics (callers that batch by texture call it once).
+    // Batches count their texture once (countUse false for the quads after the first).
+    void DrawQuad(GTexture* texture, const GVertex (&quad)[4], GBlend blend = GBlend::Alpha, bool countUse = true);
+    // Counts a texture use for the statistics: a switch, or a redundant call for the current one.
     void NoteTextureUse(const GTexture* texture);
 
     // Bumped whenever textures are recreated or dropped, so cached texture pointers re-resolve.
@@ -144,7 +145,6 @@ private:
     std::list<GTexture> textures_;  // most recently used first
     std::list<GTexture> scaled_;    // resampled copies, named "<name>@<width>x<height>"
     std::set<std::string> reportedMissing_;
-    std::string currentTexture_;
     const GTexture* lastDrawn_ = nullptr;
     std::uint64_t generation_ = 1;
     std::uint64_t frames_ = 0;

@@ -166,7 +166,11 @@ bool GVertexBuffer::AddQuad(const GVertex (&quad)[4]) {
 }
 
 void GVertexBuffer::Flush(GTexture* texture, GBlend blend) {
-    for (const Quad& quad : quads_) Renderer().DrawQuad(texture, quad.v, blend);
+    bool first = true;
+    for (const Quad& quad : quads_) {
+        Renderer().DrawQuad(texture, quad.v, blend, first);
+        first = false;
+    }
     quads_.clear();
 }
 
