@@ -72,7 +72,6 @@ public:
     float Height() const {
         return static_cast<float>(face_->ascender - face_->descender) / static_cast<float>(face_->units_per_EM);
     }
-    float Ascender() const { return static_cast<float>(face_->ascender) / static_cast<float>(face_->units_per_EM); }
     bool Render(std::uint32_t c, int em, Glyph& out) {
         if (FT_Set_Pixel_Sizes(face_, 0, static_cast<FT_UInt>(em)) != 0) return false;
         if (FT_Load_Char(face_, c, FT_LOAD_RENDER | FT_LOAD_TARGET_NORMAL) != 0) return false;
@@ -136,19 +135,26 @@ bool RenderFont(const FontJob& job, Face& face, Face& fallback, const std::files
     const std::vector<std::uint32_t> characters = CellCharacters();
     auto faceFor = [&](std::uint32_t c) -> Face& { return face.Has(c) ? face : fallback; };
 
-    // The largest em whose glyphs fit the cell's height and width.
-    int em = static_cast<int>(static_cast<float>(cell) / face.Height());
+    // The largest em whose glyphs all fit the cell, measured on the rendered glyphs themselves
+    // (some faces draw well outside their declared ascender and descender).
+    int em = static_cast<int>(static_cast<float>(cell) / face.Height()) + 2;
     std::vector<Glyph> glyphs(characters.size());
+    int above = 0, below = 0;
     for (; em > 4; --em) {
+        above = below = 0;
         bool fits = true;
         for (std::size_t i = 0; i < characters.size() && fits; ++i) {
             if (!characters[i]) continue;
             if (!faceFor(characters[i]).Render(characters[i], em, glyphs[i])) glyphs[i] = Glyph{};
-            fits = std::max(0, glyphs[i].left) + glyphs[i].width <= cell;
+            if (glyphs[i].rows == 0) continue;
+            above = std::max(above, glyphs[i].top);
+            below = std::max(below, glyphs[i].rows - glyphs[i].top);
+            fits = std::max(0, glyphs[i].left) + glyphs[i].width <= cell && above + below <= cell;
         }
         if (fits) break;
     }
-    const int baseline = static_cast<int>(static_cast<float>(em) * face.Ascender() + 0.5f);
+    // Centred vertically in the cell.
+    const int baseline = above + (cell - above - below) / 2;
 
     const int size = cell * kGrid;
     std::vector<std::uint32_t> pixels(static_cast<std::size_t>(size * size), 0x00FFFFFF);
