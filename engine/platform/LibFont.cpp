@@ -294,8 +294,8 @@ void LibFontManager::Flush() {
     batch_.Flush(texture);
 }
 
-const std::vector<FontSpec>& GameFonts() {
-    static const std::vector<FontSpec> fonts = {
+const std::vector<FontEntry>& GameFonts() {
+    static const std::vector<FontEntry> fonts = {
         {"data/fonts/verdana12.dds.dat", "verdana12.dds", 12, 12, 1},
         {"data/fonts/verdana14.dds.dat", "verdana14.dds", 14, 14, 1},
         {"data/fonts/LCD18.dds.dat", "LCD18.dds", 24, 24, 1},
@@ -316,6 +316,6 @@ const std::vector<FontSpec>& GameFonts() {
 void LoadGameFonts() {
     LibFontManager& manager = FontManager();
     manager.ClearFonts();
-    for (const FontSpec& spec : GameFonts())
-        manager.CreateFont(spec.widthFile, spec.texture, spec.size, spec.cellSize, 10, 10, spec.letterSpacing);
+    for (const FontEntry& entry : GameFonts())
+        manager.CreateFont(entry.widthFile, entry.texture, entry.size, entry.cellSize, 10, 10, entry.letterSpacing);
 }

@@ -91,13 +91,13 @@ private:
 LibFontManager& FontManager();
 
 // The thirteen fonts of the game, in load order, as (width file, texture, size, cell, spacing).
-struct FontSpec {
+struct FontEntry {
     const char* widthFile;
     const char* texture;
     int size;
     int cellSize;
     int letterSpacing;
 };
-const std::vector<FontSpec>& GameFonts();
+const std::vector<FontEntry>& GameFonts();
 // Clears the font list and loads the game's fonts.
 void LoadGameFonts();
