@@ -109,9 +109,21 @@ std::string FileNameOf(const std::string& path) {
 
 std::unique_ptr<SoundMixer> CreateSdlMixer() { return std::make_unique<SdlMixer>(); }
 
-GUI_Sounds& Sounds() {
-    static GUI_Sounds sounds(CreateSdlMixer());
+namespace {
+std::unique_ptr<GUI_Sounds>& SoundsSlot() {
+    static std::unique_ptr<GUI_Sounds> sounds;
     return sounds;
+}
+}  // namespace
+
+GUI_Sounds& Sounds() {
+    std::unique_ptr<GUI_Sounds>& sounds = SoundsSlot();
+    if (!sounds) sounds = std::make_unique<GUI_Sounds>(CreateSdlMixer());
+    return *sounds;
+}
+
+void ResetSounds(std::unique_ptr<SoundMixer> mixer) {
+    SoundsSlot() = mixer ? std::make_unique<GUI_Sounds>(std::move(mixer)) : nullptr;
 }
 
 void PlaySoundIfPresent(const std::string& path) {

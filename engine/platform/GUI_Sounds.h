@@ -99,6 +99,9 @@ private:
 
 // The one sound service, created on first use on SDL2_mixer.
 GUI_Sounds& Sounds();
+// Replaces the service with one on the given mixer (tests), or drops it so the next use
+// creates it anew.
+void ResetSounds(std::unique_ptr<SoundMixer> mixer = nullptr);
 // Plays a file only when it exists: sounds arrive with the game's art, and until then a click
 // should cost nothing at all.
 void PlaySoundIfPresent(const std::string& path);
