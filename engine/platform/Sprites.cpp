@@ -25,12 +25,13 @@ GTexture* SmartTexture::Get() {
     rebuilt_ = false;
     if (name_.empty()) return nullptr;
     GRenderer& renderer = Renderer();
-    if (texture_ && generation_ == renderer.Generation()) {
-        // Keeps the list's most-recently-used order without searching again.
-        renderer.FindTexture(name_);
+    if (generation_ == renderer.Generation()) {
+        // Keeps the list's most-recently-used order; a missing texture stays missing (it was
+        // reported once) until the renderer changes.
+        if (texture_) renderer.FindTexture(name_);
         return texture_;
     }
-    rebuilt_ = texture_ != nullptr || generation_ != 0;
+    rebuilt_ = texture_ != nullptr;
     texture_ = renderer.FindTexture(name_);
     generation_ = renderer.Generation();
     return texture_;

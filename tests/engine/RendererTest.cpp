@@ -84,6 +84,7 @@ TEST_F(RenderFixture, MissingTextureDrawsNothing) {
     sprite.DrawClipped(GRect{0.0f, 0.0f, 50.0f, 50.0f});
     Renderer().DrawTexture("nowhere.png", 0.0f, 0.0f, 100.0f, 100.0f);
     EXPECT_EQ(At(Frame(), 10, 10), 0u);
+    EXPECT_FALSE(GRenderer::LogContains("Rebuilding lost textured sprite pointer"));
 }
 
 TEST_F(RenderFixture, BlendingModesAndCornerColours) {
@@ -130,6 +131,7 @@ TEST_F(RenderFixture, SpritesFindTheirTexturesAgainAfterARebuild) {
     Renderer().BeginFrame();
     sprite.Draw();
     EXPECT_EQ(At(Frame(), 15, 15), 0x0000FFu);
+    EXPECT_TRUE(GRenderer::LogContains("Rebuilding lost textured sprite pointer"));
 
     Renderer().ReloadTextures();
     CTexturedSprite::ClearAll();
