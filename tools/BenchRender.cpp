@@ -63,8 +63,12 @@ int BenchRender(const std::vector<std::string>& args) {
         std::fprintf(stderr, "bench render: no renderer: %s\n", SDL_GetError());
         return 1;
     }
-    const std::filesystem::path pictures = std::filesystem::temp_directory_path() / "gigvale-bench";
-    std::filesystem::create_directories(pictures);
+    std::string pattern = (std::filesystem::temp_directory_path() / "gigvale-bench-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) {
+        std::fprintf(stderr, "bench render: no temporary folder\n");
+        return 1;
+    }
+    const std::filesystem::path pictures = pattern;
     MakePictures(pictures.string());
     renderer.ClearTextureFolders();
     renderer.AddTextureFolder("data/bitmaps");
