@@ -23,5 +23,6 @@ void CInput::OnRightButtonDown() {
 }
 
 void CInput::OnKeyPressed(int scanCode) {
+    if (scanCode == DIK_F12) game_.RequestScreenshot();
     if (game_.currentMode) game_.currentMode->OnKeyDown(scanCode);
 }

@@ -6,4 +6,5 @@ class GUI_MenuMain : public GUI_GameModeBase {
 public:
     void Draw() override;
     void OnKeyDown(int key) override;
+    void OnLeftButtonDown() override;
 };

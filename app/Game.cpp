@@ -2,10 +2,12 @@
 
 #include "GHashTable.h"
 #include "GUI_MenuMain.h"
+#include "GUI_Sounds.h"
 #include "LibConfigSection.h"
 #include "LibDebugLog.h"
 #include "LibErrors.h"
 #include "LibFileList.h"
+#include "LibFont.h"
 #include "LibRandom.h"
 #include "LibString.h"
 #include "MessageBoxes.h"
@@ -13,6 +15,7 @@
 #include "Renderer.h"
 #include "SIM_Date.h"
 #include "SIM_SIM.h"
+#include "Sprites.h"
 
 #include <SDL.h>
 
@@ -112,7 +115,9 @@ bool Game::GameInitialise() {
     CreateUserFolders();
     ApplyDisplaySettings();
     if (!Renderer().IsReady()) return false;
+    LoadGameFonts();
     ShowLoadingProgress(0.0f);
+    sounds_ = &Sounds();  // opens the audio device; a failure is reported and the game stays silent
     input_.Create(Renderer().IsWindowed(), clock_());
     input_.SetScreenSize(Renderer().ScreenWidth(), Renderer().ScreenHeight());
     ShowLoadingProgress(0.25f);
@@ -196,6 +201,8 @@ void Game::RunFrame() {
         currentMode->Draw();
     }
     StepFade();
+    if (screenshotRequested) SaveScreenshot();
+    FontManager().ResetFrame();
     Renderer().EndFrame();
     SleepMilliseconds(static_cast<std::uint32_t>(frameSleep > 0 ? frameSleep : 0));
 }
@@ -229,6 +236,7 @@ void Game::ToggleWindowed() {
     const bool windowedNow = static_cast<int>(config.GetFloat("IsWindowed", 0.0f)) == 1;
     WriteProfileInt("config", "IsWindowed", windowedNow ? 0 : 1, kDisplayFile);
     Renderer().Release();
+    FontManager().ClearFonts();
     ApplyDisplaySettings();
     input_.Create(Renderer().IsWindowed(), clock_());
     RebuildSurfaces();
@@ -237,6 +245,24 @@ void Game::ToggleWindowed() {
 void Game::RebuildSurfaces() {
     WriteDebugLine("Rebuild Surfaces");
     Renderer().ReloadTextures();
+    LoadGameFonts();
+    GVertexBuffer::RecreateAll();
+}
+
+// F12: the next finished frame goes to "screenshots" in the user folder, under the first
+// free number.
+void Game::SaveScreenshot() {
+    screenshotRequested = false;
+    const std::string folder = userFolder + "/screenshots";
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    for (int number = 1; number < 100000; ++number) {
+        const std::string path = FormatText("%s/screenshot%04d.png", folder.c_str(), number);
+        if (std::filesystem::exists(path, ec)) continue;
+        if (Renderer().SaveFramePNG(path)) WriteDebugLine("Screenshot saved: " + path);
+        else ReportError(__FILE__, "Could not save the screenshot " + path, __LINE__);
+        return;
+    }
 }
 
 void Game::RequestQuit() {
@@ -282,6 +308,7 @@ void Game::Shutdown() {
     shutDown_ = true;
     ClearTranslations();
     TuningTable().Clear();
+    if (sounds_) sounds_->StopMusic();
     Renderer().Release();
     CloseDebugLog();
     running = false;

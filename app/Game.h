@@ -13,6 +13,7 @@
 struct SDL_Window;
 union SDL_Event;
 class Game;
+class GUI_Sounds;
 
 // Mode numbers of SwitchGameMode.
 enum GameModeNumber : int {
@@ -76,6 +77,10 @@ public:
     void RebuildSurfaces();
     void Shutdown();
     void ShowLoadingProgress(float fraction);
+    // Saves the frame being drawn once it is complete (F12).
+    void RequestScreenshot() { screenshotRequested = true; }
+    void SaveScreenshot();
+    bool screenshotRequested = false;
 
     // The window's close request: the quit confirmation once the screens provide one.
     void RequestQuit();
@@ -102,6 +107,7 @@ private:
     void LoadAllData();
 
     SDL_Window* window_ = nullptr;
+    GUI_Sounds* sounds_ = nullptr;  // set once start-up has opened the sound service
     CInput input_;
     std::function<std::uint64_t()> clock_;
     GameModeFade fade_;

@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   libsdl2-dev libsdl2-mixer-dev libfreeimage-dev
   libcairo2-dev libvorbis-dev fonts-dejavu-core
+  libfreetype-dev fonts-dejavu-extra fonts-dseg fonts-dkg-handwriting
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xdg-utils
 )

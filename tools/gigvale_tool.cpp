@@ -1,4 +1,5 @@
 // Developer and automation verbs that run the game's core without a window.
+#include "BenchRender.h"
 #include "LibConfigSection.h"
 #include "LibErrors.h"
 #include "LibRandom.h"
@@ -115,7 +116,9 @@ int Simulate(const std::vector<std::string>& args) {
     return strict && asserts > 0 ? 1 : 0;
 }
 
+// "bench" times the day cycle; "bench render" a typical frame on the software renderer.
 int Bench(const std::vector<std::string>& args) {
+    if (!args.empty() && args[0] == "render") return BenchRender({args.begin() + 1, args.end()});
     long long days = 2000;
     if (args.size() == 2 && args[0] == "--days" && ParseNumber(args[1], days) && days > 0) {
     } else if (!args.empty()) {
@@ -148,7 +151,7 @@ const std::vector<Verb>& Verbs() {
     static const std::vector<Verb> verbs = {
         {"version", "version                 print the build label", Version},
         {"simulate", "simulate --seed S --days N [--strict]  run a new game N days headless", Simulate},
-        {"bench", "bench [--days N]        median cost of one day and days per second", Bench},
+        {"bench", "bench [--days N] | bench render [--frames N] [--png FILE]  day cycle or frame timings", Bench},
     };
     return verbs;
 }

@@ -59,6 +59,8 @@ void CBaseInputManager::Create(bool windowed, std::uint64_t now) {
     keyRecords_.clear();
     keys_.fill(0);
     buttonHeld = false;
+    // SDL hands over buttons already in the user's order, so nothing reports them swapped;
+    // SetSwapButtons stays for systems that do.
     // Full screen reads relative movement so the multiplier applies.
     if (SDL_WasInit(SDL_INIT_VIDEO)) SDL_SetRelativeMouseMode(windowed ? SDL_FALSE : SDL_TRUE);
 }
@@ -83,7 +85,10 @@ void CBaseInputManager::QueueEvent(const SDL_Event& event) {
             }
             break;
         case SDL_MOUSEWHEEL:
-            if (event.wheel.y) QueueMouse({MouseRecord::Wheel, event.wheel.y * 120});
+            // One notch is 120, forward positive, whatever the system's scroll direction.
+            if (event.wheel.y)
+                QueueMouse({MouseRecord::Wheel,
+                            (event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y : event.wheel.y) * 120});
             break;
         case SDL_KEYDOWN:
         case SDL_KEYUP:
@@ -102,7 +107,9 @@ void CBaseInputManager::Update() {
 }
 
 void CBaseInputManager::ReadMouse() {
-    int dx = 0, dy = 0;
+    int& dx = deltaX;
+    int& dy = deltaY;
+    dx = dy = deltaWheel = 0;
     bool buttonSeen = false;
     while (!mouseRecords_.empty() && !buttonSeen) {
         const MouseRecord record = mouseRecords_.front();
@@ -113,6 +120,7 @@ void CBaseInputManager::ReadMouse() {
             case MouseRecord::Wheel:
                 if (record.value < 0) OnWheelBack(); else OnWheelForward();
                 wheelTotal += record.value;
+                deltaWheel += record.value;
                 break;
             case MouseRecord::Button: {
                 // A press or release acts at the position before this frame's movement; the

@@ -64,6 +64,12 @@ public:
     bool mouseTaken = false;
     int restCounter = 0;
     int wheelTotal = 0;
+    // This frame's movement (after the multiplier) and wheel.
+    int deltaX = 0, deltaY = 0, deltaWheel = 0;
+
+    // GUI elements claim the mouse for the rest of the frame; Update releases it.
+    void TakeMouse() { mouseTaken = true; }
+    bool IsMouseTaken() const { return mouseTaken; }
 
 private:
     void ReadMouse();

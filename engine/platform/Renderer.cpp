@@ -3,13 +3,18 @@
 #include "LibConfigSection.h"
 #include "LibDebugLog.h"
 #include "LibErrors.h"
+#include "LibFileList.h"
+#include "LibString.h"
+#include "MessageBoxes.h"
 
 #include <FreeImage.h>
 #include <SDL.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <deque>
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -24,7 +29,53 @@ int DisplaySetting(const LibConfigSection& config, const char* key) {
 void SetDrawColour(SDL_Renderer* renderer, std::uint32_t argb) {
     SDL_SetRenderDrawColor(renderer, (argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF, argb >> 24);
 }
+
+SDL_BlendMode BlendMode(GBlend blend) { return blend == GBlend::Additive ? SDL_BLENDMODE_ADD : SDL_BLENDMODE_BLEND; }
+
+bool EndsWith(const std::string& text, const char* suffix) {
+    const std::size_t n = std::strlen(suffix);
+    return text.size() >= n && text.compare(text.size() - n, n, suffix) == 0;
+}
+
+// The colour a 5-6-5 pixel keeps of an ARGB one, widened back to 8 bits per channel; opaque.
+std::uint32_t To565(std::uint32_t argb) {
+    const std::uint32_t r = (argb >> 19) & 0x1F, g = (argb >> 10) & 0x3F, b = (argb >> 3) & 0x1F;
+    return 0xFF000000u | ((r << 3) | (r >> 2)) << 16 | ((g << 2) | (g >> 4)) << 8 | ((b << 3) | (b >> 2));
+}
+
+// The software renderer crashes on large textured triangles and is slow on any geometry, so
+// shapes a copy cannot express are cut into tiles no larger than this.
+constexpr float kGeometryTile = 256.0f;
+
+float Lerp(float a, float b, float t) { return a + (b - a) * t; }
+
+std::uint8_t Channel(std::uint32_t argb, int shift) { return static_cast<std::uint8_t>((argb >> shift) & 0xFF); }
+
+// A point inside the quad at (s, t), both 0..1, bilinearly interpolated.
+SDL_Vertex QuadPoint(const GVertex (&q)[4], float s, float t) {
+    auto mix = [&](auto get) {
+        return Lerp(Lerp(get(q[QUAD_TL]), get(q[QUAD_TR]), s), Lerp(get(q[QUAD_BL]), get(q[QUAD_BR]), s), t);
+    };
+    SDL_Vertex out{};
+    out.position.x = mix([](const GVertex& v) { return v.x; });
+    out.position.y = mix([](const GVertex& v) { return v.y; });
+    out.tex_coord.x = mix([](const GVertex& v) { return v.u; });
+    out.tex_coord.y = mix([](const GVertex& v) { return v.v; });
+    auto colour = [&](int shift) {
+        const float value = mix([shift](const GVertex& v) { return static_cast<float>(Channel(v.diffuse, shift)); });
+        return static_cast<Uint8>(std::clamp(value + 0.5f, 0.0f, 255.0f));
+    };
+    out.color = SDL_Color{colour(16), colour(8), colour(0), colour(24)};
+    return out;
+}
 }  // namespace
+
+const char* TextureKindPattern(const std::string& name) {
+    if (EndsWith(name, ".dds")) return "*.dds";
+    if (EndsWith(name, ".jpg")) return "*.jpg";
+    if (EndsWith(name, ".png")) return "*.png";
+    return "*.bmp";
+}
 
 GRenderer& Renderer() {
     static GRenderer renderer;
@@ -44,7 +95,49 @@ void GRenderer::DrawLog(const std::string& text) {
         std::fprintf(log, "%s\n", text.c_str());
         std::fflush(log);
     }
+    std::deque<std::string>& recent = RecentLines();
+    recent.push_back(text);
+    if (recent.size() > 256) recent.pop_front();
     WriteDebugOutput(text + "\n");
+}
+
+std::deque<std::string>& GRenderer::RecentLines() {
+    static std::deque<std::string> lines;
+    return lines;
+}
+
+bool GRenderer::LogContains(const std::string& text) {
+    for (const std::string& line : RecentLines())
+        if (line.find(text) != std::string::npos) return true;
+    return false;
+}
+
+void GRenderer::EngineFailure(const std::string& step, const std::string& error, bool surfaceLost) {
+    DrawLog(step + " " + error);
+    // Only the first real failure stops the device and tells the player; later ones only log.
+    if (surfaceLost || failed_) return;
+    failed_ = true;
+    Unload();
+    const std::string text = FormatText("Please check publishers website for tech support Details: [%s] ", step.c_str());
+    if (messageBox_) messageBox_("D3DEngine Error", text);
+    else ShowMessageBox("D3DEngine Error", text);
+}
+
+int GRenderer::DesktopBits() const {
+    if (probe_.desktopBits) return probe_.desktopBits();
+    SDL_DisplayMode mode;
+    return SDL_GetDesktopDisplayMode(0, &mode) == 0 ? static_cast<int>(SDL_BITSPERPIXEL(mode.format)) : 32;
+}
+
+std::string GRenderer::AdapterDescription() const {
+    if (probe_.adapter) return probe_.adapter();
+    // The primary adapter's PCI vendor; 0x8086 is Intel's.
+    std::FILE* vendor = std::fopen("/sys/class/drm/card0/device/vendor", "r");
+    if (!vendor) return std::string();
+    char id[16] = {};
+    const bool read = std::fgets(id, sizeof id, vendor) != nullptr;
+    std::fclose(vendor);
+    return read && std::strncmp(id, "0x8086", 6) == 0 ? "Intel graphics" : "graphics";
 }
 
 bool GRenderer::Initialise(SDL_Window* window, int width, int height, int depth, bool forceWindowed) {
@@ -64,16 +157,30 @@ bool GRenderer::Initialise(SDL_Window* window, int width, int height, int depth,
     std::snprintf(line, sizeof line, "Creating Context at %d %d %d", width, height, depth);
     DrawLog(line);
     const bool forceFallback = DisplaySetting(config, "ForceFallback") != 0;
+    if (depth == 32 && DesktopBits() == 16) {
+        DrawLog("Can't use 32 bit color on a 16bit desktop, swapping to 16 bit");
+        depth = 16;
+    }
+    if (DisplaySetting(config, "IgnoreIntel") == 0) {
+        const std::string adapter = AdapterDescription();
+        if (adapter.find("intel") != std::string::npos || adapter.find("Intel") != std::string::npos) {
+            DrawLog("Intel video card detected, forcing to 16 bit mode");
+            depth = 16;
+        }
+    }
+    depth_ = depth;
 
+    if (renderer_) Unload();
     window_ = window;
     width_ = width;
     height_ = height;
     released_ = false;
+    ++generation_;
     // Full screen keeps the desktop's resolution; the back buffer is scaled and letterboxed.
     SDL_SetWindowFullscreen(window, windowed_ ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
 
     const Uint32 vsync = noVsync ? 0 : SDL_RENDERER_PRESENTVSYNC;
-    if (!forceFallback && !useRGB) {
+    if (!forceFallback && !useRGB && !softwareOnly_) {
         renderer_ = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | vsync);
         if (renderer_) {
             DrawLog("context created");
@@ -87,7 +194,7 @@ bool GRenderer::Initialise(SDL_Window* window, int width, int height, int depth,
         DrawLog("Attempting Fallback Init");
         renderer_ = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
         if (!renderer_) {
-            DrawLog(std::string("Fallback init failed: ") + SDL_GetError());
+            EngineFailure("CreateFallbackBuffersWindowed", SDL_GetError());
             return false;
         }
         DrawLog("Fallback init succeeded");
@@ -97,7 +204,6 @@ bool GRenderer::Initialise(SDL_Window* window, int width, int height, int depth,
     SDL_SetRenderDrawBlendMode(renderer_, SDL_BLENDMODE_BLEND);
     DrawLog("backbuffer obtained");
     textures_.clear();
-    currentTexture_.clear();
     return true;
 }
 
@@ -107,6 +213,11 @@ void GRenderer::Unload() {
         record.texture = nullptr;
     }
     textures_.clear();
+    for (GTexture& scaled : scaled_)
+        if (scaled.texture) SDL_DestroyTexture(scaled.texture);
+    scaled_.clear();
+    ++generation_;
+    lastDrawn_ = nullptr;
     if (renderer_) SDL_DestroyRenderer(renderer_);
     renderer_ = nullptr;
 }
@@ -127,8 +238,11 @@ void GRenderer::Release() {
 void GRenderer::BeginFrame() {
     if (!renderer_) return;
     SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-    SDL_RenderClear(renderer_);
-    currentTexture_.clear();
+    if (SDL_RenderClear(renderer_) != 0) {
+        EngineFailure("Clear", SDL_GetError());
+        return;
+    }
+    lastDrawn_ = nullptr;
 }
 
 void GRenderer::EndFrame() {
@@ -168,10 +282,43 @@ bool LoadPicturePixels(const std::string& path, std::vector<std::uint32_t>& pixe
     return width > 0 && height > 0;
 }
 
+bool SavePicturePNG(const std::string& path, const std::vector<std::uint32_t>& pixels, int width, int height) {
+    if (width <= 0 || height <= 0 || pixels.size() < static_cast<std::size_t>(width) * static_cast<std::size_t>(height))
+        return false;
+    FIBITMAP* bitmap = FreeImage_Allocate(width, height, 32, FI_RGBA_RED_MASK, FI_RGBA_GREEN_MASK, FI_RGBA_BLUE_MASK);
+    if (!bitmap) return false;
+    for (int y = 0; y < height; ++y)
+        std::memcpy(FreeImage_GetScanLine(bitmap, height - 1 - y),
+                    &pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width)],
+                    static_cast<std::size_t>(width) * 4);
+    const bool saved = FreeImage_Save(FIF_PNG, bitmap, path.c_str(), PNG_DEFAULT) != 0;
+    FreeImage_Unload(bitmap);
+    return saved;
+}
+
 bool GRenderer::LoadInto(GTexture& record) {
     std::vector<std::uint32_t> pixels;
     int w = 0, h = 0;
-    if (!LoadPicturePixels(record.path, pixels, w, h)) return false;
+    const bool picture = EndsWith(record.path, ".png") || EndsWith(record.path, ".jpg");
+    if (!LoadPicturePixels(record.path, pixels, w, h)) {
+        if (picture) DrawLog(EndsWith(record.path, ".png") ? "failed loading png" : "failed loading jpg");
+        return false;
+    }
+    const bool png = EndsWith(record.path, ".png");
+    if (picture) DrawLog(FormatText("%s data is height: %d width : %d", png ? "PNG" : "JPG", h, w));
+    if (picture && depth_ == 16) {
+        // 16-bit mode keeps pictures as 5-6-5 pixels, which have no alpha.
+        DrawLog(png ? "Converting PNG to 16 bits" : "Converting JPG to 16 bits");
+        for (std::uint32_t& p : pixels) p = To565(p);
+    }
+    if (!CreateFromPixels(record, pixels, w, h)) {
+        if (picture) DrawLog(png ? "Failed to create png surface" : "Failed to create jpg surface");
+        return false;
+    }
+    return true;
+}
+
+bool GRenderer::CreateFromPixels(GTexture& record, const std::vector<std::uint32_t>& pixels, int w, int h) {
     SDL_Texture* texture = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, w, h);
     if (!texture) return false;
     SDL_UpdateTexture(texture, nullptr, pixels.data(), w * 4);
@@ -180,7 +327,58 @@ bool GRenderer::LoadInto(GTexture& record) {
     record.texture = texture;
     record.width = w;
     record.height = h;
+    record.opaque = std::all_of(pixels.begin(), pixels.end(), [](std::uint32_t p) { return (p >> 24) == 0xFF; });
     return true;
+}
+
+std::vector<std::uint32_t> ResamplePixels(const std::vector<std::uint32_t>& pixels, int width, int height, int newWidth,
+                                          int newHeight) {
+    std::vector<std::uint32_t> out(static_cast<std::size_t>(newWidth) * static_cast<std::size_t>(newHeight));
+    const double sx = static_cast<double>(width) / newWidth, sy = static_cast<double>(height) / newHeight;
+    for (int y = 0; y < newHeight; ++y) {
+        const double y0 = y * sy, y1 = (y + 1) * sy;
+        for (int x = 0; x < newWidth; ++x) {
+            const double x0 = x * sx, x1 = (x + 1) * sx;
+            double a = 0, r = 0, g = 0, b = 0, area = 0;
+            for (int py = static_cast<int>(y0); py < height && py < y1; ++py) {
+                const double wy = std::min<double>(py + 1, y1) - std::max<double>(py, y0);
+                for (int px = static_cast<int>(x0); px < width && px < x1; ++px) {
+                    const double weight = wy * (std::min<double>(px + 1, x1) - std::max<double>(px, x0));
+                    const std::uint32_t p = pixels[static_cast<std::size_t>(py) * static_cast<std::size_t>(width) + static_cast<std::size_t>(px)];
+                    const double alpha = (p >> 24) * weight;
+                    a += alpha;
+                    r += ((p >> 16) & 0xFF) * alpha;
+                    g += ((p >> 8) & 0xFF) * alpha;
+                    b += (p & 0xFF) * alpha;
+                    area += weight;
+                }
+            }
+            std::uint32_t result = 0;
+            if (a > 0.0) {
+                auto channel = [](double v) { return static_cast<std::uint32_t>(std::clamp(v + 0.5, 0.0, 255.0)); };
+                result = channel(a / area) << 24 | channel(r / a) << 16 | channel(g / a) << 8 | channel(b / a);
+            }
+            out[static_cast<std::size_t>(y) * static_cast<std::size_t>(newWidth) + static_cast<std::size_t>(x)] = result;
+        }
+    }
+    return out;
+}
+
+GTexture* GRenderer::ScaledTexture(GTexture* source, int width, int height) {
+    if (!renderer_ || !source || width <= 0 || height <= 0) return source;
+    if (width == source->width && height == source->height) return source;
+    const std::string name = FormatText("%s@%dx%d", source->name.c_str(), width, height);
+    for (GTexture& scaled : scaled_)
+        if (scaled.name == name) return &scaled;
+    std::vector<std::uint32_t> pixels;
+    int w = 0, h = 0;
+    if (!LoadPicturePixels(source->path, pixels, w, h)) return source;
+    GTexture record;
+    record.name = name;
+    record.path = source->path;
+    if (!CreateFromPixels(record, ResamplePixels(pixels, w, h, width, height), width, height)) return source;
+    scaled_.push_back(std::move(record));
+    return &scaled_.back();
 }
 
 GTexture* GRenderer::FindTexture(const std::string& name) {
@@ -193,7 +391,8 @@ GTexture* GRenderer::FindTexture(const std::string& name) {
     GTexture record;
     record.name = name;
     std::error_code ec;
-    if (name.find('/') == std::string::npos) {
+    // Only names of the four picture kinds are searched, exactly as spelt (case matters).
+    if (name.find('/') == std::string::npos && MatchesWildcard(name, TextureKindPattern(name))) {
         for (const std::string& folder : folders_) {
             const std::string candidate = folder + "/" + name;
             if (fs::is_regular_file(candidate, ec)) {
@@ -203,8 +402,9 @@ GTexture* GRenderer::FindTexture(const std::string& name) {
         }
     }
     if (record.path.empty() || !LoadInto(record)) {
+        // Reported once per name; the game goes on and draws nothing in its place.
         DrawLog("Failed to create texture: " + name + " ");
-        ReportError(__FILE__, "Failed to locate texture " + name, __LINE__);
+        ReportError(__FILE__, "Failed to locate texture: " + name, __LINE__);
         reportedMissing_.insert(name);
         return nullptr;
     }
@@ -214,16 +414,91 @@ GTexture* GRenderer::FindTexture(const std::string& name) {
 }
 
 GTexture* GRenderer::SetTexture(const std::string& name) {
-    if (name == currentTexture_) ++redundantCalls_;
-    currentTexture_ = name;
-    return FindTexture(name);
+    GTexture* texture = FindTexture(name);
+    if (texture) NoteTextureUse(texture);
+    return texture;
 }
 
 void GRenderer::ReloadTextures() {
     DrawLog("RestoreSurfaces");
+    for (GTexture& scaled : scaled_)
+        if (scaled.texture) SDL_DestroyTexture(scaled.texture);
+    scaled_.clear();
     for (GTexture& record : textures_)
         if (!LoadInto(record)) DrawLog("Failed to create texture: " + record.name + " ");
-    currentTexture_.clear();
+    lastDrawn_ = nullptr;
+    ++generation_;
+}
+
+void GRenderer::NoteTextureUse(const GTexture* texture) {
+    // The device only changes texture when another one is asked for; asking again is redundant.
+    if (texture == lastDrawn_) ++redundantCalls_;
+    else ++textureSwitches_;
+    lastDrawn_ = texture;
+}
+
+void GRenderer::DrawQuad(GTexture* texture, const GVertex (&q)[4], GBlend blend, bool countUse) {
+    if (!renderer_ || (texture && !texture->texture)) return;
+    const bool axisAligned = q[QUAD_TL].y == q[QUAD_TR].y && q[QUAD_BL].y == q[QUAD_BR].y &&
+                             q[QUAD_TL].x == q[QUAD_BL].x && q[QUAD_TR].x == q[QUAD_BR].x &&
+                             q[QUAD_TL].v == q[QUAD_TR].v && q[QUAD_BL].v == q[QUAD_BR].v &&
+                             q[QUAD_TL].u == q[QUAD_BL].u && q[QUAD_TR].u == q[QUAD_BR].u;
+    const std::uint32_t colour = q[QUAD_TL].diffuse;
+    const bool oneColour = q[QUAD_TR].diffuse == colour && q[QUAD_BL].diffuse == colour && q[QUAD_BR].diffuse == colour;
+    if (texture && countUse) NoteTextureUse(texture);
+    if (axisAligned && oneColour && q[QUAD_TR].x >= q[QUAD_TL].x && q[QUAD_BL].y >= q[QUAD_TL].y) {
+        const SDL_FRect target{q[QUAD_TL].x, q[QUAD_TL].y, q[QUAD_TR].x - q[QUAD_TL].x, q[QUAD_BL].y - q[QUAD_TL].y};
+        if (!texture) {
+            SDL_SetRenderDrawBlendMode(renderer_, BlendMode(blend));
+            SetDrawColour(renderer_, colour);
+            SDL_RenderFillRectF(renderer_, &target);
+            SDL_SetRenderDrawBlendMode(renderer_, SDL_BLENDMODE_BLEND);
+            return;
+        }
+        // Mirrored texture coordinates become a flipped copy.
+        const float u0 = std::min(q[QUAD_TL].u, q[QUAD_TR].u), u1 = std::max(q[QUAD_TL].u, q[QUAD_TR].u);
+        const float v0 = std::min(q[QUAD_TL].v, q[QUAD_BL].v), v1 = std::max(q[QUAD_TL].v, q[QUAD_BL].v);
+        const float tw = static_cast<float>(texture->width), th = static_cast<float>(texture->height);
+        const SDL_Rect source{static_cast<int>(std::lround(u0 * tw)), static_cast<int>(std::lround(v0 * th)),
+                              static_cast<int>(std::lround((u1 - u0) * tw)), static_cast<int>(std::lround((v1 - v0) * th))};
+        if (source.w <= 0 || source.h <= 0) return;
+        const int flip = (q[QUAD_TL].u > q[QUAD_TR].u ? SDL_FLIP_HORIZONTAL : 0) |
+                         (q[QUAD_TL].v > q[QUAD_BL].v ? SDL_FLIP_VERTICAL : 0);
+        const bool solid = texture->opaque && blend == GBlend::Alpha && Channel(colour, 24) == 0xFF;
+        SDL_SetTextureBlendMode(texture->texture, solid ? SDL_BLENDMODE_NONE : BlendMode(blend));
+        SDL_SetTextureColorMod(texture->texture, Channel(colour, 16), Channel(colour, 8), Channel(colour, 0));
+        SDL_SetTextureAlphaMod(texture->texture, Channel(colour, 24));
+        if (flip)
+            SDL_RenderCopyExF(renderer_, texture->texture, &source, &target, 0.0, nullptr, static_cast<SDL_RendererFlip>(flip));
+        else
+            SDL_RenderCopyF(renderer_, texture->texture, &source, &target);
+        return;
+    }
+    const float extent = std::max({std::abs(q[QUAD_TR].x - q[QUAD_TL].x), std::abs(q[QUAD_BR].x - q[QUAD_BL].x),
+                                   std::abs(q[QUAD_BL].y - q[QUAD_TL].y), std::abs(q[QUAD_BR].y - q[QUAD_TR].y)});
+    const int tiles = std::clamp(static_cast<int>(std::ceil(extent / kGeometryTile)), 1, 64);
+    std::vector<SDL_Vertex> vertices;
+    std::vector<int> indices;
+    vertices.reserve(static_cast<std::size_t>((tiles + 1) * (tiles + 1)));
+    for (int j = 0; j <= tiles; ++j)
+        for (int i = 0; i <= tiles; ++i)
+            vertices.push_back(QuadPoint(q, static_cast<float>(i) / static_cast<float>(tiles),
+                                         static_cast<float>(j) / static_cast<float>(tiles)));
+    for (int j = 0; j < tiles; ++j)
+        for (int i = 0; i < tiles; ++i) {
+            const int a = j * (tiles + 1) + i, b = a + 1, c = a + tiles + 1, d = c + 1;
+            indices.insert(indices.end(), {a, b, c, b, d, c});
+        }
+    if (texture) {
+        SDL_SetTextureBlendMode(texture->texture, BlendMode(blend));
+        SDL_SetTextureColorMod(texture->texture, 255, 255, 255);
+        SDL_SetTextureAlphaMod(texture->texture, 255);
+    } else {
+        SDL_SetRenderDrawBlendMode(renderer_, BlendMode(blend));
+    }
+    SDL_RenderGeometry(renderer_, texture ? texture->texture : nullptr, vertices.data(), static_cast<int>(vertices.size()),
+                       indices.data(), static_cast<int>(indices.size()));
+    SDL_SetRenderDrawBlendMode(renderer_, SDL_BLENDMODE_BLEND);
 }
 
 void GRenderer::DrawTexture(const std::string& name, float x, float y, float w, float h, const GUVRect& uv,
@@ -235,6 +510,7 @@ void GRenderer::DrawTexture(const std::string& name, float x, float y, float w, 
                           static_cast<int>((uv.u1 - uv.u0) * static_cast<float>(record->width) + 0.5f),
                           static_cast<int>((uv.v1 - uv.v0) * static_cast<float>(record->height) + 0.5f)};
     const SDL_FRect target{x, y, w, h};
+    SDL_SetTextureBlendMode(record->texture, record->opaque && (argb >> 24) == 0xFF ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
     SDL_SetTextureColorMod(record->texture, (argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
     SDL_SetTextureAlphaMod(record->texture, argb >> 24);
     SDL_RenderCopyF(renderer_, record->texture, &source, &target);
@@ -244,7 +520,7 @@ void GRenderer::FillRect(float x, float y, float w, float h, std::uint32_t argb)
     if (!renderer_) return;
     SetDrawColour(renderer_, argb);
     const SDL_FRect rect{x, y, w, h};
-    SDL_RenderFillRectF(renderer_, &rect);
+    if (SDL_RenderFillRectF(renderer_, &rect) != 0) EngineFailure("Fill rect", SDL_GetError());
 }
 
 bool GRenderer::ReadFrame(std::vector<std::uint32_t>& pixels) {
@@ -252,4 +528,12 @@ bool GRenderer::ReadFrame(std::vector<std::uint32_t>& pixels) {
     pixels.assign(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), 0);
     SDL_Rect all{0, 0, width_, height_};
     return SDL_RenderReadPixels(renderer_, &all, SDL_PIXELFORMAT_ARGB8888, pixels.data(), width_ * 4) == 0;
+}
+
+bool GRenderer::SaveFramePNG(const std::string& path) {
+    std::vector<std::uint32_t> pixels;
+    if (!ReadFrame(pixels)) return false;
+    // The back buffer has no meaningful alpha; a capture is opaque.
+    for (std::uint32_t& pixel : pixels) pixel |= 0xFF000000u;
+    return SavePicturePNG(path, pixels, width_, height_);
 }

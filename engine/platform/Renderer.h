@@ -2,6 +2,8 @@
 // The sprite renderer: textured, alpha-blended screen-space quads on a 1024x768 back buffer,
 // windowed or full screen (scaled and letterboxed), with the texture list and its folders.
 #include <cstdint>
+#include <deque>
+#include <functional>
 #include <list>
 #include <memory>
 #include <set>
@@ -18,12 +20,26 @@ struct GTexture {
     SDL_Texture* texture = nullptr;
     int width = 0;
     int height = 0;
+    bool opaque = false;  // every texel has full alpha: copies need no blending
 };
 
 // Texture coordinates of a quad's top-left and bottom-right corners.
 struct GUVRect {
     float u0 = 0.0f, v0 = 0.0f, u1 = 1.0f, v1 = 1.0f;
 };
+
+// A pre-transformed screen-space vertex.
+struct GVertex {
+    float x = 0.0f, y = 0.0f, z = 0.0f, rhw = 1.0f;
+    std::uint32_t diffuse = 0xFFFFFFFF;  // ARGB
+    std::uint32_t specular = 0xFFFFFFFF;
+    float u = 0.0f, v = 0.0f;
+};
+
+enum class GBlend { Alpha, Additive };
+
+// Vertex order of a quad: top-left, top-right, bottom-left, bottom-right.
+enum : int { QUAD_TL = 0, QUAD_TR = 1, QUAD_BL = 2, QUAD_BR = 3 };
 
 class GRenderer {
 public:
@@ -32,6 +48,8 @@ public:
     // Reads the display settings of "data/config.muf" and creates the device.
     bool Initialise(SDL_Window* window, int width, int height, int depth, bool forceWindowed);
     void Release();
+    // Tests and benchmarks measure the software renderer whatever the settings say.
+    void SetSoftwareOnly(bool on) { softwareOnly_ = on; }
     bool IsReady() const { return renderer_ != nullptr; }
     bool IsWindowed() const { return windowed_; }
 
@@ -48,6 +66,9 @@ public:
     GTexture* FindTexture(const std::string& name);
     // Makes a texture current; asking for the current one again only counts a redundant call.
     GTexture* SetTexture(const std::string& name);
+    // The texture resampled to the given size, made once and kept until the device changes.
+    // Software rendering copies unscaled pixels far faster than it stretches them.
+    GTexture* ScaledTexture(GTexture* source, int width, int height);
     // Reloads every listed texture after the device lost them.
     void ReloadTextures();
     const std::list<GTexture>& Textures() const { return textures_; }
@@ -56,6 +77,23 @@ public:
     void DrawTexture(const std::string& name, float x, float y, float w, float h, const GUVRect& uv = {},
                      std::uint32_t argb = 0xFFFFFFFF);
     void FillRect(float x, float y, float w, float h, std::uint32_t argb);
+    // Draws a quad (vertex order top-left, top-right, bottom-left, bottom-right) with the
+    // texture, or untextured when texture is null. Axis-aligned quads of one colour are copied;
+    // per-corner colours and other shapes go through geometry in small tiles.
+    // Batches count their texture once (countUse false for the quads after the first).
+    void DrawQuad(GTexture* texture, const GVertex (&quad)[4], GBlend blend = GBlend::Alpha, bool countUse = true);
+    // Counts a texture use for the statistics: a switch, or a redundant call for the current one.
+    void NoteTextureUse(const GTexture* texture);
+
+    // Bumped whenever textures are recreated or dropped, so cached texture pointers re-resolve.
+    std::uint64_t Generation() const { return generation_; }
+    std::uint64_t Frames() const { return frames_; }
+    std::uint64_t TextureSwitches() const { return textureSwitches_; }
+    std::uint64_t RedundantCalls() const { return redundantCalls_; }
+    void ResetStatistics() { frames_ = textureSwitches_ = redundantCalls_ = 0; }
+    // Forgets that names were reported missing, so the next request searches again.
+    void ForgetMissing() { reportedMissing_.clear(); }
+    std::size_t MissingReported() const { return reportedMissing_.size(); }
 
     float ScreenWidth() const { return static_cast<float>(width_); }
     float ScreenHeight() const { return static_cast<float>(height_); }
@@ -63,12 +101,33 @@ public:
 
     // The current back buffer as 0xAARRGGBB pixels, row by row (tests and screenshots).
     bool ReadFrame(std::vector<std::uint32_t>& pixels);
+    // Writes the current back buffer to a PNG file.
+    bool SaveFramePNG(const std::string& path);
 
     // Appends a line to "./debugdata/drawdebug.txt".
     static void DrawLog(const std::string& text);
+    // True when one of the last lines of the draw log contains the text (tests).
+    static bool LogContains(const std::string& text);
+
+    // A failing device step: logged; the first one that is not a lost surface also shuts the
+    // device down and shows "D3DEngine Error" once.
+    void EngineFailure(const std::string& step, const std::string& error, bool surfaceLost = false);
+    int Depth() const { return depth_; }
+
+    // What the start-up decisions read from the system; tests replace them.
+    struct DisplayProbe {
+        std::function<int()> desktopBits;
+        std::function<std::string()> adapter;
+    };
+    void SetDisplayProbe(DisplayProbe probe) { probe_ = std::move(probe); }
+    void SetMessageBox(std::function<void(const std::string&, const std::string&)> show) { messageBox_ = std::move(show); }
 
 private:
+    static std::deque<std::string>& RecentLines();
+    int DesktopBits() const;
+    std::string AdapterDescription() const;
     bool LoadInto(GTexture& record);
+    bool CreateFromPixels(GTexture& record, const std::vector<std::uint32_t>& pixels, int w, int h);
     void Unload();
 
     SDL_Window* window_ = nullptr;
@@ -77,14 +136,29 @@ private:
     int height_ = 768;
     bool windowed_ = true;
     bool released_ = false;
+    bool softwareOnly_ = false;
+    bool failed_ = false;
+    int depth_ = 32;
+    DisplayProbe probe_;
+    std::function<void(const std::string&, const std::string&)> messageBox_;
     std::vector<std::string> folders_;
     std::list<GTexture> textures_;  // most recently used first
+    std::list<GTexture> scaled_;    // resampled copies, named "<name>@<width>x<height>"
     std::set<std::string> reportedMissing_;
-    std::string currentTexture_;
+    const GTexture* lastDrawn_ = nullptr;
+    std::uint64_t generation_ = 1;
     std::uint64_t frames_ = 0;
     std::uint64_t redundantCalls_ = 0;
+    std::uint64_t textureSwitches_ = 0;
 };
 
 GRenderer& Renderer();
 // Loads a picture file into 0xAARRGGBB pixels, top row first (DDS, PNG, JPEG, BMP).
 bool LoadPicturePixels(const std::string& path, std::vector<std::uint32_t>& pixels, int& width, int& height);
+// Resamples pixels by area averaging (alpha-weighted), up or down.
+std::vector<std::uint32_t> ResamplePixels(const std::vector<std::uint32_t>& pixels, int width, int height, int newWidth,
+                                          int newHeight);
+// Writes 0xAARRGGBB pixels, top row first, as a PNG file.
+bool SavePicturePNG(const std::string& path, const std::vector<std::uint32_t>& pixels, int width, int height);
+// The file pattern the texture search lists for a name: "*.dds", "*.jpg", "*.png", else "*.bmp".
+const char* TextureKindPattern(const std::string& name);

@@ -1,7 +1,10 @@
 #include "InputManager.h"
+#include "LibString.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
+
+#include <set>
 
 namespace {
 
@@ -168,4 +171,44 @@ TEST(WindowedInput, FollowsTheSystemCursor) {
     input.Update();
     EXPECT_FLOAT_EQ(input.x, 640.0f);
     EXPECT_FLOAT_EQ(input.y, 480.0f);
+}
+
+TEST(ScanCodes, EveryTypedCharacterHasAKey) {
+    // Text entry reads characters from scan codes: each one it knows must come from some key.
+    std::set<int> reachable;
+    for (int sdl = 0; sdl < SDL_NUM_SCANCODES; ++sdl) reachable.insert(DirectInputScanCode(sdl));
+    for (int code = 1; code < 256; ++code)
+        if (ScanCodeToChar(code)) {
+            EXPECT_TRUE(reachable.count(code)) << "scan code " << code;
+        }
+}
+
+TEST_F(FullScreenInput, SdlEventsBecomeDeviceRecords) {
+    SDL_Event motion{};
+    motion.type = SDL_MOUSEMOTION;
+    motion.motion.x = 500;  // absolute positions are ignored in full screen
+    motion.motion.xrel = 7;
+    motion.motion.yrel = -4;
+    input.QueueEvent(motion);
+    SDL_Event wheel{};
+    wheel.type = SDL_MOUSEWHEEL;
+    wheel.wheel.y = 1;
+    wheel.wheel.direction = SDL_MOUSEWHEEL_FLIPPED;
+    input.QueueEvent(wheel);
+    SDL_Event key{};
+    key.type = SDL_KEYDOWN;
+    key.key.keysym.scancode = SDL_SCANCODE_ESCAPE;
+    input.QueueEvent(key);
+    key.key.repeat = 1;  // held keys repeat; that is not a new press
+    input.QueueEvent(key);
+    input.Update();
+    EXPECT_FLOAT_EQ(input.x, 107.0f);
+    EXPECT_FLOAT_EQ(input.y, 96.0f);
+    EXPECT_EQ(input.deltaX, 7);
+    EXPECT_EQ(input.deltaWheel, -120);
+    EXPECT_EQ(input.wheelTotal, -120);
+    EXPECT_EQ(input.calls, (std::vector<std::string>{"key1"}));
+    input.Update();
+    EXPECT_EQ(input.deltaX, 0);
+    EXPECT_EQ(input.deltaWheel, 0);
 }

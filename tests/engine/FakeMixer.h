@@ -1,0 +1,56 @@
+#pragma once
+// A sound mixer for tests: it records what it is asked, and its channels and music end when
+// the test says so.
+#include "GUI_Sounds.h"
+
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+struct FakeMixer : SoundMixer {
+    struct State {
+        std::vector<std::string> loads;
+        std::vector<std::pair<int, int>> plays;  // (sound, channel)
+        std::vector<std::string> music;
+        std::set<std::string> missing;
+        std::set<int> finished;  // channels that no longer play
+        bool musicPlaying = false;
+        bool musicPaused = false;
+        float master = -1.0f, musicVolume = -1.0f;
+        int nextChannel = 0;
+    };
+    State& s;
+    explicit FakeMixer(State& state) : s(state) {}
+    bool Open(int channels, std::string&) override { return channels == GUI_Sounds::kChannels; }
+    int LoadSound(const std::string& path, std::string& error) override {
+        s.loads.push_back(path);
+        if (s.missing.count(path)) {
+            error = "no such file";
+            return -1;
+        }
+        return static_cast<int>(s.loads.size()) - 1;
+    }
+    int PlaySound(int sound, std::string&) override {
+        s.plays.emplace_back(sound, s.nextChannel);
+        return s.nextChannel++;
+    }
+    bool IsPlaying(int channel, int) const override { return channel >= 0 && !s.finished.count(channel); }
+    bool PlayMusic(const std::string& path, std::string& error) override {
+        if (s.missing.count(path)) {
+            error = "no such file";
+            return false;
+        }
+        s.music.push_back(path);
+        s.musicPlaying = true;
+        s.musicPaused = false;
+        return true;
+    }
+    void StopMusic() override { s.musicPlaying = false; }
+    void PauseMusic() override { s.musicPaused = true; }
+    void ResumeMusic() override { s.musicPaused = false; }
+    bool MusicPaused() const override { return s.musicPaused; }
+    bool MusicPlaying() const override { return s.musicPlaying && !s.musicPaused; }
+    void SetMasterVolume(float volume) override { s.master = volume; }
+    void SetMusicVolume(float volume) override { s.musicVolume = volume; }
+};

@@ -1,0 +1,228 @@
+#include "RenderFixture.h"
+#include "Sprites.h"
+
+#include <filesystem>
+
+namespace {
+// A texture whose every texel is different: red = x * 4, green = y * 4.
+std::vector<std::uint32_t> Gradient(int size) {
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(size * size));
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x)
+            pixels[static_cast<std::size_t>(y * size + x)] =
+                0xFF000000u | static_cast<std::uint32_t>(x * 4) << 16 | static_cast<std::uint32_t>(y * 4) << 8 | 0x11u;
+    return pixels;
+}
+}  // namespace
+
+TEST(Sprites, HitTestIsStrictOnAllFourSides) {
+    BaseSprite sprite;
+    sprite.SetRect(10.0f, 20.0f, 30.0f, 40.0f);
+    EXPECT_TRUE(sprite.HitTest(10.5f, 20.5f));
+    EXPECT_TRUE(sprite.HitTest(39.9f, 59.9f));
+    EXPECT_FALSE(sprite.HitTest(10.0f, 30.0f));  // left edge
+    EXPECT_FALSE(sprite.HitTest(40.0f, 30.0f));  // right edge
+    EXPECT_FALSE(sprite.HitTest(20.0f, 20.0f));  // top edge
+    EXPECT_FALSE(sprite.HitTest(20.0f, 60.0f));  // bottom edge
+    EXPECT_FALSE(sprite.HitTest(5.0f, 30.0f));
+}
+
+TEST_F(RenderFixture, ClippedSpriteShowsTheSameTexelsWhereVisible) {
+    Picture("grad.png", 64, 64, Gradient(64));
+    CTexturedSprite sprite("grad.png");
+    ASSERT_TRUE(sprite.SetToTextureSize(100.0f, 200.0f));
+    sprite.Draw();
+    const auto whole = Frame();
+    Renderer().BeginFrame();
+    const GRect clip{117.0f, 211.0f, 150.0f, 300.0f};  // cuts left, top and right
+    sprite.DrawClipped(clip);
+    const auto clipped = Frame();
+    for (int y = 195; y < 270; ++y)
+        for (int x = 95; x < 170; ++x) {
+            const bool inside = x >= 117 && x < 150 && y >= 211 && y < 264;
+            ASSERT_EQ(At(clipped, x, y), inside ? At(whole, x, y) : 0u) << x << "," << y;
+        }
+    // Entirely outside: nothing drawn.
+    Renderer().BeginFrame();
+    sprite.DrawClipped(GRect{0.0f, 0.0f, 50.0f, 50.0f});
+    EXPECT_EQ(At(Frame(), 120, 220), 0u);
+}
+
+TEST_F(RenderFixture, TextureSearchFollowsFolderOrderAndExactNames) {
+    SolidPicture("a/pic.png", 4, 4, 0xFFFF0000);
+    SolidPicture("b/pic.png", 4, 4, 0xFF00FF00);
+    SolidPicture("b/Case.png", 4, 4, 0xFF0000FF);
+    folder.Write("b/odd.tga", "not searched");
+    Renderer().ClearTextureFolders();
+    Renderer().AddTextureFolder(folder.path());
+    const auto& folders = Renderer().TextureFolders();
+    ASSERT_EQ(folders.size(), 3u);
+    EXPECT_EQ(folders[1], folder.path() + "/a");
+
+    GTexture* pic = Renderer().FindTexture("pic.png");
+    ASSERT_NE(pic, nullptr);
+    EXPECT_EQ(pic->path, folder.path() + "/a/pic.png");
+    EXPECT_EQ(Renderer().FindTexture("case.png"), nullptr);
+    EXPECT_NE(Renderer().FindTexture("Case.png"), nullptr);
+    EXPECT_EQ(Renderer().FindTexture("odd.tga"), nullptr);  // only the four picture kinds
+    // Most recently used first.
+    Renderer().FindTexture("pic.png");
+    EXPECT_EQ(Renderer().Textures().front().name, "pic.png");
+    // A missing name is reported once and stays missing without searching again.
+    const std::size_t reported = Renderer().MissingReported();
+    EXPECT_EQ(Renderer().FindTexture("case.png"), nullptr);
+    EXPECT_EQ(Renderer().MissingReported(), reported);
+    EXPECT_STREQ(TextureKindPattern("x.dds"), "*.dds");
+    EXPECT_STREQ(TextureKindPattern("x.jpg"), "*.jpg");
+    EXPECT_STREQ(TextureKindPattern("x.tga"), "*.bmp");
+}
+
+TEST_F(RenderFixture, MissingTextureDrawsNothing) {
+    CTexturedSprite sprite("nowhere.png");
+    sprite.SetRect(0.0f, 0.0f, 100.0f, 100.0f);
+    sprite.Draw();
+    sprite.DrawClipped(GRect{0.0f, 0.0f, 50.0f, 50.0f});
+    Renderer().DrawTexture("nowhere.png", 0.0f, 0.0f, 100.0f, 100.0f);
+    EXPECT_EQ(At(Frame(), 10, 10), 0u);
+    EXPECT_FALSE(GRenderer::LogContains("Rebuilding lost textured sprite pointer"));
+}
+
+TEST_F(RenderFixture, BlendingModesAndCornerColours) {
+    SolidPicture("red.png", 8, 8, 0xFFFF0000);
+    Renderer().FillRect(0.0f, 0.0f, 100.0f, 100.0f, 0xFF00FF00);
+    CTexturedSprite glow("red.png");
+    glow.SetRect(0.0f, 0.0f, 50.0f, 50.0f);
+    glow.blend = GBlend::Additive;
+    glow.Draw();
+    CTexturedSprite plain("red.png");
+    plain.SetRect(50.0f, 0.0f, 50.0f, 50.0f);
+    plain.SetColour(0x80FFFFFF);  // half transparent
+    plain.Draw();
+    // A full-screen quad with per-corner colours goes through geometry in tiles.
+    BaseSprite shade;
+    shade.SetRect(0.0f, 200.0f, 1024.0f, 568.0f);
+    shade.SetCornerColours(0xFF0000FF, 0xFF0000FF, 0xFFFF0000, 0xFFFF0000);
+    shade.Draw();
+    const auto frame = Frame();
+    EXPECT_EQ(At(frame, 10, 10), 0xFFFF00u);  // red added to green
+    const std::uint32_t mixed = At(frame, 60, 10);
+    EXPECT_NEAR(static_cast<int>(mixed >> 16), 128, 2);
+    EXPECT_NEAR(static_cast<int>((mixed >> 8) & 0xFF), 127, 2);
+    EXPECT_EQ(At(frame, 60, 60), 0x00FF00u);
+    EXPECT_LT(At(frame, 500, 201) >> 16, 8u);  // blue at the top
+    EXPECT_GT(At(frame, 500, 201) & 0xFF, 245u);
+    EXPECT_GT(At(frame, 500, 766) >> 16, 245u);  // red at the bottom
+    const std::uint32_t middle = At(frame, 500, 484);
+    EXPECT_NEAR(static_cast<int>(middle >> 16), 128, 6);
+    EXPECT_NEAR(static_cast<int>(middle & 0xFF), 128, 6);
+}
+
+TEST_F(RenderFixture, SpritesFindTheirTexturesAgainAfterARebuild) {
+    SolidPicture("blue.png", 8, 8, 0xFF0000FF);
+    CTexturedSprite sprite("blue.png");
+    sprite.SetRect(10.0f, 10.0f, 20.0f, 20.0f);
+    sprite.Draw();
+    EXPECT_EQ(At(Frame(), 15, 15), 0x0000FFu);
+
+    // The device goes away with every texture; the sprite must not keep a dangling pointer.
+    Renderer().Release();
+    ASSERT_TRUE(Renderer().Initialise(window, kScreenWidth, kScreenHeight, 32, true));
+    EXPECT_TRUE(Renderer().Textures().empty());
+    Renderer().BeginFrame();
+    sprite.Draw();
+    EXPECT_EQ(At(Frame(), 15, 15), 0x0000FFu);
+    EXPECT_TRUE(GRenderer::LogContains("Rebuilding lost textured sprite pointer"));
+
+    Renderer().ReloadTextures();
+    CTexturedSprite::ClearAll();
+    Renderer().BeginFrame();
+    CTexturedSprite copy = sprite;
+    copy.SetPosition(40.0f, 10.0f);
+    copy.Draw();
+    EXPECT_EQ(At(Frame(), 45, 15), 0x0000FFu);
+}
+
+TEST_F(RenderFixture, VertexBufferKeepsItsCapacity) {
+    GVertexBuffer buffer(8);
+    BaseSprite quad;
+    quad.SetRect(0.0f, 0.0f, 10.0f, 10.0f);
+    quad.SetColour(0xFFFFFFFF);
+    EXPECT_TRUE(buffer.AddQuad(quad.vertices));
+    quad.SetPosition(20.0f, 0.0f);
+    EXPECT_TRUE(buffer.AddQuad(quad.vertices));
+    EXPECT_FALSE(buffer.AddQuad(quad.vertices));
+    EXPECT_EQ(buffer.VertexCount(), 8u);
+    buffer.Flush(nullptr);
+    EXPECT_EQ(buffer.VertexCount(), 0u);
+    const auto frame = Frame();
+    EXPECT_EQ(At(frame, 5, 5), 0xFFFFFFu);
+    EXPECT_EQ(At(frame, 25, 5), 0xFFFFFFu);
+    EXPECT_EQ(At(frame, 15, 5), 0u);
+}
+
+TEST_F(RenderFixture, FrameCaptureWritesTheBackBufferAsPNG) {
+    Renderer().FillRect(0.0f, 0.0f, 512.0f, 768.0f, 0xFF336699);
+    const std::string path = folder.path() + "/shot.png";
+    ASSERT_TRUE(Renderer().SaveFramePNG(path));
+    std::vector<std::uint32_t> pixels;
+    int w = 0, h = 0;
+    ASSERT_TRUE(LoadPicturePixels(path, pixels, w, h));
+    ASSERT_EQ(w, kScreenWidth);
+    ASSERT_EQ(h, kScreenHeight);
+    EXPECT_EQ(pixels[100 * 1024 + 100], 0xFF336699u);
+    EXPECT_EQ(pixels[100 * 1024 + 700], 0xFF000000u);
+}
+
+TEST_F(RenderFixture, RedundantTextureCallsAreCounted) {
+    SolidPicture("one.png", 4, 4, 0xFFFFFFFF);
+    Renderer().ResetStatistics();
+    Renderer().SetTexture("one.png");
+    Renderer().SetTexture("one.png");
+    Renderer().SetTexture("one.png");
+    EXPECT_EQ(Renderer().RedundantCalls(), 2u);
+}
+
+TEST_F(RenderFixture, ThirtyTwoBitsOnASixteenBitDesktopRunAtSixteen) {
+    Renderer().Release();
+    Renderer().SetDisplayProbe({[] { return 16; }, [] { return std::string("Some adapter"); }});
+    ASSERT_TRUE(Renderer().Initialise(window, kScreenWidth, kScreenHeight, 32, true));
+    Renderer().SetDisplayProbe({});
+    EXPECT_EQ(Renderer().Depth(), 16);
+    EXPECT_TRUE(GRenderer::LogContains("Can't use 32 bit color on a 16bit desktop, swapping to 16 bit"));
+    // Pictures become opaque 5-6-5 colours.
+    SolidPicture("soft.png", 4, 4, 0x80FF8421);
+    Renderer().BeginFrame();
+    Renderer().DrawTexture("soft.png", 0.0f, 0.0f, 4.0f, 4.0f);
+    EXPECT_EQ(At(Frame(), 1, 1), 0xFF8621u);  // green keeps 6 bits: 0x84 becomes 0x86; alpha is gone
+    EXPECT_TRUE(GRenderer::LogContains("Converting PNG to 16 bits"));
+}
+
+TEST_F(RenderFixture, OnlyTheFirstEngineFailureShowsABox) {
+    std::vector<std::string> boxes;
+    Renderer().SetMessageBox([&](const std::string& caption, const std::string& text) { boxes.push_back(caption + "|" + text); });
+    Renderer().EngineFailure("Flip", "surface lost", true);
+    EXPECT_TRUE(Renderer().IsReady());
+    Renderer().EngineFailure("Clear", "device gone");
+    Renderer().EngineFailure("Fill rect", "device gone");
+    Renderer().SetMessageBox({});
+    EXPECT_EQ(boxes, (std::vector<std::string>{
+                         "D3DEngine Error|Please check publishers website for tech support Details: [Clear] "}));
+    EXPECT_FALSE(Renderer().IsReady());
+    EXPECT_TRUE(GRenderer::LogContains("Fill rect device gone"));
+}
+
+TEST(Resampling, AveragesByAreaWeightedByAlpha) {
+    // A transparent texel does not darken its opaque neighbour's colour, only the alpha.
+    const std::vector<std::uint32_t> square = {0xFFFF0000, 0x00000000, 0xFFFF0000, 0x00000000};
+    EXPECT_EQ(ResamplePixels(square, 2, 2, 1, 1), (std::vector<std::uint32_t>{0x80FF0000}));
+    // Up: each texel covers a 2x2 block.
+    const std::vector<std::uint32_t> pair = {0xFF102030, 0x80405060};
+    EXPECT_EQ(ResamplePixels(pair, 2, 1, 4, 2),
+              (std::vector<std::uint32_t>{0xFF102030, 0xFF102030, 0x80405060, 0x80405060, 0xFF102030, 0xFF102030,
+                                          0x80405060, 0x80405060}));
+    // 3 -> 2: the middle texel is shared half and half.
+    const std::vector<std::uint32_t> row = {0xFF000000, 0xFF0000FF, 0xFF000000};
+    const auto two = ResamplePixels(row, 3, 1, 2, 1);
+    EXPECT_EQ(two[0], two[1]);
+    EXPECT_EQ(two[0] & 0xFF, 0x55u);  // a third of 255
+}

@@ -1,0 +1,161 @@
+#include "FakeMixer.h"
+#include "GUI_Sounds.h"
+#include "LibDebugLog.h"
+#include "TestSupport.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <set>
+
+namespace {
+
+class SoundTest : public ::testing::Test {
+protected:
+    FakeMixer::State mixer;
+    SoundSettings settings{0.8f, 0.4f, true};
+    GUI_Sounds sounds{std::make_unique<FakeMixer>(mixer)};
+    void SetUp() override {
+        sounds.SetSettingsSource([this] { return settings; });
+    }
+};
+
+}  // namespace
+
+TEST_F(SoundTest, SameFileNameSharesOneCachedSound) {
+    EXPECT_EQ(sounds.PlaySound("data/sounds/click.ogg"), 0);
+    EXPECT_EQ(sounds.PlaySound("data/other\\click.ogg"), 1);
+    EXPECT_EQ(sounds.PlaySound("data/sounds/Click.ogg"), 2);  // names are case-sensitive
+    EXPECT_EQ(mixer.loads, (std::vector<std::string>{"data/sounds/click.ogg", "data/sounds/Click.ogg"}));
+    ASSERT_EQ(mixer.plays.size(), 3u);
+    EXPECT_EQ(mixer.plays[0].first, mixer.plays[1].first);
+    EXPECT_EQ(sounds.CachedSounds(), 2u);
+}
+
+TEST_F(SoundTest, AMissingSoundCostsOneAttemptAndSilence) {
+    mixer.missing = {"data/sounds/none.ogg"};
+    EXPECT_EQ(sounds.PlaySound("data/sounds/none.ogg"), -1);
+    EXPECT_EQ(sounds.PlaySound("data/sounds/none.ogg"), -1);
+    EXPECT_EQ(mixer.loads.size(), 1u);
+    EXPECT_TRUE(mixer.plays.empty());
+    EXPECT_EQ(sounds.CachedSounds(), 0u);
+}
+
+TEST_F(SoundTest, MusicRunsTitleThenAlternatesVerses) {
+    sounds.StartMusicAndBanks();
+    EXPECT_FLOAT_EQ(mixer.master, 0.8f);
+    EXPECT_FLOAT_EQ(mixer.musicVolume, 0.4f);
+    sounds.Update();
+    EXPECT_EQ(mixer.music.size(), 1u);  // still playing the title
+    for (int i = 0; i < 4; ++i) {
+        mixer.musicPlaying = false;  // the track ends
+        sounds.Update();
+    }
+    EXPECT_EQ(mixer.music, (std::vector<std::string>{"data/sounds/music/titlemusic.ogg", "data/sounds/music/verse1.ogg",
+                                                     "data/sounds/music/verse2.ogg", "data/sounds/music/verse1.ogg",
+                                                     "data/sounds/music/verse2.ogg"}));
+    EXPECT_EQ(sounds.SequenceState(), 2);
+    // Paused music is not "ended".
+    sounds.PauseMusic();
+    sounds.Update();
+    EXPECT_EQ(mixer.music.size(), 5u);
+    sounds.StopMusic();
+    sounds.Update();
+    EXPECT_EQ(mixer.music.size(), 5u);
+    EXPECT_FALSE(sounds.HasMusic());
+}
+
+TEST_F(SoundTest, MusicDisabledStartsNothingUntilAScreenPlaysMusic) {
+    settings.musicEnabled = false;
+    sounds.StartMusicAndBanks();
+    EXPECT_FLOAT_EQ(mixer.master, 0.8f);
+    sounds.Update();
+    EXPECT_TRUE(mixer.music.empty());
+    sounds.PlayMusic("data/sounds/music/titlemusic.ogg");
+    mixer.musicPlaying = false;
+    sounds.Update();
+    EXPECT_EQ(mixer.music.back(), "data/sounds/music/verse1.ogg");
+}
+
+TEST_F(SoundTest, JingleHoldsTheMusicPausedUntilItEnds) {
+    sounds.StartMusicAndBanks();
+    const int channel = sounds.PlayJingle("data/sounds/jingles/rival.ogg");
+    EXPECT_TRUE(mixer.musicPaused);
+    EXPECT_TRUE(sounds.JingleActive());
+    EXPECT_EQ(sounds.LastJingle(), "rival.ogg");
+    sounds.Update();
+    EXPECT_TRUE(mixer.musicPaused);
+    mixer.finished.insert(channel);
+    sounds.Update();
+    EXPECT_FALSE(mixer.musicPaused);
+    EXPECT_FALSE(sounds.JingleActive());
+    EXPECT_EQ(mixer.music.size(), 1u);  // the same track carries on
+
+    // Music already paused by a screen: still paused during the jingle, resumed after it.
+    sounds.PauseMusic();
+    const int second = sounds.PlayJingle("data/sounds/jingles/rival.ogg");
+    sounds.Update();
+    EXPECT_TRUE(mixer.musicPaused);
+    mixer.finished.insert(second);
+    sounds.Update();
+    EXPECT_FALSE(mixer.musicPaused);
+}
+
+TEST_F(SoundTest, AJingleThatCannotPlayLeavesTheMusicAlone) {
+    sounds.StartMusicAndBanks();
+    mixer.missing = {"data/sounds/gone.ogg"};
+    EXPECT_EQ(sounds.PlayJingle("data/sounds/gone.ogg"), -1);
+    EXPECT_FALSE(mixer.musicPaused);
+    EXPECT_FALSE(sounds.JingleActive());
+}
+
+TEST_F(SoundTest, InstrumentBanksComeFromTheirFolders) {
+    TempDir dir;
+    dir.Write("data/sounds/instruments/drums/kick.ogg", "x");
+    dir.Write("data/sounds/instruments/drums/snare.ogg", "x");
+    dir.Write("data/sounds/instruments/drums/notes.txt", "x");
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path());
+    sounds.StartMusicAndBanks();
+    std::filesystem::current_path(previous);
+    EXPECT_EQ(sounds.BankSamples(GUI_Sounds::DRUMS),
+              (std::vector<std::string>{"data/sounds/instruments/drums/kick.ogg", "data/sounds/instruments/drums/snare.ogg"}));
+    sounds.SetRandom([] { return 7; });
+    sounds.PlayInstrumentSample(GUI_Sounds::DRUMS);
+    EXPECT_EQ(mixer.loads.back(), "data/sounds/instruments/drums/snare.ogg");
+    const std::size_t loads = mixer.loads.size();
+    sounds.PlayInstrumentSample(GUI_Sounds::VOCALS);  // empty bank: nothing
+    sounds.PlayInstrumentSample(99);
+    EXPECT_EQ(mixer.loads.size(), loads);
+}
+
+TEST(SdlMixer, PlaysRealFilesAndReportsMissingOnes) {
+    std::unique_ptr<SoundMixer> mixer = CreateSdlMixer();
+    std::string error;
+    ASSERT_TRUE(mixer->Open(GUI_Sounds::kChannels, error)) << error;
+    EXPECT_EQ(mixer->LoadSound("no/such/file.ogg", error), -1);
+    EXPECT_FALSE(error.empty());
+    // A short WAV made here: SDL_mixer reads it like any chunk.
+    TempDir dir;
+    const std::uint32_t samples = 4410;
+    std::string wav = "RIFF";
+    auto put32 = [&](std::uint32_t v) { for (int i = 0; i < 4; ++i) wav += static_cast<char>(v >> (8 * i)); };
+    auto put16 = [&](std::uint16_t v) { wav += static_cast<char>(v & 0xFF), wav += static_cast<char>(v >> 8); };
+    put32(36 + samples * 2);
+    wav += "WAVEfmt ";
+    put32(16), put16(1), put16(1), put32(44100), put32(88200), put16(2), put16(16);
+    wav += "data";
+    put32(samples * 2);
+    wav += std::string(samples * 2, '\0');
+    const std::string path = dir.Write("beep.wav", wav);
+    const int sound = mixer->LoadSound(path, error);
+    ASSERT_GE(sound, 0) << error;
+    const int channel = mixer->PlaySound(sound, error);
+    EXPECT_GE(channel, 0) << error;
+    EXPECT_TRUE(mixer->IsPlaying(channel, sound));
+    EXPECT_FALSE(mixer->PlayMusic("no/such/music.ogg", error));
+    mixer->SetMasterVolume(0.5f);
+    mixer->SetMusicVolume(0.5f);
+}
