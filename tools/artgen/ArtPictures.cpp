@@ -19,6 +19,8 @@ const std::string kSongs = "bitmaps/songwriting/";
 const std::string kParticles = "bitmaps/particles/";
 const std::string kSkins = "bitmaps/skins/";
 
+}  // namespace
+
 // A wall of dark brick with a floor, the backdrop of every scene picture.
 void BrickWall(ArtCanvas& c, const ArtColor& tint, std::uint32_t seed) {
     cairo_t* cr = c.cr();
@@ -111,6 +113,8 @@ void StageScene(ArtCanvas& c, int performers, int crowdRows, const ArtColor& tin
             }
         }
 }
+
+namespace {
 
 void Bedroom(ArtCanvas& c) {
     cairo_t* cr = c.cr();
@@ -1253,3 +1257,7 @@ bool MakePictures(const std::vector<PictureRule>& rules, const std::string& data
     }
     return ok;
 }
+
+void LoungeScene(ArtCanvas& canvas) { Relax(canvas); }
+
+void LeatherKey(ArtCanvas& canvas, bool lit, const ArtColor& neon) { KeyCap(canvas, lit, neon); }

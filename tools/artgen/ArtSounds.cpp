@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cmath>
 #include <cstdio>
+#include <map>
 #include <thread>
 
 namespace {
@@ -21,11 +22,47 @@ struct Song {
 // Minor pentatonic steps for the lead.
 const int kPentatonic[] = {0, 3, 5, 7, 10, 12, 15, 17, 19, 22, 24};
 
+// Notes repeat all through a song; a few takes of each are rendered once and reused, which keeps
+// a minute of music to a fraction of a second of synthesis.
+class TakeCache {
+public:
+    template <typename Make>
+    const std::vector<float>& Get(std::uint64_t key, Make make) {
+        auto it = takes_.find(key);
+        if (it == takes_.end()) it = takes_.emplace(key, make()).first;
+        return it->second;
+    }
+
+private:
+    std::map<std::uint64_t, std::vector<float>> takes_;
+};
+
+std::uint64_t TakeKey(int kind, int note, int variant, int flag = 0) {
+    return (static_cast<std::uint64_t>(kind) << 40) | (static_cast<std::uint64_t>(note & 0xFFFF) << 16) |
+           (static_cast<std::uint64_t>(variant & 0xFF) << 8) | static_cast<std::uint64_t>(flag & 0xFF);
+}
+
 SoundBuffer RenderSong(const Song& song) {
     const double beat = 60.0 / song.bpm, bar = beat * 4, eighth = beat / 2;
     SoundBuffer mix(2);
     SynthRandom rng(song.seed);
+    TakeCache cache;
     const auto kick = Kick();
+    const std::uint32_t seed = song.seed;
+    auto chord = [&](int root, double length, double drive, bool muted, int take) -> const std::vector<float>& {
+        return cache.Get(TakeKey(1, root, take % 4, (muted ? 1 : 0) | (length > beat ? 2 : 0)), [&] {
+            return PowerChord(root, length, drive, muted, seed + static_cast<std::uint32_t>(take % 4) * 7 + (muted ? 100 : 0));
+        });
+    };
+    auto bass = [&](int midi, int take) -> const std::vector<float>& {
+        return cache.Get(TakeKey(2, midi, take % 3), [&] { return BassNote(midi, eighth * 0.95, seed + 1000u + static_cast<std::uint32_t>(take % 3)); });
+    };
+    auto snare = [&](int take) -> const std::vector<float>& {
+        return cache.Get(TakeKey(3, 0, take % 4), [&] { return Snare(seed + static_cast<std::uint32_t>(take % 4)); });
+    };
+    auto hat = [&](int take, bool open) -> const std::vector<float>& {
+        return cache.Get(TakeKey(4, 0, take % 6, open ? 1 : 0), [&] { return HiHat(seed + 50u + static_cast<std::uint32_t>(take % 6), open); });
+    };
     // Lead phrase: two bars of notes, repeated with variation in the choruses.
     std::vector<int> phrase;
     for (int i = 0; i < 8; ++i) phrase.push_back(static_cast<int>(rng.Uniform() * 7) + 2);
@@ -51,9 +88,8 @@ SoundBuffer RenderSong(const Song& song) {
             const bool kickHit = e == 0 || e == 4 || (e == 5 && b % 2 == 1) || (chorus && e == 3);
             if (kickHit) mix.Add(kick, t, 0.9);
             if (!intro || b >= 2) {
-                if (e == 2 || e == 6) mix.Add(Snare(song.seed + static_cast<std::uint32_t>(b * 8 + e)), t, 0.55, 0.05);
-                mix.Add(HiHat(song.seed + static_cast<std::uint32_t>(b * 31 + e), chorus && e % 2 == 1), t,
-                        e % 2 ? 0.12 : 0.2, 0.35);
+                if (e == 2 || e == 6) mix.Add(snare(b * 2 + e / 4), t, 0.55, 0.05);
+                mix.Add(hat(b * 8 + e, chorus && e % 2 == 1), t, e % 2 ? 0.12 : 0.2, 0.35);
             }
         }
         if (b % 8 == 0) mix.Add(Cymbal(song.seed + static_cast<std::uint32_t>(b), 2.0), t0, 0.3, -0.3);
@@ -62,22 +98,20 @@ SoundBuffer RenderSong(const Song& song) {
         }
         // Rhythm guitars, double-tracked and panned apart: chugging eighths in verses, held chords in choruses.
         for (int side = -1; side <= 1; side += 2) {
-            const std::uint32_t s = song.seed + static_cast<std::uint32_t>(b * 17 + side + 5);
+            const int take = b + side + 1;
             if (chorus) {
-                mix.Add(PowerChord(root + 12, beat * 2, 8, false, s), t0 + 0.004 * (side + 1), 0.32, 0.7 * side);
-                mix.Add(PowerChord(root + 12, beat * 2, 8, false, s + 1), t0 + beat * 2 + 0.004 * (side + 1), 0.32,
+                mix.Add(chord(root + 12, beat * 2, 8, false, take), t0 + 0.004 * (side + 1), 0.32, 0.7 * side);
+                mix.Add(chord(root + 12, beat * 2, 8, false, take + 1), t0 + beat * 2 + 0.004 * (side + 1), 0.32,
                         0.7 * side);
             } else {
                 for (int e = 0; e < 8; ++e)
-                    mix.Add(PowerChord(root + 12, eighth * 1.05, 7, e != 0 && e != 3, s + e), t0 + e * eighth, 0.3,
+                    mix.Add(chord(root + 12, eighth * 1.05, 7, e != 0 && e != 3, take + e), t0 + e * eighth, 0.3,
                             0.7 * side);
             }
         }
         // Bass follows the roots in eighths.
         for (int e = 0; e < 8; ++e)
-            mix.Add(BassNote(root - 12 + (e == 7 ? 7 : 0), eighth * 0.95,
-                             song.seed + static_cast<std::uint32_t>(b * 8 + e + 1000)),
-                    t0 + e * eighth, 0.55);
+            mix.Add(bass(root - 12 + (e == 7 ? 7 : 0), b + e), t0 + e * eighth, 0.55);
         // Organ pad under the choruses.
         if (chorus) mix.Add(OrganChord({root + 24, root + 31, root + 36}, bar), t0, 0.12, -0.2);
         // Lead: in choruses and the second half of verses.

@@ -1,0 +1,85 @@
+#pragma once
+// Reading generated pictures and sounds back the way the game does.
+#include <FreeImage.h>
+#include <vorbis/vorbisfile.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+struct DecodedPicture {
+    int width = 0;
+    int height = 0;
+    int bpp = 0;
+    std::vector<unsigned char> rgba;  // top-down, straight alpha
+};
+
+inline bool DecodePicture(const std::string& path, DecodedPicture& out) {
+    FREE_IMAGE_FORMAT fif = FreeImage_GetFileType(path.c_str(), 0);
+    if (fif == FIF_UNKNOWN) return false;
+    FIBITMAP* raw = FreeImage_Load(fif, path.c_str(), 0);
+    if (!raw) return false;
+    out.bpp = static_cast<int>(FreeImage_GetBPP(raw));
+    FIBITMAP* dib = FreeImage_ConvertTo32Bits(raw);
+    FreeImage_Unload(raw);
+    if (!dib) return false;
+    out.width = static_cast<int>(FreeImage_GetWidth(dib));
+    out.height = static_cast<int>(FreeImage_GetHeight(dib));
+    out.rgba.clear();
+    for (int y = 0; y < out.height; ++y) {
+        const BYTE* line = FreeImage_GetScanLine(dib, out.height - 1 - y);
+        for (int x = 0; x < out.width; ++x) {
+            const BYTE* px = line + x * 4;
+            out.rgba.insert(out.rgba.end(), {px[FI_RGBA_RED], px[FI_RGBA_GREEN], px[FI_RGBA_BLUE], px[FI_RGBA_ALPHA]});
+        }
+    }
+    FreeImage_Unload(dib);
+    return true;
+}
+
+struct DecodedSound {
+    int channels = 0;
+    long rate = 0;
+    double seconds = 0;
+    double peak = 0;
+    double rms = 0;
+};
+
+inline bool DecodeSound(const std::string& path, DecodedSound& out) {
+    OggVorbis_File file;
+    if (ov_fopen(path.c_str(), &file) != 0) return false;
+    const vorbis_info* info = ov_info(&file, -1);
+    out.channels = info->channels;
+    out.rate = info->rate;
+    double sum = 0;
+    long long count = 0;
+    int section = 0;
+    for (;;) {
+        float** pcm = nullptr;
+        const long frames = ov_read_float(&file, &pcm, 4096, &section);
+        if (frames <= 0) break;
+        for (int c = 0; c < out.channels; ++c)
+            for (long i = 0; i < frames; ++i) {
+                const double v = pcm[c][i];
+                out.peak = std::max(out.peak, std::abs(v));
+                sum += v * v;
+            }
+        count += frames;
+    }
+    ov_clear(&file);
+    out.seconds = static_cast<double>(count) / static_cast<double>(out.rate);
+    out.rms = count > 0 ? std::sqrt(sum / static_cast<double>(count * out.channels)) : 0;
+    return count > 0;
+}
+
+// Finds a file by name anywhere below a folder, as the game's texture search does.
+inline std::string FindByName(const std::string& root, const std::string& name) {
+    std::error_code ec;
+    for (auto it = std::filesystem::recursive_directory_iterator(root, ec);
+         !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec))
+        if (it->is_regular_file() && it->path().filename() == name) return it->path().string();
+    return {};
+}
