@@ -1050,6 +1050,41 @@ void Practice(ArtCanvas& c) {
     for (int i = 0; i < 14; ++i) ShapeNote(cr, 60 + 70.0 * i, 700 - 30.0 * (i % 5), 60);
 }
 
+// The club stage seen from the floor: the menu buttons stand in the middle, the band at the sides.
+void MenuBackground(ArtCanvas& c) {
+    cairo_t* cr = c.cr();
+    const double w = c.width(), h = c.height();
+    BrickWall(c, Palette::kNeonPink, 2);
+    cairo_set_source_rgba(cr, 0, 0, 0, 0.45);
+    cairo_paint(cr);
+    FloorBoards(c, h * 0.8);
+    LightCone(cr, w * 0.2, 0, w * 0.16, h * 0.85, w * 0.1, Palette::kNeonAmber, 0.4);
+    LightCone(cr, w * 0.8, 0, w * 0.84, h * 0.85, w * 0.1, Palette::kNeonCyan, 0.4);
+    LightCone(cr, w * 0.5, 0, w * 0.5, h * 0.9, w * 0.2, Palette::kNeonPink, 0.18);
+    SelectFont(cr, ArtFont::Condensed, 110);
+    NeonText(cr, "GIGVALE", w / 2, h * 0.17, Palette::kNeonPink);
+    SelectFont(cr, ArtFont::Condensed, 30);
+    NeonText(cr, "LIVE TONIGHT", w / 2, h * 0.24, Palette::kNeonAmber);
+    // Amp stacks and the band in silhouette at either side.
+    for (int side = 0; side < 2; ++side) {
+        const double x = side ? w * 0.9 : w * 0.1;
+        RoundRect(cr, x - 60, h * 0.5, 120, h * 0.32, 4);
+        cairo_set_source_rgb(cr, 0.05, 0.04, 0.04);
+        cairo_fill(cr);
+        for (int k = 0; k < 2; ++k) {
+            cairo_arc(cr, x, h * (0.58 + 0.14 * k), 40, 0, 2 * M_PI);
+            cairo_set_source_rgb(cr, 0.13, 0.11, 0.1);
+            cairo_fill(cr);
+        }
+    }
+    cairo_set_source_rgb(cr, 0.02, 0.015, 0.02);
+    ShapePerson(cr, w * 0.2, h * 0.92, h * 0.5, 1);
+    ShapeGuitar(cr, w * 0.205, h * 0.67, h * 0.18, 1.0);
+    ShapePerson(cr, w * 0.8, h * 0.92, h * 0.5, 2);
+    ShapeGuitar(cr, w * 0.805, h * 0.67, h * 0.2, -1.0, true);
+    Vignette(cr, w, h, 0.8);
+}
+
 void Credits(ArtCanvas& c) {
     Backdrop(c, Palette::kLeather, "GIGVALE", Palette::kNeonPink, 103);
     cairo_t* cr = c.cr();
@@ -1100,9 +1135,8 @@ std::vector<PictureRule> FixedPictureRules() {
     auto add = [&r](const std::string& path, int w, int h, Draw draw) { r.push_back({path, w, h, std::move(draw)}); };
 
     // Backgrounds and the loading screen.
-    add(kUi + "leather.jpg", 1024, 768, [](ArtCanvas& c) { Backdrop(c, Palette::kLeather, "", Palette::kNeonAmber, 1); });
-    add(kUi + "base_background.bmp", 1024, 768,
-        [](ArtCanvas& c) { Backdrop(c, Rgb(0x3a1a10), "GIGVALE", Palette::kNeonPink, 2); });
+    add(kUi + "leather.jpg", 1024, 768, [](ArtCanvas& c) { Backdrop(c, Rgb(0x4a2614), "", Palette::kNeonAmber, 1); });
+    add(kUi + "base_background.bmp", 1024, 768, MenuBackground);
     add(kUi + "progbar.bmp", 500, 32, [](ArtCanvas& c) { ProgressBar(c, true); });
     add(kUi + "credits.jpg", 1024, 768, Credits);
     add("icon.png", 64, 64, Icon);

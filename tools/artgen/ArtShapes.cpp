@@ -1,5 +1,7 @@
 #include "ArtShapes.h"
 
+#include "ArtCanvas.h"
+
 #include <cmath>
 
 void ShapeNote(cairo_t* cr, double x, double y, double s) {
@@ -128,28 +130,40 @@ void ShapePerson(cairo_t* cr, double cx, double base, double h, int pose) {
     cairo_save(cr);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    // Head and hair.
-    cairo_arc(cr, cx, base - 7.4 * u, 0.62 * u, 0, 2 * M_PI);
+    // Head with hair falling to the shoulders.
+    cairo_arc(cr, cx, base - 7.35 * u, 0.55 * u, 0, 2 * M_PI);
     cairo_fill(cr);
-    // Torso as a tapered quad.
-    cairo_move_to(cr, cx - 1.15 * u, base - 6.5 * u);
-    cairo_line_to(cr, cx + 1.15 * u, base - 6.5 * u);
-    cairo_line_to(cr, cx + 0.8 * u, base - 3.7 * u);
-    cairo_line_to(cr, cx - 0.8 * u, base - 3.7 * u);
+    cairo_move_to(cr, cx - 0.6 * u, base - 7.4 * u);
+    cairo_curve_to(cr, cx - 0.8 * u, base - 6.6 * u, cx - 0.7 * u, base - 6.3 * u, cx - 0.35 * u, base - 6.4 * u);
+    cairo_line_to(cr, cx + 0.35 * u, base - 6.4 * u);
+    cairo_curve_to(cr, cx + 0.7 * u, base - 6.3 * u, cx + 0.8 * u, base - 6.6 * u, cx + 0.6 * u, base - 7.4 * u);
     cairo_close_path(cr);
     cairo_fill(cr);
-    cairo_set_line_width(cr, 0.55 * u);
-    const double spread = pose == 1 ? 1.6 : 0.7;
-    cairo_move_to(cr, cx - 0.45 * u, base - 3.9 * u);
-    cairo_line_to(cr, cx - spread * u, base - 0.2 * u);
-    cairo_move_to(cr, cx + 0.45 * u, base - 3.9 * u);
-    cairo_line_to(cr, cx + spread * u, base - 0.2 * u);
-    cairo_stroke(cr);
-    cairo_set_line_width(cr, 0.42 * u);
-    cairo_move_to(cr, cx - 1.0 * u, base - 6.3 * u);
+    // Torso: shoulders narrowing to the hips.
+    cairo_move_to(cr, cx - 1.05 * u, base - 6.45 * u);
+    cairo_curve_to(cr, cx - 0.4 * u, base - 6.7 * u, cx + 0.4 * u, base - 6.7 * u, cx + 1.05 * u, base - 6.45 * u);
+    cairo_line_to(cr, cx + 0.75 * u, base - 3.8 * u);
+    cairo_line_to(cr, cx - 0.75 * u, base - 3.8 * u);
+    cairo_close_path(cr);
+    cairo_fill(cr);
+    // Legs: thick at the thigh, then boots.
+    const double spread = pose == 1 ? 1.5 : 0.6;
+    for (int side = -1; side <= 1; side += 2) {
+        cairo_move_to(cr, cx + side * 0.05 * u, base - 4.0 * u);
+        cairo_line_to(cr, cx + side * 0.8 * u, base - 4.0 * u);
+        cairo_line_to(cr, cx + side * (spread + 0.25) * u, base - 0.3 * u);
+        cairo_line_to(cr, cx + side * (spread - 0.25) * u, base - 0.3 * u);
+        cairo_close_path(cr);
+        cairo_fill(cr);
+        RoundRect(cr, cx + side * spread * u - 0.35 * u + side * 0.15 * u, base - 0.45 * u, 0.7 * u, 0.45 * u, 0.15 * u);
+        cairo_fill(cr);
+    }
+    // Arms.
+    cairo_set_line_width(cr, 0.5 * u);
+    cairo_move_to(cr, cx - 0.9 * u, base - 6.2 * u);
     cairo_line_to(cr, cx - 1.1 * u, base - 4.8 * u);
     cairo_line_to(cr, cx - 0.2 * u, base - 4.4 * u);
-    cairo_move_to(cr, cx + 1.0 * u, base - 6.3 * u);
+    cairo_move_to(cr, cx + 0.9 * u, base - 6.2 * u);
     if (pose == 2) {
         cairo_line_to(cr, cx + 1.6 * u, base - 7.4 * u);
         cairo_line_to(cr, cx + 1.9 * u, base - 8.6 * u);
