@@ -35,8 +35,15 @@ void BrickWall(ArtCanvas& c, const ArtColor& tint, std::uint32_t seed) {
             cairo_set_source_rgb(cr, 0.30 * shade, 0.12 * shade, 0.09 * shade);
             cairo_fill(cr);
         }
-    cairo_set_source_rgba(cr, tint.r, tint.g, tint.b, 0.18);
+    cairo_set_source_rgba(cr, tint.r, tint.g, tint.b, 0.1);
     cairo_paint(cr);
+    // Late-night gloom: the wall fades into the dark towards the ceiling.
+    cairo_pattern_t* gloom = cairo_pattern_create_linear(0, 0, 0, c.height());
+    cairo_pattern_add_color_stop_rgba(gloom, 0, 0, 0, 0, 0.6);
+    cairo_pattern_add_color_stop_rgba(gloom, 1, 0, 0, 0, 0.2);
+    cairo_set_source(cr, gloom);
+    cairo_paint(cr);
+    cairo_pattern_destroy(gloom);
     AddGrain(c, 0.05, seed + 1);
 }
 
@@ -1055,8 +1062,6 @@ void MenuBackground(ArtCanvas& c) {
     cairo_t* cr = c.cr();
     const double w = c.width(), h = c.height();
     BrickWall(c, Palette::kNeonPink, 2);
-    cairo_set_source_rgba(cr, 0, 0, 0, 0.45);
-    cairo_paint(cr);
     FloorBoards(c, h * 0.8);
     LightCone(cr, w * 0.2, 0, w * 0.16, h * 0.85, w * 0.1, Palette::kNeonAmber, 0.4);
     LightCone(cr, w * 0.8, 0, w * 0.84, h * 0.85, w * 0.1, Palette::kNeonCyan, 0.4);
