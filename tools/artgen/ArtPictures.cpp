@@ -1105,6 +1105,132 @@ void Credits(ArtCanvas& c) {
     ShapeGuitar(cr, w / 2, 640, 120, 0.9);
 }
 
+void SliderTrack(ArtCanvas& c) {
+    cairo_t* cr = c.cr();
+    RoundRect(cr, 0, 0, c.width(), c.height(), c.height() / 2.0);
+    cairo_set_source_rgb(cr, 0.05, 0.03, 0.02);
+    cairo_fill(cr);
+    RoundRect(cr, 1, 1, c.width() - 2, c.height() - 2, c.height() / 2.0 - 1);
+    SetColor(cr, Palette::kBrassDark);
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+}
+
+void SliderKnob(ArtCanvas& c) {
+    cairo_t* cr = c.cr();
+    const double s = c.width();
+    cairo_pattern_t* pat = cairo_pattern_create_radial(s * 0.4, s * 0.35, 0, s / 2, s / 2, s / 2);
+    cairo_pattern_add_color_stop_rgb(pat, 0, 1, 0.93, 0.7);
+    cairo_pattern_add_color_stop_rgb(pat, 0.6, Palette::kBrass.r, Palette::kBrass.g, Palette::kBrass.b);
+    cairo_pattern_add_color_stop_rgb(pat, 1, Palette::kBrassDark.r, Palette::kBrassDark.g, Palette::kBrassDark.b);
+    cairo_arc(cr, s / 2, s / 2, s / 2 - 0.5, 0, 2 * M_PI);
+    cairo_set_source(cr, pat);
+    cairo_fill(cr);
+    cairo_pattern_destroy(pat);
+}
+
+// Interview backdrops: a newspaper page, a radio booth and a web page.
+void PrintInterview(ArtCanvas& c) {
+    cairo_t* cr = c.cr();
+    const double w = c.width(), h = c.height();
+    FillWood(c, Palette::kWood, 120);
+    cairo_save(cr);
+    cairo_translate(cr, w / 2, h / 2);
+    cairo_rotate(cr, -0.05);
+    cairo_rectangle(cr, -w * 0.4, -h * 0.44, w * 0.8, h * 0.88);
+    SetColor(cr, Rgb(0xf0ead8));
+    cairo_fill(cr);
+    cairo_set_source_rgb(cr, 0.1, 0.1, 0.1);
+    SelectFont(cr, ArtFont::SerifBold, h * 0.09);
+    TextCentered(cr, "THE NIGHT OWL", 0, -h * 0.32);
+    cairo_rectangle(cr, -w * 0.36, -h * 0.28, w * 0.72, 2);
+    cairo_fill(cr);
+    cairo_rectangle(cr, -w * 0.36, -h * 0.22, w * 0.3, h * 0.3);
+    cairo_set_source_rgb(cr, 0.35, 0.35, 0.35);
+    cairo_fill(cr);
+    cairo_set_source_rgb(cr, 0.1, 0.1, 0.1);
+    ShapePerson(cr, -w * 0.21, h * 0.08, h * 0.28, 2);
+    cairo_set_source_rgb(cr, 0.45, 0.45, 0.45);
+    for (int i = 0; i < 14; ++i) {
+        const double x = i < 7 ? w * 0.0 : -w * 0.36;
+        const double y = i < 7 ? -h * 0.2 + i * h * 0.045 : h * 0.12 + (i - 7) * h * 0.04;
+        cairo_rectangle(cr, x, y, (i < 7 ? w * 0.36 : w * 0.72) * (0.75 + 0.25 * HashNoise(i, 0, 121)), 3);
+    }
+    cairo_fill(cr);
+    cairo_restore(cr);
+}
+
+void RadioInterview(ArtCanvas& c) {
+    cairo_t* cr = c.cr();
+    const double w = c.width(), h = c.height();
+    FillLeather(c, Rgb(0x1e2430), 122);
+    // Acoustic foam on the wall, an ON AIR light, and the microphone.
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 8; ++x) {
+            cairo_move_to(cr, x * w / 8 + 4, y * h * 0.12 + 4);
+            cairo_line_to(cr, (x + 0.5) * w / 8, (y + 0.5) * h * 0.12);
+            cairo_line_to(cr, (x + 1) * w / 8 - 4, y * h * 0.12 + 4);
+            cairo_set_source_rgba(cr, 0, 0, 0, 0.3);
+            cairo_fill(cr);
+        }
+    RoundRect(cr, w * 0.36, h * 0.06, w * 0.28, h * 0.1, 6);
+    cairo_set_source_rgb(cr, 0.3, 0.02, 0.02);
+    cairo_fill(cr);
+    SelectFont(cr, ArtFont::Condensed, h * 0.07);
+    NeonText(cr, "ON AIR", w / 2, h * 0.135, Rgb(0xff3030));
+    cairo_set_source_rgb(cr, 0.05, 0.05, 0.06);
+    ShapeMic(cr, w * 0.5, h * 0.62, h * 0.6);
+    RoundRect(cr, w * 0.1, h * 0.82, w * 0.8, h * 0.14, 6);
+    cairo_fill(cr);
+    for (int i = 0; i < 10; ++i) {
+        SetColor(cr, i < 7 ? Palette::kLcd : Rgb(0xff4020));
+        cairo_rectangle(cr, w * (0.15 + 0.07 * i), h * 0.87, w * 0.05, h * 0.04);
+        cairo_fill(cr);
+    }
+}
+
+void WebInterview(ArtCanvas& c) {
+    cairo_t* cr = c.cr();
+    const double w = c.width(), h = c.height();
+    cairo_set_source_rgb(cr, 0.08, 0.08, 0.1);
+    cairo_paint(cr);
+    RoundRect(cr, w * 0.06, h * 0.06, w * 0.88, h * 0.88, 8);
+    cairo_set_source_rgb(cr, 0.14, 0.12, 0.18);
+    cairo_fill(cr);
+    cairo_rectangle(cr, w * 0.06, h * 0.06, w * 0.88, h * 0.08);
+    cairo_set_source_rgb(cr, 0.25, 0.2, 0.3);
+    cairo_fill(cr);
+    for (int i = 0; i < 3; ++i) {
+        SetColor(cr, i == 0 ? Rgb(0xff5050) : i == 1 ? Rgb(0xffc040) : Rgb(0x50d050));
+        cairo_arc(cr, w * (0.09 + 0.03 * i), h * 0.1, h * 0.012, 0, 2 * M_PI);
+        cairo_fill(cr);
+    }
+    SelectFont(cr, ArtFont::SansBold, h * 0.08);
+    NeonText(cr, "ROCKZINE", w / 2, h * 0.26, Palette::kNeonCyan);
+    cairo_rectangle(cr, w * 0.12, h * 0.33, w * 0.34, h * 0.4);
+    SetColor(cr, Mix(Palette::kNeonPink, {0, 0, 0, 1}, 0.6));
+    cairo_fill(cr);
+    cairo_set_source_rgb(cr, 0.05, 0.02, 0.05);
+    ShapePerson(cr, w * 0.29, h * 0.73, h * 0.36, 1);
+    cairo_set_source_rgba(cr, 1, 1, 1, 0.35);
+    for (int i = 0; i < 8; ++i) cairo_rectangle(cr, w * 0.52, h * (0.35 + 0.05 * i), w * 0.36 * (0.7 + 0.3 * HashNoise(i, 1, 123)), 3);
+    cairo_fill(cr);
+}
+
+void VideoScreen(ArtCanvas& c) {
+    cairo_t* cr = c.cr();
+    const double w = c.width(), h = c.height();
+    cairo_set_source_rgb(cr, 0.02, 0.02, 0.04);
+    cairo_paint(cr);
+    LightMap(1)(c);
+    cairo_set_source_rgb(cr, 0.01, 0.01, 0.02);
+    ShapePerson(cr, w / 2, h * 0.98, h * 0.8, 2);
+    for (double y = 0; y < h; y += 3) cairo_rectangle(cr, 0, y, w, 1);
+    cairo_set_source_rgba(cr, 0, 0, 0, 0.35);
+    cairo_fill(cr);
+    BrassFrame(cr, 0, 0, w, h, 4, 4);
+}
+
 void ParticleNote(ArtCanvas& c) {
     const double s = c.width();
     Glow(c.cr(), s / 2, s / 2, s / 2, Palette::kNeonCyan, 0.5);
@@ -1178,6 +1304,8 @@ std::vector<PictureRule> FixedPictureRules() {
     add(kUi + "gui_checkbox.dds", 26, 26, Checkbox(false));
     add(kUi + "gui_checkbox_checked.dds", 26, 26, Checkbox(true));
     add(kUi + "cursor.dds", 32, 32, Cursor);
+    add(kUi + "slider_track.dds", 128, 8, SliderTrack);
+    add(kUi + "slider_knob.dds", 16, 16, SliderKnob);
 
     // Control panel.
     const std::pair<const char*, void (*)(cairo_t*, double)> panel[] = {
@@ -1235,6 +1363,9 @@ std::vector<PictureRule> FixedPictureRules() {
     add(kScenes + "relax.jpg", 160, 120, Relax);
     add(kScenes + "rehearsal_room.jpg", 160, 120, Rehearsal);
     add(kScenes + "relax_home_luxury.jpg", 400, 300, ScenePicture(LuxuryHome, "", Palette::kNeonAmber));
+    add(kScenes + "interview_print.jpg", 400, 300, PrintInterview);
+    add(kScenes + "interview_radio.jpg", 400, 300, RadioInterview);
+    add(kScenes + "interview_web.jpg", 400, 300, WebInterview);
     add(kScenes + "flyposters.jpg", 400, 300, ScenePicture([](ArtCanvas& c) { Flyers(c, true); }, "", {}));
     add(kScenes + "pileofflyers.jpg", 400, 300, ScenePicture([](ArtCanvas& c) { Flyers(c, false); }, "", {}));
 
@@ -1254,6 +1385,7 @@ std::vector<PictureRule> FixedPictureRules() {
                                                 {"vocals", 3}, {"keyboard", 4}, {"drummer", 5}};
     for (const auto& [name, kind] : band)
         add(kStage + "vector_" + name + ".dds", kind == 5 ? 256 : 128, 256, Silhouette(kind));
+    add(kStage + "videoscreen.jpg", 256, 192, VideoScreen);
     add(kStage + "vumeter.jpg", 160, 96, VuMeter);
     add(kStage + "vuneedle.dds", 8, 64, VuNeedle);
 
