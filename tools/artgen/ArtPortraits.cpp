@@ -86,10 +86,6 @@ void HairFront(cairo_t* cr, const Person& p, double s) {
     const int style = p.hairStyle;
     if (!p.female && style == 5) return;  // shaved head
     if (!p.female && style == 3) {        // mohawk
-        for (int i = 0; i < 6; ++i) {
-            cairo_move_to(cr, s * (0.46 + 0.0), s * (0.3 - 0.0));
-            cairo_move_to(cr, s * 0.455, s * (0.34 - 0.005 * i));
-        }
         cairo_move_to(cr, s * 0.45, s * 0.36);
         for (int i = 0; i < 5; ++i) {
             cairo_line_to(cr, s * (0.47 + 0.03 * i), s * (0.06 + 0.02 * i));
