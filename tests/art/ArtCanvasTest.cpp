@@ -43,6 +43,20 @@ TEST(Noise, StaysInRangeAndIsRepeatable) {
     EXPECT_NE(HashNoise(1, 2, 3), HashNoise(2, 1, 3));
 }
 
+TEST(Lettering, LongNamesShrinkOrWrapToFitTheirSpace) {
+    ArtCanvas canvas(200, 100);
+    cairo_t* cr = canvas.cr();
+    const std::string name = "The Extremely Long Name Of A Very Small Venue Downtown";
+    const double size = FitFont(cr, ArtFont::Condensed, name, 180, 30);
+    EXPECT_LT(size, 30);
+    EXPECT_LE(TextWidth(cr, name), 180);
+    EXPECT_EQ(FitFont(cr, ArtFont::Sans, "Pub", 180, 20), 20);
+    SelectFont(cr, ArtFont::Sans, 14);
+    EXPECT_EQ(WrappedText(cr, name, 100, 0, 120, 16, 2), 2);
+    EXPECT_EQ(WrappedText(cr, "Pub", 100, 0, 120, 16, 3), 1);
+    EXPECT_EQ(WrappedText(cr, "", 100, 0, 120, 16, 3), 0);
+}
+
 TEST(FixedPictures, EachFileNamedOnceWithATextureFriendlySize) {
     std::set<std::string> names;
     for (const PictureRule& rule : FixedPictureRules()) {

@@ -200,6 +200,26 @@ TEST(GeneratedSounds, MusicTracksAreLongStereoAndNotClipping) {
     }
 }
 
+TEST(GeneratedSounds, EndOfGigPartsStrikeTogether) {
+    // The parts are started at once and must sound as one chord: each hits within 60 ms.
+    for (const char* part : {"EOG_BASE", "EOG_GTR", "EOG_SAX", "EOG_SYNTH", "EOG_MAN", "EOG_WOMAN"}) {
+        SCOPED_TRACE(part);
+        OggVorbis_File file;
+        ASSERT_EQ(ov_fopen((std::string("data/sounds/") + part + ".ogg").c_str(), &file), 0);
+        float** pcm = nullptr;
+        int section = 0;
+        double earlyPeak = 0;
+        for (long read = 0; read < 2646;) {
+            const long frames = ov_read_float(&file, &pcm, 2646 - static_cast<int>(read), &section);
+            if (frames <= 0) break;
+            for (long i = 0; i < frames; ++i) earlyPeak = std::max(earlyPeak, static_cast<double>(std::abs(pcm[0][i])));
+            read += frames;
+        }
+        ov_clear(&file);
+        EXPECT_GT(earlyPeak, 0.1);
+    }
+}
+
 TEST(GeneratedSounds, InstrumentBanksAndPracticeNotes) {
     for (const char* bank : {"guitar", "bass", "drums", "keyboard", "saxophone", "vocals"}) {
         SCOPED_TRACE(bank);

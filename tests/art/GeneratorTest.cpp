@@ -74,6 +74,22 @@ TEST(CataloguePictures, CollectsEachUncoveredPictureOnceWithItsTitle) {
     EXPECT_EQ(pictures.size(), 10u);
 }
 
+TEST(CataloguePictures, ToleratesMissingFilesShortRowsAndOddNames) {
+    TempDir dir;
+    EXPECT_TRUE(CollectCataloguePictures(dir.path() + "/nowhere", {}).empty());
+    // A row that stops before the picture column, one without a title, one with an upper-case
+    // extension, and one whose picture cell holds only spaces.
+    dir.Write("simulation/charities.csv",
+              "#,short\n"
+              "#,key,,charity_blank.JPG,text\n"
+              "#,key2,Helping Hands,   ,text\n");
+    const auto pictures = CollectCataloguePictures(dir.path() + "/simulation", {});
+    ASSERT_EQ(pictures.size(), 1u);
+    EXPECT_EQ(pictures[0].file, "charity_blank.JPG");
+    EXPECT_EQ(pictures[0].title, "charity_blank");
+    EXPECT_EQ(pictures[0].kind, CatalogueKind::Charity);
+}
+
 TEST(CataloguePictures, DrawsEachAtItsKindsSizeAndClearsStaleFiles) {
     TempDir out;
     out.Write("bitmaps/catalogue/removed_row.jpg", "stale");

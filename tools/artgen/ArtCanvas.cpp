@@ -328,9 +328,13 @@ void NeonText(cairo_t* cr, const std::string& text, double cx, double cy, const 
 }
 
 double FitFont(cairo_t* cr, ArtFont font, const std::string& text, double maxWidth, double size) {
+    // Width grows with the size in proportion, so one scaling step fits; the loop only mops up
+    // rounding in the glyph metrics. No floor: a name must never spill over the picture's edge.
     SelectFont(cr, font, size);
-    while (size > 6 && TextWidth(cr, text) > maxWidth) {
-        size -= 1;
+    for (int i = 0; i < 4; ++i) {
+        const double width = TextWidth(cr, text);
+        if (width <= maxWidth || width <= 0) break;
+        size *= maxWidth / width * 0.99;
         SelectFont(cr, font, size);
     }
     return size;
