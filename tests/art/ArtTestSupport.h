@@ -83,3 +83,40 @@ inline std::string FindByName(const std::string& root, const std::string& name) 
         if (it->is_regular_file() && it->path().filename() == name) return it->path().string();
     return {};
 }
+
+// Fundamental frequency by normalised autocorrelation over 4096 samples from `from`: the
+// shortest period that correlates almost as well as the best one, so octave-low answers lose.
+inline double EstimatePitch(const std::vector<float>& s, std::size_t from, double lowHz, double highHz) {
+    const auto minLag = static_cast<std::size_t>(44100 / highHz);
+    const auto maxLag = static_cast<std::size_t>(44100 / lowHz);
+    const std::size_t window = 4096;
+    std::vector<double> score(maxLag + 2, -1.0);
+    double best = -1.0;
+    for (std::size_t lag = minLag; lag <= maxLag + 1 && from + window + lag <= s.size(); ++lag) {
+        double cross = 0, a = 0, b = 0;
+        for (std::size_t i = from; i < from + window; ++i) {
+            cross += static_cast<double>(s[i]) * s[i + lag];
+            a += static_cast<double>(s[i]) * s[i];
+            b += static_cast<double>(s[i + lag]) * s[i + lag];
+        }
+        score[lag] = a > 0 && b > 0 ? cross / std::sqrt(a * b) : 0.0;
+        best = std::max(best, score[lag]);
+    }
+    for (std::size_t lag = minLag + 1; lag <= maxLag; ++lag)
+        if (score[lag] >= 0.9 * best && score[lag] >= score[lag - 1] && score[lag] >= score[lag + 1])
+            return 44100.0 / static_cast<double>(lag);
+    return 0.0;
+}
+
+// The first channel of an Ogg file as floats.
+inline std::vector<float> DecodeFirstChannel(const std::string& path) {
+    std::vector<float> out;
+    OggVorbis_File file;
+    if (ov_fopen(path.c_str(), &file) != 0) return out;
+    float** pcm = nullptr;
+    int section = 0;
+    long frames = 0;
+    while ((frames = ov_read_float(&file, &pcm, 4096, &section)) > 0) out.insert(out.end(), pcm[0], pcm[0] + frames);
+    ov_clear(&file);
+    return out;
+}

@@ -200,6 +200,21 @@ TEST(GeneratedSounds, MusicTracksAreLongStereoAndNotClipping) {
     }
 }
 
+TEST(GeneratedSounds, PracticeNotesOfEachTunedSetRiseInPitch) {
+    // The five pitch rows go from low to high, so their sounds must too.
+    for (const char* set : {"piano", "guitar", "bass", "saxophone", "vocals"}) {
+        SCOPED_TRACE(set);
+        double previous = 0;
+        for (int n = 0; n < 5; ++n) {
+            const auto samples = DecodeFirstChannel(std::string("data/sounds/practice/") + set + "/note_" + std::to_string(n) + ".ogg");
+            ASSERT_GT(samples.size(), 8000u + 4096u + 1000u);
+            const double pitch = EstimatePitch(samples, 3000, 60, 900);
+            EXPECT_GT(pitch, previous * 1.03) << "note " << n;
+            previous = pitch;
+        }
+    }
+}
+
 TEST(GeneratedSounds, EndOfGigPartsStrikeTogether) {
     // The parts are started at once and must sound as one chord: each hits within 60 ms.
     for (const char* part : {"EOG_BASE", "EOG_GTR", "EOG_SAX", "EOG_SYNTH", "EOG_MAN", "EOG_WOMAN"}) {

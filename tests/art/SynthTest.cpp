@@ -20,24 +20,6 @@ double Rms(const std::vector<float>& s, std::size_t from = 0) {
     return std::sqrt(sum / static_cast<double>(s.size() - from));
 }
 
-// Fundamental by autocorrelation over a plausible range of periods.
-double EstimatePitch(const std::vector<float>& s, std::size_t from, double lowHz, double highHz) {
-    const auto minLag = static_cast<std::size_t>(kSampleRate / highHz);
-    const auto maxLag = static_cast<std::size_t>(kSampleRate / lowHz);
-    const std::size_t window = 4096;
-    std::size_t best = minLag;
-    double bestScore = -1e9;
-    for (std::size_t lag = minLag; lag <= maxLag; ++lag) {
-        double score = 0;
-        for (std::size_t i = from; i < from + window; ++i) score += static_cast<double>(s[i]) * s[i + lag];
-        if (score > bestScore) {
-            bestScore = score;
-            best = lag;
-        }
-    }
-    return kSampleRate / static_cast<double>(best);
-}
-
 TEST(Synth, StringsAndVoicesSoundAtTheirNotes) {
     EXPECT_NEAR(NoteFrequency(69), 440.0, 1e-9);
     EXPECT_NEAR(NoteFrequency(57), 220.0, 1e-9);
