@@ -68,6 +68,7 @@ std::vector<float> NoiseBurst(double seconds, double attack, double decayRate, d
                               std::uint32_t seed);
 
 // Scales to the loudness target (RMS) without letting any sample exceed the peak ceiling.
-void Normalise(SoundBuffer& sound, double targetRms, double peakCeiling = 0.89);
+// The default ceiling leaves room for the lossy encoder, whose output overshoots the input peaks.
+void Normalise(SoundBuffer& sound, double targetRms, double peakCeiling = 0.8);
 void FadeOut(SoundBuffer& sound, double seconds);
 bool WriteOgg(const std::string& path, const SoundBuffer& sound, float quality);
