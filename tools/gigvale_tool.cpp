@@ -1,4 +1,6 @@
 // Developer and automation verbs that run the game's core without a window.
+#include "ArtCanvas.h"
+#include "ArtContactSheet.h"
 #include "BenchRender.h"
 #include "LibConfigSection.h"
 #include "LibErrors.h"
@@ -146,12 +148,29 @@ int Bench(const std::vector<std::string>& args) {
     SetScreens(nullptr);
     return 0;
 }
+// --- contact sheet of the generated pictures ---
+int ContactSheet(const std::vector<std::string>& args) {
+    if (args.empty()) {
+        std::fprintf(stderr, "usage: gigvale-tool contact-sheet OUT.png [DATADIR]\n");
+        return 2;
+    }
+    const int placed = MakeContactSheet(args.size() > 1 ? args[1] : "data", args[0]);
+    ArtShutdown();
+    if (placed < 0) {
+        std::fprintf(stderr, "gigvale-tool: cannot write %s\n", args[0].c_str());
+        return 1;
+    }
+    std::printf("%d pictures\n", placed);
+    return placed > 0 ? 0 : 1;
+}
+// --- end contact sheet ---
 
 const std::vector<Verb>& Verbs() {
     static const std::vector<Verb> verbs = {
         {"version", "version                 print the build label", Version},
         {"simulate", "simulate --seed S --days N [--strict]  run a new game N days headless", Simulate},
         {"bench", "bench [--days N] | bench render [--frames N] [--png FILE]  day cycle or frame timings", Bench},
+        {"contact-sheet", "contact-sheet OUT.png [DATADIR]  every picture with its name", ContactSheet},
     };
     return verbs;
 }
