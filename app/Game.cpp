@@ -12,6 +12,8 @@
 #include "Platform.h"
 #include "Renderer.h"
 #include "SIM_Date.h"
+#include "SIM_Names.h"
+#include "SIM_People.h"
 #include "SIM_SIM.h"
 
 #include <SDL.h>
@@ -161,6 +163,10 @@ void Game::LoadAllData() {
     LoadTuningTable();
     SeedRandom(static_cast<std::uint32_t>(MillisecondClock()));
     GetSIMDate().LoadMonthNames();
+    // People: the name catalogues and the personalities, and their place in the day cycle.
+    GetPortraitDatabase().userFolder = userFolder;
+    LoadPeopleData();
+    RegisterPeople();
     ShowLoadingProgress(0.35f);
     ShowLoadingProgress(0.4f);
     dataLoaded_ = true;
