@@ -19,6 +19,8 @@
 
 namespace {
 std::vector<std::unique_ptr<SIM_Auditionee>> gRecords;
+// Where the records came from, so running out of an instrument reads the same file again.
+std::string gRecordsFile = "data/simulation/auditionees.csv";
 std::unique_ptr<SIM_AuditionPicker> gPicker;
 
 int InstrumentFromCell(const std::string& cell) {
@@ -44,6 +46,7 @@ void DestroyAllAuditionees() { gRecords.clear(); }
 
 void LoadAuditionees(const std::string& file) {
     DestroyAllAuditionees();
+    gRecordsFile = file;
     const auto sheet = LoadSpreadsheet(file);
     for (const std::string& row : sheet->rows) {
         LibTokenizer cells(row);
@@ -70,10 +73,10 @@ void LoadAuditionees(const std::string& file) {
 }
 
 SIM_Musician* MakeCandidate(int instrument) {
-    if (gRecords.empty()) LoadAuditionees();
+    if (gRecords.empty()) LoadAuditionees(gRecordsFile);
     std::vector<SIM_Auditionee*> found = RecordsFor(instrument);
     if (found.empty()) {
-        LoadAuditionees();
+        LoadAuditionees(gRecordsFile);
         found = RecordsFor(instrument);
     }
     if (found.empty()) return nullptr;  // the catalogue has nobody for that instrument
@@ -207,4 +210,5 @@ void ResetAuditions() {
     if (gPicker) gPicker->Close();
     gPicker.reset();
     DestroyAllAuditionees();
+    gRecordsFile = "data/simulation/auditionees.csv";
 }

@@ -61,12 +61,13 @@ public:
     void Close();
     // The advice texts, in double quotes, strongest first.
     std::vector<std::string> AdviceLines() const;
+    // Finds the two strongest clashes or matches between members and candidates.
+    void BuildAdvice();
 
     std::vector<Card> cards;
     std::vector<Advice> advice;  // at most two
 
 private:
-    void BuildAdvice();
     bool open_ = false;
 };
 
