@@ -217,6 +217,8 @@ void SIM_Musician::Recalculate() {
     motivation.Recalculate();
     stress.Recalculate();
     thirdAttribute.Recalculate();
+    // Gig experience fades like any effect; without this its value would only move on gig days.
+    liveExperience.Recalculate();
     UpdateResentment();
     UpdateHappiness();
     UpdatePossessionValue();
