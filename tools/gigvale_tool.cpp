@@ -107,7 +107,7 @@ void PlayHeadlessAct() {
     if (band.members.empty()) return;
     if (GetSIMDate().GetDate().weekday == 6) {
         UpdateRelationships(1.0f);
-        band.ModifyBandValue("band_boredom", 0.015f, 1.0f, "evening out");
+        band.ModifyBandValue("band_boredom", 0.01f, 1.0f, "evening out");
     } else {
         band.Practice(1.0f);
     }
