@@ -127,6 +127,61 @@ TEST_F(PeopleTest, ResentmentStaysWithinItsBounds) {
     EXPECT_FLOAT_EQ(m.resentment, m.expectedPossessionValue / 60.0f);  // capped by the gap
 }
 
+// Assets as the asset catalogue will describe them.
+struct FakeAsset {
+    SIM_AssetFacts facts;
+    SIM_Musician* owner = nullptr;
+};
+SIM_Asset* AsAsset(FakeAsset& a) { return reinterpret_cast<SIM_Asset*>(&a); }
+FakeAsset& Fake(const SIM_Asset* a) { return *reinterpret_cast<FakeAsset*>(const_cast<SIM_Asset*>(a)); }
+
+TEST_F(PeopleTest, PossessionsAndWantedAssets) {
+    FakeAsset cheapGuitar{{"instrument", "guitar", false, INSTRUMENT_GUITAR, 150.0f, 0.3f, false, true}};
+    FakeAsset van{{"vehicle", "van", true, -1, 200.0f, 0.0f, false, true}};
+    FakeAsset soldOut{{"instrument", "guitar", false, INSTRUMENT_GUITAR, 100.0f, 0.5f, false, false}};
+    FakeAsset bass{{"instrument", "bass", false, INSTRUMENT_BASS, 10.0f, 0.5f, false, true}};
+    FakeAsset goodGuitar{{"instrument", "guitar", false, INSTRUMENT_GUITAR, 400.0f, 0.6f, false, false}};
+    FakeAsset spare{{"instrument", "guitar", false, INSTRUMENT_GUITAR, 10.0f, 0.9f, false, false}};
+    FakeAsset stage{{"lights", "lights", true, -1, 90.0f, 0.0f, true, false}};
+    SIM_PeopleSeams& seams = PeopleSeams();
+    seams.storeAssets = [&] {
+        return std::vector<SIM_Asset*>{AsAsset(soldOut), AsAsset(cheapGuitar), AsAsset(van), AsAsset(bass)};
+    };
+    seams.describeAsset = [](const SIM_Asset* a) {
+        SIM_AssetFacts facts = Fake(a).facts;
+        facts.owned = facts.owned || Fake(a).owner;
+        return facts;
+    };
+    seams.setAssetOwner = [](SIM_Asset* a, SIM_Musician* owner) { Fake(a).owner = owner; };
+
+    SIM_Musician& m = Join(0.5f, INSTRUMENT_GUITAR);
+    m.PickWantedAsset();
+    EXPECT_EQ(m.wantedAsset, AsAsset(cheapGuitar));  // the cheapest he can use that is on sale
+    m.GivePossession(AsAsset(goodGuitar));
+    EXPECT_EQ(goodGuitar.owner, &m);
+    m.PickWantedAsset();
+    EXPECT_EQ(m.wantedAsset, AsAsset(van));  // he already has a better guitar
+    EXPECT_FALSE(m.HasSpareInstrument());
+    m.GivePossession(AsAsset(spare));
+    EXPECT_TRUE(m.HasSpareInstrument());
+    EXPECT_EQ(m.BestInstrument(), AsAsset(spare));
+    GetBand().communalAssets.push_back(AsAsset(stage));
+    m.UpdatePossessionValue();
+    EXPECT_FLOAT_EQ(m.possessionValue, 500.0f);
+
+    SetTuning("MUSICIAN_PRACTICE_PROGRESS=0.1\n");
+    m.SetAbility(0.5f, 1.0f);
+    m.PracticeProgress(1.0f);  // his best instrument (0.9) is better than he is: full progress
+    EXPECT_FLOAT_EQ(m.ability, 0.6f);
+
+    m.ReleasePossessions();
+    EXPECT_EQ(goodGuitar.owner, nullptr);
+    EXPECT_EQ(spare.owner, nullptr);
+    EXPECT_EQ(m.BestInstrument(), nullptr);
+    m.GivePossession(nullptr);
+    EXPECT_EQ(errors.assertions, 1);
+}
+
 TEST_F(PeopleTest, ResignationLeavesTheBandAndCostsFame) {
     SetTuning("RS_RESIGN_CONSIDER_THRESHOLD=0.5\nRS_MUSICIAN_RESIGN_MINDAYS=1\nRS_RESIGN_FAME_REDUCTION_PERCENTAGE=0.1\n"
               "RS_RESIGN_FAME_DEGRADE=1\nRS_RESIGNATION_MORALE_BOOST=0.2\nRS_MOTIVATION_DEGRADE=1\n");
