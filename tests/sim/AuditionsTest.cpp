@@ -278,3 +278,29 @@ TEST_F(PeopleTest, RelationshipRemarkNamesTheNemesis) {
 }
 
 }  // namespace
+
+namespace {
+
+// The catalogues the game ships (staged into the run folder) must use the code's words.
+TEST_F(PeopleTest, ShippedCataloguesFitTheCode) {
+    LoadPeopleData("data/simulation");
+    for (const char* trait : {"lazy", "energetic", "optimistic", "pessimistic", "egotistical", "ambitious",
+                              "imaginitive", "charismatic", "destructive", "peacemaker", "disruptor", "businessman"})
+        EXPECT_NE(FindPersonality(trait), nullptr) << trait;
+    LoadAuditionees("data/simulation/auditionees.csv");
+    std::size_t perInstrument[kInstrumentCount] = {};
+    for (const auto& record : AllAuditionees()) {
+        ++perInstrument[record->instrument];
+        EXPECT_FALSE(record->forename.empty());
+        EXPECT_GT(record->ability, 0.0f);
+    }
+    for (std::size_t count : perInstrument) EXPECT_GE(count, 3u);  // a full audition for each
+    GetBand().LoadBandData("data/simulation/band.csv");
+    for (const char* value : {"band_hype", "band_rehearsal", "band_stress", "band_chemistry", "band_musicianship",
+                              "band_live_experience", "band_motivation"})
+        EXPECT_TRUE(GetBand().bandValues.Exists(value)) << value;
+    for (int list : {NAMES_BAND, NAMES_ALBUM, NAMES_SONG}) EXPECT_FALSE(RandomName(list).empty());
+    EXPECT_EQ(errors.assertions, 0);
+}
+
+}  // namespace
