@@ -1,6 +1,7 @@
 // Band members, the player, relationships and the band.
 #include "PeopleTestSupport.h"
 #include "SIM_DailyOptions.h"
+#include "SIM_ModifierContainer.h"
 #include "SIM_SIM.h"
 
 #include <gtest/gtest.h>
@@ -366,6 +367,21 @@ TEST_F(PeopleTest, ExtremeRelationshipsMoveHappiness) {
     EXPECT_FLOAT_EQ(a.RelationshipHappiness(), 0.45f);
     FindRelationship(&a, &c)->value = 0.8f;
     EXPECT_FLOAT_EQ(a.RelationshipHappiness(), 0.5f);  // the sum is clamped to 1 first
+}
+
+TEST_F(PeopleTest, CatalogueModifiersReachTheBandAndThePlayer) {
+    SIM_ModifierContainer poster;
+    poster.label = "poster";
+    poster.AddModifier("band_hype,0.3,0.5");
+    poster.AddModifier("inspiration,0.2,0.9");
+    poster.ApplyModifiers(0.5f);
+    EXPECT_FLOAT_EQ(GetBand().GetBandValue("band_hype"), 0.15f);
+    EXPECT_FLOAT_EQ(GetMilo().GetValue("inspiration"), 0.4f);
+    const auto* inspiration = dynamic_cast<SIM_Attribute*>(GetMilo().attributes.Find("inspiration"));
+    ASSERT_NE(inspiration, nullptr);
+    ASSERT_EQ(inspiration->effects.Size(), 1u);
+    EXPECT_FLOAT_EQ(inspiration->effects.Effects()[0]->degrade, 0.9f);
+    EXPECT_EQ(inspiration->effects.Effects()[0]->debugname, "poster");
 }
 
 // ---- The player -----------------------------------------------------------------------
