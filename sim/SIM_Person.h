@@ -30,13 +30,8 @@ std::string InstrumentName(int instrument);
 // The player's skill for that instrument ("music_guitar"), empty outside the table.
 std::string InstrumentSkill(int instrument);
 
-// Lifetime is managed by owners; the base exists so people share one counted root.
-class RefCounted {
-public:
-    virtual ~RefCounted() = default;
-};
-
-class SIM_Person : public RefCounted, public SIM_SLIDBase {
+// What every person has: a name, a gender and a face. Save files refer to people by SLID.
+class SIM_Person : public SIM_SLIDBase {
 public:
     ~SIM_Person() override = default;
     // Stores the gender and draws a portrait of that gender.
