@@ -264,6 +264,34 @@ TEST_F(PeopleTest, RehearsalRemarksAndQueuedRemarks) {
     EXPECT_TRUE(m.commenter->queued.empty());
 }
 
+TEST_F(PeopleTest, DemandsAndSongRemarksFillTheirBlanks) {
+    SetTuning("RS_POSSESION_RESENT_COMMENT_MIN=0.1\nCOMMENT_SONG_BOREDOM=0.5\n");
+    SIM_Musician& m = Join();
+    m.resentment = 0.6f;
+    EXPECT_FLOAT_EQ(m.commenter->RawPriority(COMMENT_POSSESSION_DEMAND, nullptr), 0.6f);
+    m.commenter->Speak(SIM_CommentCandidate{COMMENT_POSSESSION_DEMAND, 0.6f, {}});
+    EXPECT_TRUE(Said().empty());  // he wants nothing in particular yet
+    int van = 0;
+    PeopleSeams().describeAsset = [](const SIM_Asset*) {
+        SIM_AssetFacts facts;
+        facts.kind = "Van";
+        return facts;
+    };
+    m.wantedAsset = reinterpret_cast<SIM_Asset*>(&van);
+    m.commenter->Speak(SIM_CommentCandidate{COMMENT_POSSESSION_DEMAND, 0.6f, {}});
+    EXPECT_EQ(Said(), std::vector<std::string>{"\"COMMENT_POSSESION_DEMAND_VAN\""});  // no text: the key shows
+
+    GetDailyOptions().ClearMessages();
+    PeopleSeams().mostBoredSong = [](std::string& name, float& boredom) {
+        name = "Slow Bus Home";
+        boredom = 0.6f;
+        return true;
+    };
+    EXPECT_FLOAT_EQ(m.commenter->RawPriority(COMMENT_SONGS_BORED, nullptr), 1.2f);
+    m.commenter->Speak(SIM_CommentCandidate{COMMENT_SONGS_BORED, 1.0f, {}});
+    EXPECT_EQ(Said(), std::vector<std::string>{"\"Not Slow Bus Home again\""});
+}
+
 TEST_F(PeopleTest, RelationshipRemarkNamesTheNemesis) {
     SetTuning("RS_RELATE_LOW_COMMENT=-0.5\nRS_RELATE_HIGH_COMMENT=2\n");
     SIM_Musician& a = Join();

@@ -20,7 +20,8 @@ protected:
                                                "COMMENT_LOW_MOTIVATION=Why bother\n"
                                                "COMMENT_LOW_RELATIONSHIP=<NEMESIS> again; <HE_SHE> never stops\n"
                                                "COMMENT_DEFAULT_REHEARSAL=That will do\n"
-                                               "GIG_TALK=<BANDNAME> rocked\n"));
+                                               "GIG_TALK=<BANDNAME> rocked\n"
+                                               "COMMENT_SONGS_BORED=Not <SONGNAME> again\n"));
         LoadPersonalities(dir.Write("personalities.csv", "Traits\n"
                                                          "#,lazy ,Lazy,<NAME> sleeps; <HE_SHE> snores\n"
                                                          "#,energetic,Energetic,Bouncy\n"
