@@ -14,6 +14,9 @@
 #include "Platform.h"
 #include "Renderer.h"
 #include "SIM_Date.h"
+#include "SIM_Names.h"
+#include "SIM_People.h"
+#include "SIM_Personality.h"
 #include "SIM_SIM.h"
 #include "Sprites.h"
 
@@ -166,7 +169,12 @@ void Game::LoadAllData() {
     LoadTuningTable();
     SeedRandom(static_cast<std::uint32_t>(MillisecondClock()));
     GetSIMDate().LoadMonthNames();
+    // People: their place in the day cycle, their faces, names and (below) personalities.
+    RegisterPeople();
+    GetPortraitDatabase().userFolder = userFolder;
+    GetNames().LoadNames();
     ShowLoadingProgress(0.35f);
+    LoadPersonalities();
     ShowLoadingProgress(0.4f);
     dataLoaded_ = true;
     GetSIM().loaded = true;

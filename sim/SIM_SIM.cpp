@@ -7,6 +7,7 @@
 #include "SIM_Finances.h"
 #include "SIM_FunctionTable.h"
 #include "SIM_NamedValue.h"
+#include "SIM_People.h"
 #include "SIM_SLIDBase.h"
 #include "SIM_Screens.h"
 
@@ -130,6 +131,7 @@ void ResetAllSimulation() {
     ResetBalanceHistory();
     ResetGlobals();
     ResetSLIDCounter();
+    ResetPeople();
     ResetWorldSeams();
     ResetFallbackScreens();
 }

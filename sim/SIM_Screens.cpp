@@ -1,6 +1,7 @@
 #include "SIM_Screens.h"
 
 #include "SIM_Attribute.h"
+#include "SIM_Person.h"
 
 namespace {
 SIM_HeadlessScreens gFallback;
@@ -36,3 +37,8 @@ void SIM_HeadlessScreens::OpenAttributeDetail(const SIM_Attribute& attribute) {
 }
 void SIM_HeadlessScreens::PlaySound(const std::string& path) { events.push_back("sound " + path); }
 void SIM_HeadlessScreens::TriggerHint(const std::string& name) { events.push_back("hint " + name); }
+
+void SIM_Screens::OpenResignation(const SIM_Musician&) {}
+void SIM_HeadlessScreens::OpenResignation(const SIM_Musician& member) {
+    events.push_back("resignation " + member.fullname);
+}

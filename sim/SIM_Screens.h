@@ -7,6 +7,7 @@
 #include <vector>
 
 class SIM_Attribute;
+class SIM_Musician;
 class SIM_OptionSubject;
 
 // Base of whatever shows an attribute's bar, so floating change numbers can find their place.
@@ -46,6 +47,10 @@ public:
 
     virtual void PlaySound(const std::string& path) = 0;
     virtual void TriggerHint(const std::string& name) = 0;
+
+    // The band: its screen follows joins and departures; a resignation has its own window.
+    virtual void RefreshBandScreen() {}
+    virtual void OpenResignation(const SIM_Musician& member);
 };
 
 // Notes every request as one line ("yearly review", "sound data/sounds/click.ogg", ...).
@@ -73,6 +78,7 @@ public:
     void ShowLoadingProgress(float) override {}
     void PlaySound(const std::string& path) override;
     void TriggerHint(const std::string& name) override;
+    void OpenResignation(const SIM_Musician& member) override;
 
     // The player's "continue" on the end-game screen.
     void CloseEndGame() { endGameShowing = false; }

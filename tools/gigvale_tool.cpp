@@ -6,9 +6,14 @@
 #include "LibErrors.h"
 #include "LibRandom.h"
 #include "LibString.h"
+#include "SIM_Auditions.h"
+#include "SIM_Band.h"
 #include "SIM_Date.h"
 #include "SIM_Fame.h"
 #include "SIM_Finances.h"
+#include "SIM_People.h"
+#include "SIM_Person.h"
+#include "SIM_Relationship.h"
 #include "SIM_SIM.h"
 #include "SIM_Screens.h"
 
@@ -51,6 +56,8 @@ void StartHeadlessGame(SIM_HeadlessScreens& screens, std::uint32_t seed) {
     LoadTuningTable();
     SeedRandom(seed);
     ResetAllSimulation();
+    RegisterPeople();
+    LoadPeopleData();
     SetScreens(&screens);
     GetSIMDate().LoadMonthNames();
     GetSIM().loaded = true;
@@ -66,6 +73,54 @@ std::string DateText() {
 std::string StateText() {
     return FormatText("turncount %d fame %.2f cash %.2f", GetSIM().turncount, static_cast<double>(GetFame().fame),
                       static_cast<double>(GetFinances().cash));
+}
+
+// ---- The headless band ---------------------------------------------------------------
+
+// The first instrument the line-up still lacks, or -1 when it is complete.
+int MissingInstrument() {
+    const SIM_Band& band = GetBand();
+    const int own = GetMilo().instrument;
+    auto covered = [&](int i) { return own == i || band.FindMemberByInstrument(i) != nullptr; };
+    for (int i : {INSTRUMENT_DRUMS, INSTRUMENT_BASS})
+        if (!covered(i)) return i;
+    if (!covered(INSTRUMENT_SAXOPHONE) && !covered(INSTRUMENT_GUITAR) && !covered(INSTRUMENT_KEYBOARD))
+        return INSTRUMENT_GUITAR;
+    return -1;
+}
+
+// The day's act of the headless player: audition for a missing instrument and hire the
+// ablest candidate; with a full line-up the band practises, and once a week it spends an
+// evening together, which moves its relationships and takes the edge off boredom (a stand-in
+// for the gigs and rehearsals the headless player does not play).
+void PlayHeadlessAct() {
+    SIM_Band& band = GetBand();
+    const int missing = MissingInstrument();
+    SIM_AuditionPicker& picker = GetAuditionPicker();
+    if (missing >= 0 && picker.Open(missing)) {
+        int best = -1;
+        for (int i = 0; i < static_cast<int>(picker.cards.size()); ++i)
+            if (best < 0 || picker.cards[static_cast<std::size_t>(i)].abilityBar >
+                                picker.cards[static_cast<std::size_t>(best)].abilityBar)
+                best = i;
+        if (best >= 0) picker.Hire(best);
+        picker.Close();
+        return;
+    }
+    if (band.members.empty()) return;
+    if (GetSIMDate().GetDate().weekday == 6) {
+        UpdateRelationships(1.0f);
+        band.ModifyBandValue("band_boredom", 0.01f, 1.0f, "evening out");
+    } else {
+        band.Practice(1.0f);
+    }
+}
+
+std::string BandText() {
+    const SIM_Band& band = GetBand();
+    return FormatText("members %zu happiness %.2f chemistry %.2f resignations %d", band.members.size(),
+                      static_cast<double>(band.MeanHappiness()), static_cast<double>((AverageRelationship() + 1.0f) * 0.5f),
+                      band.resignations);
 }
 
 bool ParseNumber(const std::string& text, long long& out) {
@@ -101,10 +156,12 @@ int Simulate(const std::vector<std::string>& args) {
     int reviews = 0;
     for (long long day = 0; day < days; ++day) {
         screens.CloseEndGame();  // the player plays on
+        PlayHeadlessAct();
         GetSIM().UseAct();
         for (const std::string& event : screens.events) {
             if (event == "yearly review")
-                std::printf("yearly review %d: %s %s\n", ++reviews, DateText().c_str(), StateText().c_str());
+                std::printf("yearly review %d: %s %s %s\n", ++reviews, DateText().c_str(), StateText().c_str(),
+                            BandText().c_str());
             else if (event == "game end")
                 std::printf("game end: %s %s\n", DateText().c_str(), StateText().c_str());
             else if (event.rfind("stage ", 0) == 0)
@@ -130,6 +187,7 @@ int Bench(const std::vector<std::string>& args) {
     if (!HasRunFolderData("bench")) return 2;
     SIM_HeadlessScreens screens;
     StartHeadlessGame(screens, 1);
+    for (int i = 0; i < 3; ++i) PlayHeadlessAct();  // a band to simulate
     std::vector<double> costs;
     costs.reserve(static_cast<std::size_t>(days));
     using Clock = std::chrono::steady_clock;
