@@ -4,6 +4,7 @@
 #include "SIM_Date.h"
 #include "SIM_Fame.h"
 #include "SIM_Finances.h"
+#include "SIM_SLIDBase.h"
 #include "SimTestSupport.h"
 
 #include <algorithm>
@@ -242,4 +243,24 @@ TEST_F(DayCycle, CalendarEntriesFillTheFourteenDaySlotsAndArePurged) {
     ASSERT_EQ(cal.Entries().size(), 2u);
     EXPECT_EQ(cal.Slots()[11].entries.size(), 1u);
     EXPECT_EQ(cal.Slots()[12].entries[0]->text, "Too far");
+}
+
+TEST_F(DayCycle, NewGameNumbersEveryoneItCreatesAfresh) {
+    // People and songs made while the new game is set up (auditionees, the player, the
+    // starting songs) must not share a save number.
+    std::vector<std::unique_ptr<SIM_SLIDBase>> made;
+    auto make = [&made] { made.push_back(std::make_unique<SIM_SLIDBase>()); };
+    WorldSeams().resetPeopleAndMusic = [&] {
+        made.clear();
+        make();
+        make();
+    };
+    WorldSeams().resetPlayer = make;
+    WorldSeams().loadRivalBandsAndStartingSongs = make;
+    NewGame();
+    NewGame();  // a second career starts from 0 again
+    std::vector<int> numbers;
+    for (const auto& m : made) numbers.push_back(m->GetSLID());
+    EXPECT_EQ(numbers, (std::vector<int>{0, 1, 2, 3}));
+    EXPECT_EQ(TopSLID(), 4);
 }
