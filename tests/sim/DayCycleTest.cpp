@@ -98,6 +98,9 @@ TEST_F(DayCycle, NewDayRunsItsStepsInOrder) {
         {"gig day", &SIM_WorldSeams::checkGigDay}, {"endorsement", &SIM_WorldSeams::endorsementOfferCheck},
         {"hints", &SIM_WorldSeams::checkDayHints}};
     for (const auto& [name, seam] : named) w.*seam = [&steps, n = name] { steps.emplace_back(n); };
+    // The world updates run with the day marked unprocessed; the gig-day check after them.
+    w.assetsDailyUpdate = [&] { steps.emplace_back(GetSIM().dayProcessed ? "assets (processed)" : "assets"); };
+    w.checkGigDay = [&] { steps.emplace_back(GetSIM().dayProcessed ? "gig day" : "gig day (unprocessed)"); };
     w.bandMemberCount = [&] { return steps.emplace_back("benefit"), 3; };
     NewGame();
     screens.onCall = [&](const std::string& call) {
@@ -110,6 +113,7 @@ TEST_F(DayCycle, NewDayRunsItsStepsInOrder) {
 
     for (int day = 0; day < 6; ++day) GetSIM().UseAct();
     EXPECT_TRUE(GetDailyOptions().Options().empty() && GetDailyOptions().Messages().empty());
+    EXPECT_EQ(std::count(steps.begin(), steps.end(), "weekly sales"), 0);  // weekdays 1 to 6
     steps.clear();
     GetSIM().UseAct();  // the seventh day is a weekday 0
     EXPECT_EQ(steps, (std::vector<std::string>{
