@@ -8,9 +8,10 @@
 #include <algorithm>
 
 namespace {
+// Never destroyed, so attributes that live until the program's exit can still unregister.
 std::vector<SIM_Attribute*>& Registry() {
-    static std::vector<SIM_Attribute*> attributes;
-    return attributes;
+    static auto* attributes = new std::vector<SIM_Attribute*>();
+    return *attributes;
 }
 }  // namespace
 

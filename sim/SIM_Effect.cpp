@@ -4,9 +4,11 @@
 
 namespace {
 // Registry of living effects; entries are added and removed only by the effects themselves.
+// Never destroyed: effects held by singletons unregister during the program's exit, after a
+// function-local registry would already be gone.
 std::vector<SIM_Effect*>& Registry() {
-    static std::vector<SIM_Effect*> effects;
-    return effects;
+    static auto* effects = new std::vector<SIM_Effect*>();
+    return *effects;
 }
 }  // namespace
 

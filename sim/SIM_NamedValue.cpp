@@ -6,9 +6,10 @@
 #include <cmath>
 
 namespace {
+// Never destroyed, so lists that live until the program's exit can still unregister.
 std::vector<SIM_NamedValueList*>& Registry() {
-    static std::vector<SIM_NamedValueList*> lists;
-    return lists;
+    static auto* lists = new std::vector<SIM_NamedValueList*>();
+    return *lists;
 }
 std::unique_ptr<SIM_NamedValueList> gGlobals;
 }  // namespace

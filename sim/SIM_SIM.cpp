@@ -73,6 +73,9 @@ void SIM_SIM::ResetForNewGame() {
     SIM_WorldSeams& world = WorldSeams();
     SIM_Screens& screens = Screens();
 
+    // Numbering starts again before anything of the new game is made: the auditionees come
+    // before the player, and no two of them may share a save number.
+    ResetSLIDCounter();
     gameOver = false;
     ResetCareerStage();
     GetDailyOptions().ClearOptions();
@@ -88,7 +91,6 @@ void SIM_SIM::ResetForNewGame() {
     GetCalendar().RemoveAllEntries();
     screens.ShowLoadingProgress(0.125f);
     GetFinances().SetStartingCash();
-    ResetSLIDCounter();
     RunSeam(world.resetPlayer);
     screens.ShowLoadingProgress(0.125f);
     GetFame().ClearFameEffects();

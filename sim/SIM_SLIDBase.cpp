@@ -8,9 +8,10 @@ namespace {
 constexpr int kSLIDLimit = 99000;
 int gNext = 0;
 
+// Never destroyed, so objects that live until the program's exit can still unregister.
 std::vector<SIM_SLIDBase*>& Registry() {
-    static std::vector<SIM_SLIDBase*> objects;
-    return objects;
+    static auto* objects = new std::vector<SIM_SLIDBase*>();
+    return *objects;
 }
 }  // namespace
 

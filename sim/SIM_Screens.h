@@ -24,7 +24,9 @@ public:
     virtual void OpenEndGame() = 0;
     virtual void OpenYearlyReview() = 0;
     virtual void OpenStageAnnouncement(int stage) = 0;
-    // True while the end-game screen is open; the day cycle stops short on that day.
+    // True while the end-game screen is open; the day cycle stops short on that day. It must
+    // answer true as soon as OpenEndGame has been called: the day cycle asks within the same
+    // click, before the screen is first drawn.
     virtual bool IsEndGameShowing() const = 0;
 
     // The day's choice and what accepting an option opens.

@@ -4,6 +4,7 @@
 #include "SIM_Date.h"
 #include "SIM_Fame.h"
 #include "SIM_Finances.h"
+#include "SIM_SLIDBase.h"
 #include "SimTestSupport.h"
 
 #include <algorithm>
@@ -97,6 +98,9 @@ TEST_F(DayCycle, NewDayRunsItsStepsInOrder) {
         {"gig day", &SIM_WorldSeams::checkGigDay}, {"endorsement", &SIM_WorldSeams::endorsementOfferCheck},
         {"hints", &SIM_WorldSeams::checkDayHints}};
     for (const auto& [name, seam] : named) w.*seam = [&steps, n = name] { steps.emplace_back(n); };
+    // The world updates run with the day marked unprocessed; the gig-day check after them.
+    w.assetsDailyUpdate = [&] { steps.emplace_back(GetSIM().dayProcessed ? "assets (processed)" : "assets"); };
+    w.checkGigDay = [&] { steps.emplace_back(GetSIM().dayProcessed ? "gig day" : "gig day (unprocessed)"); };
     w.bandMemberCount = [&] { return steps.emplace_back("benefit"), 3; };
     NewGame();
     screens.onCall = [&](const std::string& call) {
@@ -109,6 +113,7 @@ TEST_F(DayCycle, NewDayRunsItsStepsInOrder) {
 
     for (int day = 0; day < 6; ++day) GetSIM().UseAct();
     EXPECT_TRUE(GetDailyOptions().Options().empty() && GetDailyOptions().Messages().empty());
+    EXPECT_EQ(std::count(steps.begin(), steps.end(), "weekly sales"), 0);  // weekdays 1 to 6
     steps.clear();
     GetSIM().UseAct();  // the seventh day is a weekday 0
     EXPECT_EQ(steps, (std::vector<std::string>{
@@ -242,4 +247,24 @@ TEST_F(DayCycle, CalendarEntriesFillTheFourteenDaySlotsAndArePurged) {
     ASSERT_EQ(cal.Entries().size(), 2u);
     EXPECT_EQ(cal.Slots()[11].entries.size(), 1u);
     EXPECT_EQ(cal.Slots()[12].entries[0]->text, "Too far");
+}
+
+TEST_F(DayCycle, NewGameNumbersEveryoneItCreatesAfresh) {
+    // People and songs made while the new game is set up (auditionees, the player, the
+    // starting songs) must not share a save number.
+    std::vector<std::unique_ptr<SIM_SLIDBase>> made;
+    auto make = [&made] { made.push_back(std::make_unique<SIM_SLIDBase>()); };
+    WorldSeams().resetPeopleAndMusic = [&] {
+        made.clear();
+        make();
+        make();
+    };
+    WorldSeams().resetPlayer = make;
+    WorldSeams().loadRivalBandsAndStartingSongs = make;
+    NewGame();
+    NewGame();  // a second career starts from 0 again
+    std::vector<int> numbers;
+    for (const auto& m : made) numbers.push_back(m->GetSLID());
+    EXPECT_EQ(numbers, (std::vector<int>{0, 1, 2, 3}));
+    EXPECT_EQ(TopSLID(), 4);
 }

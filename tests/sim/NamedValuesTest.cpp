@@ -6,6 +6,7 @@
 #include "LibString.h"
 #include "SimTestSupport.h"
 
+#include <cstdlib>
 #include <memory>
 
 using NamedValues = SimTest;
@@ -187,4 +188,21 @@ TEST_F(NamedValues, FameIsTheClampedSumOfItsUnclampedEffects) {
     EXPECT_FLOAT_EQ(scandal.value, -50.0f);  // the effect keeps its own value
     fame.ClearFameEffects();
     EXPECT_TRUE(fame.effects.Empty());
+}
+
+TEST(SimulationShutdown, LivingValuesAndEffectsMayOutlastTheRegistries) {
+    // The game exits with its singletons still holding effects and world values; their
+    // destructors run among the other static destructors.
+    EXPECT_EXIT(
+        {
+            GetFame().AddFameEffect(10.0f, 0.5f, "encore");
+            SIM_ModifierContainer flag;
+            flag.AddModifier("glob_exit,0.5,0");
+            flag.ApplyModifiers(1.0f);
+            static SIM_Attribute nerve;  // as a long-lived person's would
+            nerve.AddEffect(0.2f, 0.9f, "stage");
+            static SIM_SLIDBase person;
+            std::exit(0);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
