@@ -390,6 +390,10 @@ void SIM_Milo::SetupFromAvatar(const std::string& avatar, const std::string& fil
     if (!name.empty() && name[0] == 'm') gender = 0;
     else if (!name.empty() && name[0] == 'f') gender = 1;
     else FATAL_ERROR("avatar filename must start with m or f");
+    // The player outlives every game, but a new game numbers its objects from the start again:
+    // take the next number so no member of the new game can share the player's.
+    SetSLID(TopSLID());
+    SetTopSLID(TopSLID() + 1);
     forename = NewGameSettings().playerName;
     surname.clear();
     fullname = forename;

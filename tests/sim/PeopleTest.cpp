@@ -3,8 +3,11 @@
 #include "SIM_DailyOptions.h"
 #include "SIM_ModifierContainer.h"
 #include "SIM_SIM.h"
+#include "SIM_SLIDBase.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -422,6 +425,12 @@ TEST_F(PeopleTest, NewGameClearsThePeopleAndTheDayRunsThem) {
 
     SIM_Musician& b = Join(0.1f);
     SIM_Musician& c = Join(0.2f);
+    // The player lives on from the last game; nobody of the new one may share his save number.
+    std::vector<int> numbers{GetMilo().GetSLID(), b.GetSLID(), c.GetSLID()};
+    std::sort(numbers.begin(), numbers.end());
+    EXPECT_EQ(std::adjacent_find(numbers.begin(), numbers.end()), numbers.end());
+    EXPECT_EQ(FindBySLID(GetMilo().GetSLID()), &GetMilo());
+    EXPECT_LT(GetMilo().GetSLID(), TopSLID());
     b.relationships[0]->value = 0.8f;
     GetSIM().NewDay();
     EXPECT_FLOAT_EQ(b.boredom, 0.1f);
