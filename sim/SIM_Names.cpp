@@ -50,22 +50,26 @@ std::string SIM_Names::RandomSurname() const { return Pick(surnames); }
 
 SIM_Names& GetNames() { return gNames; }
 
-void SIM_NamesList::Load() {
-    for (int i = 0; i < 3; ++i) {
-        lists[i].clear();
-        std::ifstream in(folder + "/" + kNameListFiles[i]);
-        std::string line;
-        while (std::getline(in, line)) {
-            line = TrimTrailing(line);
-            if (!line.empty()) lists[i].push_back(line);
-        }
+void SIM_NamesList::LoadList(int list) {
+    lists[list].clear();
+    std::ifstream in(folder + "/" + kNameListFiles[list]);
+    std::string line;
+    while (std::getline(in, line)) {
+        line = TrimTrailing(line);
+        if (!line.empty()) lists[list].push_back(line);
     }
+}
+
+void SIM_NamesList::Load() {
+    for (int i = 0; i < 3; ++i) LoadList(i);
     loaded = true;
 }
 
 std::string SIM_NamesList::RandomName(int list) {
     if (list < 0 || list > 2) return {};
-    if (!loaded || lists[list].empty()) Load();
+    if (!loaded) Load();
+    // Only the emptied list is read again; names taken from the others stay taken.
+    else if (lists[list].empty()) LoadList(list);
     return Pick(lists[list]);
 }
 

@@ -29,6 +29,8 @@ public:
     // Removes every entry equal to name.
     void RemoveName(int list, const std::string& name);
     void Load();
+    // Reads one list again from its file.
+    void LoadList(int list);
 
     std::string folder = "data/simulation";
     std::vector<std::string> lists[3];

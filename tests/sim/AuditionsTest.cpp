@@ -68,7 +68,10 @@ TEST_F(PeopleTest, NameCataloguesAndLists) {
     lists.RemoveName(NAMES_BAND, "Moth Parade");
     EXPECT_EQ(lists.RandomName(NAMES_BAND), "The Foggy Pylons");
     lists.RemoveName(NAMES_BAND, "The Foggy Pylons");
-    EXPECT_FALSE(lists.RandomName(NAMES_BAND).empty());  // an emptied list is read again
+    dir.Write("names/song_names.txt", "Lantern Hum\n");
+    EXPECT_EQ(lists.RandomName(NAMES_SONG), "Lantern Hum");  // an emptied list is read again...
+    EXPECT_TRUE(lists.lists[NAMES_BAND].empty());             // ...and only that one
+    EXPECT_FALSE(lists.RandomName(NAMES_BAND).empty());
 
     dir.Write("names/maleforenames.csv", "M\n");
     EXPECT_THROW(names.LoadNames(folder), FatalErrorException);
