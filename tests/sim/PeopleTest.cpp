@@ -46,6 +46,38 @@ TEST_F(PeopleTest, StressAboveCrisisPaysBothPenalties) {
     EXPECT_NEAR(m.happiness, 0.95f, 1e-5f);
 }
 
+TEST_F(PeopleTest, HappinessWeighsEveryTermAndTellsTheFaceOnlyOnAChange) {
+    SetTuning("RS_POSSESION_MULTIPLIER=0.5\nRS_INNOCENCE_MULTIPLIER=0.25\nRS_CYNICISM_MULTIPLIER=0.5\n"
+              "RS_STRESS_THRESHOLD=1\nRS_STRESS_CRISIS=1\nRS_BOREDOM_THRESHOLD=0.4\nRS_BOREDOM_CRISIS=0.6\n"
+              "RS_RESENTMENT_THRESHOLD=0.1\nRS_RESENTMENT_CRISIS=1\n"
+              "RS_RELATIONSHIP_LOW_TRIGGER=-0.5\nRS_RELATIONSHIP_HIGH_TRIGGER=0.5\n");
+    struct Face : SIM_PortraitListener {
+        int reloads = 0;
+        void ReloadPortrait() override { ++reloads; }
+    } face;
+    SIM_Musician& m = Join();
+    SIM_Musician& friendly = Join();
+    FindRelationship(&m, &friendly)->value = 0.6f;
+    m.portraitListener = &face;
+    m.resentment = 0.2f;
+    m.innocence = 0.8f;
+    m.cynicism = 0.1f;
+    m.boredom = 0.7f;
+    m.UpdateHappiness();
+    // 0.5 motivation - 0.1 resentment + 0.2 innocence - 0.05 cynicism + 0.3 friendship
+    // - 0.15 boredom over its threshold - 0.05 resentment over its threshold - 0.2 boredom crisis
+    EXPECT_NEAR(m.happiness, 0.45f, 1e-5f);
+    EXPECT_EQ(m.mood, 2);
+    EXPECT_EQ(face.reloads, 0);  // still neutral
+    m.boredom = 0.0f;
+    m.UpdateHappiness();
+    EXPECT_NEAR(m.happiness, 0.8f, 1e-5f);
+    EXPECT_EQ(face.reloads, 1);
+    m.UpdateHappiness();
+    EXPECT_EQ(face.reloads, 1);
+    m.portraitListener = nullptr;
+}
+
 TEST_F(PeopleTest, TraitsAdjustStressAndMotivation) {
     SetTuning("RS_LAZY_STRESS_MULTIPLIER=0.5\nRS_ENERGETIC_STRESS_MULTIPLIER=0.5\nRS_MASSEUSE_STRESS_REDUCTION=0.5\n"
               "RS_OPTIMISTIC_MOTIVATION_MULTIPLIER=0.5\nRS_PESSIMISTIC_MOTIVATION_MULTIPLIER=0.5\n");
@@ -129,6 +161,11 @@ TEST_F(PeopleTest, ResentmentStaysWithinItsBounds) {
     m.UpdateResentment();
     EXPECT_FLOAT_EQ(m.expectedPossessionValue, 12.0f * m.ego);
     EXPECT_FLOAT_EQ(m.resentment, m.expectedPossessionValue / 60.0f);  // capped by the gap
+
+    m.possessionValue = 1000.0f;  // he owns more than he expects: resentment falls by its rate
+    m.resentment = 0.5f;
+    m.UpdateResentment();
+    EXPECT_FLOAT_EQ(m.resentment, -0.2f);  // 0.5 - 1, floored
 }
 
 // Assets as the asset catalogue will describe them.
