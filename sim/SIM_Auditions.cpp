@@ -62,7 +62,10 @@ void LoadAuditionees(const std::string& file) {
             // Short cells are blanks and stray marks, not trait names. The shortest trait name
             // ("lazy") has four letters, so four-letter cells must still count.
             if (trait.size() < 4) continue;
-            if (FindPersonality(trait)) record->traitNames.push_back(trait);
+            // An unknown name is logged now and reported again when a candidate is made from
+            // the record, who then goes without it.
+            FindPersonality(trait);
+            record->traitNames.push_back(trait);
         }
         record->forename = GetNames().RandomForename(record->gender);
         record->surname = GetNames().RandomSurname();

@@ -114,7 +114,7 @@ protected:
     void SetUp() override {
         PeopleTest::SetUp();
         file = dir.Write("auditionees.csv", "A\n"
-                                            "#,DRUMS,MALE,backbeat,0.5,sticks,lazy,abc,energetic,nonsense\n"
+                                            "#,DRUMS,MALE,backbeat,0.5,sticks,lazy,abc,energetic\n"
                                             "#,DRUMS,FEMALE,fill,0.8,sticks,peacemaker\n"
                                             "#,DRUMS,MALE,roll,0.6,sticks\n"
                                             "#,GUITAR,FEMALE,riff,0.7,axe\n");
@@ -149,6 +149,16 @@ TEST_F(AuditionTest, RecordsKeepTheirTraitsAndCandidatesScaleWithTheBand) {
     PeopleSeams().findAsset = [](const std::string&) { return nullptr; };
     MakeCandidate(INSTRUMENT_DRUMS);
     EXPECT_EQ(errors.assertions, 1);  // a starting instrument the catalogue lacks
+
+    // A trait the catalogue lacks stays on the record and is reported when he is made.
+    PeopleSeams().findAsset = nullptr;
+    LoadAuditionees(dir.Write("odd.csv", "A\n#,BASS,MALE,groove,0.5,bass,peacemaker,nonsense\n"));
+    ASSERT_EQ(AllAuditionees().size(), 1u);
+    EXPECT_EQ(AllAuditionees()[0]->traitNames, (std::vector<std::string>{"peacemaker", "nonsense"}));
+    SIM_Musician* bassist = MakeCandidate(INSTRUMENT_BASS);
+    ASSERT_NE(bassist, nullptr);
+    EXPECT_EQ(errors.assertions, 2);
+    EXPECT_EQ(bassist->personalities, std::vector<SIM_Personality*>{FindPersonality("peacemaker")});
 }
 
 TEST_F(AuditionTest, PickerPaysShowsAndReleasesCandidates) {
