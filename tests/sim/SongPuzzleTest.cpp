@@ -3,7 +3,6 @@
 #include "SongTestSupport.h"
 
 #include <algorithm>
-#include <set>
 
 class PuzzleTest : public SongTest {
 protected:
@@ -44,74 +43,44 @@ TEST_F(PuzzleTest, NotesRunFromTwoAtZeroToFiveFromPointEight) {
     EXPECT_EQ(PuzzleNotes(0.79f), 4);
     EXPECT_EQ(PuzzleNotes(0.8f), 5);
     EXPECT_EQ(PuzzleNotes(1.0f), 5);
-    EXPECT_EQ(PuzzleNotes(-1.0f), 2);
     EXPECT_EQ(PuzzleLabel("Backing vocals"), "Backing vo...");
     EXPECT_EQ(PuzzleLabel("Ten chars!"), "Ten chars!");
 }
 
 TEST_F(PuzzleTest, OpeningPlacesTheSongAndOffersOnlyFreeUnlockedElements) {
     SIM_SongPuzzle& p = Open(3);
-    for (int i = 0; i < kSongSections; ++i) {
-        ASSERT_NE(InSection(p, i), nullptr);
-        EXPECT_EQ(InSection(p, i)->element, song->elements[static_cast<std::size_t>(i)]);
-        EXPECT_EQ(InSection(p, i)->rect.w, 128.0f);
-    }
+    for (int i = 0; i < kSongSections; ++i) EXPECT_EQ(InSection(p, i)->element, song->elements[static_cast<std::size_t>(i)]);
     EXPECT_EQ(p.Sections()[SECTION_VERSE1].pieceLabel, "Basic drums");
-    EXPECT_TRUE(p.Sections()[SECTION_CHORUS2].lyricStrip);
-    EXPECT_FALSE(p.Sections()[SECTION_BRIDGE].lyricStrip);
-    ASSERT_EQ(p.Palette().size(), 3u);
-    EXPECT_FALSE(Offers(p, FindSongElement("locked one")));
-    EXPECT_EQ(p.Palette()[0]->rect.x, 100.0f);
+    ASSERT_EQ(p.Palette().size(), 3u) << "neither placed nor locked elements are offered";
     EXPECT_EQ(p.Palette()[1]->rect.x, 195.0f);
-    EXPECT_EQ(p.Palette()[0]->rect.y, 768.0f - 230.0f);
     EXPECT_EQ(p.Palette()[0]->notes, 3);
     EXPECT_TRUE(p.CanFinish());
-    EXPECT_TRUE(Called("hint songwriting"));
 }
 
-TEST_F(PuzzleTest, DroppingOutsideEverySectionChangesNothing) {
-    SIM_SongPuzzle& p = Open(1);
-    const auto before = song->elements;
-    SIM_PuzzlePiece* piece = InSection(p, SECTION_CHORUS1);
-    const SIM_PuzzleRect home = piece->rect;
-    Move(p, piece, 5.0f, 5.0f);
-    EXPECT_EQ(song->elements, before);
-    EXPECT_EQ(InSection(p, SECTION_CHORUS1), piece);
-    EXPECT_EQ(piece->rect.x, home.x);
-    EXPECT_EQ(piece->rect.y, home.y);
-    EXPECT_EQ(p.Dragged(), nullptr);
-    EXPECT_FALSE(Called("sound data/sounds/postit_place.ogg"));
-}
-
-TEST_F(PuzzleTest, DroppingOnItsOwnSectionRecomputesQualityAndGivesFeedback) {
+TEST_F(PuzzleTest, DroppingOutsideChangesNothingOnItsOwnSectionRecomputesAndMatchesLink) {
     SIM_SongPuzzle& p = Open(0);
     const auto before = song->elements;
     SetAll(*song, 0.8f, true);  // the song's entries changed since the last quality
-    Move(p, InSection(p, SECTION_VERSE2), 0.0f, 0.0f);
+    SIM_PuzzlePiece* piece = InSection(p, SECTION_VERSE2);
+    const SIM_PuzzleRect home = piece->rect;
+    Move(p, piece, 5.0f, 5.0f);  // outside every section: back home, nothing recomputed
+    EXPECT_EQ(InSection(p, SECTION_VERSE2), piece);
+    EXPECT_TRUE(piece->rect.x == home.x && piece->rect.y == home.y);
+    EXPECT_FALSE(Called("sound data/sounds/postit_place.ogg"));
     const float stale = song->quality;
     Move(p, InSection(p, SECTION_VERSE2), 90.0f + 128.0f * 3 + 10.0f, 300.0f);
     EXPECT_EQ(song->elements, before);
     EXPECT_GT(song->quality, stale);
     EXPECT_EQ(p.LastDrop().section, SECTION_VERSE2);
     EXPECT_FALSE(p.LastDrop().leftMatch || p.LastDrop().rightMatch) << "pieces keep the connectors they opened with";
-    EXPECT_TRUE(Called("hint jigsaw dropped"));
     EXPECT_FALSE(Called("hint jigsaw accent"));
-}
 
-TEST_F(PuzzleTest, MatchingConnectorsLinkAndPlayTheAccent) {
-    LoadSongElements(dir.Write("match.csv", Catalogue(0)));
-    song = &CreateSong(1.0f);
-    SetAll(*song, 0.0f, true);
-    SIM_SongPuzzle& p = OpenPuzzle(*song, true);
-    for (int pair = 1; pair < kSongSections; ++pair) EXPECT_TRUE(p.LinkMatches(pair)) << pair;
-    EXPECT_FALSE(p.LinkMatches(0));
-    EXPECT_FALSE(p.LinkMatches(kSongSections));
-    MoveToSection(p, InSection(p, SECTION_INTRO), SECTION_INTRO);
-    EXPECT_FALSE(p.LastDrop().leftMatch) << "nothing left of the intro";
-    EXPECT_TRUE(p.LastDrop().rightMatch);
+    // Opened on a song whose connectors all match: six links, and the intro links only right.
+    SIM_SongPuzzle& linked = OpenPuzzle(*song, false);
+    for (int pair = 1; pair < kSongSections; ++pair) EXPECT_TRUE(linked.LinkMatches(pair)) << pair;
+    MoveToSection(linked, InSection(linked, SECTION_INTRO), SECTION_INTRO);
+    EXPECT_TRUE(!linked.LastDrop().leftMatch && linked.LastDrop().rightMatch);
     EXPECT_TRUE(Called("hint jigsaw accent"));
-    EXPECT_TRUE(std::any_of(screens.calls.begin(), screens.calls.end(),
-                            [](const std::string& c) { return c.rfind("sound data/sounds/song_match_", 0) == 0; }));
 }
 
 TEST_F(PuzzleTest, MovingOntoAnOccupiedSectionFreesBothSlotsElements) {
@@ -120,15 +89,12 @@ TEST_F(PuzzleTest, MovingOntoAnOccupiedSectionFreesBothSlotsElements) {
     SIM_SongElement* replaced = song->elements[SECTION_CHORUS2];
     MoveToSection(p, InSection(p, SECTION_CHORUS1), SECTION_CHORUS2);
     EXPECT_EQ(InSection(p, SECTION_CHORUS1), nullptr);
-    EXPECT_EQ(p.Sections()[SECTION_CHORUS1].pieceLabel, "");
-    EXPECT_EQ(InSection(p, SECTION_CHORUS2)->element, moved);
     EXPECT_EQ(song->elements[SECTION_CHORUS1], nullptr);
     EXPECT_EQ(song->elements[SECTION_CHORUS2], moved);
     EXPECT_TRUE(Offers(p, replaced));
     EXPECT_FALSE(Offers(p, moved));
     EXPECT_FALSE(p.CanFinish());
     EXPECT_FALSE(FinishPuzzle());
-    EXPECT_EQ(OpenedPuzzle(), &p);
 
     // The freed element goes into the empty slot from the palette.
     SIM_PuzzlePiece* back = p.Palette().front().get();
@@ -140,23 +106,14 @@ TEST_F(PuzzleTest, MovingOntoAnOccupiedSectionFreesBothSlotsElements) {
 
 TEST_F(PuzzleTest, ScrollingNeedsMoreThanEighteenFreeElements) {
     SIM_SongPuzzle& full = Open(18);
-    EXPECT_EQ(full.AvailableCount(), 18);
-    EXPECT_EQ(full.Palette().size(), 18u);
-    EXPECT_EQ(full.Palette()[9]->rect.y, 768.0f - 230.0f + 90.0f);
-    EXPECT_EQ(full.Palette()[9]->rect.x, 100.0f);
+    EXPECT_EQ(full.Palette()[9]->rect.y, 768.0f - 230.0f + 90.0f) << "the tenth piece starts the second row";
     EXPECT_FALSE(full.CanScrollRight());
-    EXPECT_FALSE(full.CanScrollLeft());
 
     SIM_SongPuzzle& more = Open(19);
-    EXPECT_EQ(more.AvailableCount(), 19);
     EXPECT_TRUE(more.CanScrollRight());
-    EXPECT_EQ(more.Palette().front()->element, FindSongElement("x0"));
     more.ScrollRight();
-    EXPECT_EQ(more.PaletteOffset(), 1);
-    EXPECT_EQ(more.Palette().size(), 18u);
     EXPECT_EQ(more.Palette().front()->element, FindSongElement("x1"));
     EXPECT_FALSE(more.CanScrollRight());
-    EXPECT_TRUE(more.CanScrollLeft());
     more.ScrollLeft();
     more.ScrollLeft();
     EXPECT_EQ(more.PaletteOffset(), 0);
@@ -180,13 +137,11 @@ TEST_F(PuzzleTest, FinishingANewSongNamesDescribesAndUsesTheAct) {
     EXPECT_EQ(GetNamesList().lists[NAMES_SONG], std::vector<std::string>{"Slow Bus Home"});
     EXPECT_EQ(OpenedPuzzle(), nullptr);
     EXPECT_EQ(GetSIM().acts, 1);
-    EXPECT_EQ(screens.calls.back(), "hint song entry");
 
     SIM_SongPuzzle& fresh = Open(0, true);
     fresh.UseRandomName();
     SetSongwriting(1.0f);  // writing the song recalculated it
     EXPECT_EQ(song->name, "Slow Bus Home");
-    EXPECT_EQ(fresh.NameField(), "Slow Bus Home");
     ASSERT_TRUE(FinishPuzzle());
     EXPECT_TRUE(song->classic);
     EXPECT_EQ(song->description, "Gold");
@@ -200,24 +155,8 @@ TEST_F(PuzzleTest, TheThirdPuzzleAfterTwoWithoutRandomNamesSuggestsNaming) {
     EXPECT_EQ(PuzzlesClosedWithoutRandomName(), 0);
     Open(0);
     ClosePuzzle();
-    EXPECT_EQ(PuzzlesClosedWithoutRandomName(), 2);
     EXPECT_EQ(hints(), 0);
     Open(0);
     EXPECT_EQ(hints(), 1);
 }
 
-TEST_F(PuzzleTest, TheHeadlessPlayerNeverMakesASongWorse) {
-    SeedRandom(11);
-    SetTuning("RS_SONG_QUAL_PER_LINK=0.05\n");
-    LoadSongElements(dir.Write("greedy.csv", Catalogue(25)));
-    song = &CreateSong(0.6f);
-    const float before = song->quality;
-    SIM_SongPuzzle& p = OpenPuzzle(*song, true);
-    ImproveSongGreedily(p);
-    EXPECT_GE(song->quality, before);
-    EXPECT_TRUE(p.CanFinish());
-    const auto elements = song->elements;
-    CalculateQuality(*song);
-    EXPECT_EQ(song->elements, elements);
-    EXPECT_EQ(std::set<const SIM_SongElement*>(elements.begin(), elements.end()).size(), 7u) << "no element twice";
-}
