@@ -18,6 +18,7 @@
 #include "SIM_People.h"
 #include "SIM_Personality.h"
 #include "SIM_SIM.h"
+#include "SIM_Song.h"
 #include "Sprites.h"
 
 #include <SDL.h>
@@ -171,6 +172,8 @@ void Game::LoadAllData() {
     GetSIMDate().LoadMonthNames();
     // People: their place in the day cycle, their faces, names and (below) personalities.
     RegisterPeople();
+    // Songs and their elements.
+    RegisterSongs();
     GetPortraitDatabase().userFolder = userFolder;
     GetNames().LoadNames();
     ShowLoadingProgress(0.35f);

@@ -10,6 +10,8 @@
 #include "SIM_People.h"
 #include "SIM_SLIDBase.h"
 #include "SIM_Screens.h"
+#include "SIM_Song.h"
+#include "SIM_SongPuzzle.h"
 
 #include <memory>
 
@@ -133,6 +135,8 @@ void ResetAllSimulation() {
     ResetBalanceHistory();
     ResetGlobals();
     ResetSLIDCounter();
+    ResetSongPuzzle();
+    ResetSongParts();
     ResetPeople();
     ResetWorldSeams();
     ResetFallbackScreens();

@@ -18,4 +18,7 @@ echo "$out" | grep -q '^yearly review 1: .* members 3 happiness [0-9.]* chemistr
 first=$(echo "$out" | grep '^yearly review 1:' | sed 's/.*happiness \([0-9.]*\).*/\1/')
 last=$(echo "$out" | grep '^yearly review 9:' | sed 's/.*happiness \([0-9.]*\).*/\1/')
 [ "$first" != "$last" ] || { echo "happiness never changed"; exit 1; }
+# The player writes songs through the puzzle once the line-up is complete.
+written=$(echo "$out" | grep '^yearly review 9:' | sed 's/.* written \([0-9]*\).*/\1/')
+[ "$written" -ge 10 ] || { echo "only $written songs written"; exit 1; }
 echo "$out" | tail -n 1 | grep -q '^end: .* turncount 999 .* asserts 0$' || { echo "bad final line"; exit 1; }

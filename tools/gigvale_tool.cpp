@@ -10,12 +10,15 @@
 #include "SIM_Band.h"
 #include "SIM_Date.h"
 #include "SIM_Fame.h"
+#include "SIM_Names.h"
 #include "SIM_Finances.h"
 #include "SIM_People.h"
 #include "SIM_Person.h"
 #include "SIM_Relationship.h"
 #include "SIM_SIM.h"
 #include "SIM_Screens.h"
+#include "SIM_Song.h"
+#include "SIM_SongPuzzle.h"
 
 #include <algorithm>
 #include <chrono>
@@ -57,6 +60,7 @@ void StartHeadlessGame(SIM_HeadlessScreens& screens, std::uint32_t seed) {
     SeedRandom(seed);
     ResetAllSimulation();
     RegisterPeople();
+    RegisterSongs();
     LoadPeopleData();
     SetScreens(&screens);
     GetSIMDate().LoadMonthNames();
@@ -71,8 +75,9 @@ std::string DateText() {
 }
 
 std::string StateText() {
-    return FormatText("turncount %d fame %.2f cash %.2f", GetSIM().turncount, static_cast<double>(GetFame().fame),
-                      static_cast<double>(GetFinances().cash));
+    return FormatText("turncount %d fame %.2f cash %.2f songs %zu written %d", GetSIM().turncount,
+                      static_cast<double>(GetFame().fame), static_cast<double>(GetFinances().cash),
+                      CurrentSongs().size(), GetStatistics().songsWritten);
 }
 
 // ---- The headless band ---------------------------------------------------------------
@@ -89,11 +94,39 @@ int MissingInstrument() {
     return -1;
 }
 
+// ---- The headless songwriter ----
+// Once a week the player writes a song through the puzzle, keeping whichever offered element
+// raises it most in each section. With a full repertoire he writes once every four weeks and
+// makes room by retiring the weakest song that is not a classic.
+constexpr std::size_t kHeadlessRepertoire = 12;
+
+bool WriteHeadlessSong() {
+    if (GetSIMDate().GetDate().weekday != 2) return false;
+    if (CurrentSongs().size() >= kHeadlessRepertoire) {
+        if ((GetSIM().turncount / 7) % 4 != 0) return false;
+        SIM_Song* weakest = nullptr;
+        for (const auto& song : CurrentSongs())
+            if (!song->classic && (!weakest || song->quality < weakest->quality)) weakest = song.get();
+        if (!weakest) return false;
+        RetireSong(*weakest);
+    }
+    SIM_Song& song = CreateSong(GetMilo().GetValue("inspiration"));
+    song.name = RandomName(NAMES_SONG);
+    SIM_SongPuzzle& puzzle = OpenPuzzle(song, true);
+    puzzle.SetName(song.name);
+    ImproveSongGreedily(puzzle);
+    if (FinishPuzzle()) return true;
+    ClosePuzzle();
+    return false;
+}
+// ---- end of the headless songwriter ----
+
 // The day's act of the headless player: audition for a missing instrument and hire the
 // ablest candidate; with a full line-up the band practises, and once a week it spends an
 // evening together, which moves its relationships and takes the edge off boredom (a stand-in
-// for the gigs and rehearsals the headless player does not play).
-void PlayHeadlessAct() {
+// for the gigs and rehearsals the headless player does not play). True when the act itself
+// ended the day's acts (a finished song does).
+bool PlayHeadlessAct() {
     SIM_Band& band = GetBand();
     const int missing = MissingInstrument();
     SIM_AuditionPicker& picker = GetAuditionPicker();
@@ -105,15 +138,17 @@ void PlayHeadlessAct() {
                 best = i;
         if (best >= 0) picker.Hire(best);
         picker.Close();
-        return;
+        return false;
     }
-    if (band.members.empty()) return;
+    if (band.members.empty()) return false;
+    if (missing < 0 && WriteHeadlessSong()) return true;
     if (GetSIMDate().GetDate().weekday == 6) {
         UpdateRelationships(1.0f);
         band.ModifyBandValue("band_boredom", 0.01f, 1.0f, "evening out");
     } else {
         band.Practice(1.0f);
     }
+    return false;
 }
 
 std::string BandText() {
@@ -156,8 +191,7 @@ int Simulate(const std::vector<std::string>& args) {
     int reviews = 0;
     for (long long day = 0; day < days; ++day) {
         screens.CloseEndGame();  // the player plays on
-        PlayHeadlessAct();
-        GetSIM().UseAct();
+        if (!PlayHeadlessAct()) GetSIM().UseAct();
         for (const std::string& event : screens.events) {
             if (event == "yearly review")
                 std::printf("yearly review %d: %s %s %s\n", ++reviews, DateText().c_str(), StateText().c_str(),
