@@ -26,7 +26,7 @@ int gSongsRequiredForGig = 0;
 bool gAlbumReady = false;
 
 // The player's craft with songs: the attribute songs feed and classics need.
-constexpr const char* kSongwriting = "attrib_songwriting";
+constexpr const char* kSongwriting = "songwriting";
 constexpr int kMaxSongSLID = 99000;
 constexpr int kAlbumSongs = 8;
 

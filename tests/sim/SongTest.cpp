@@ -55,7 +55,7 @@ TEST_F(SongTest, CreatingASongCountsItFeedsSongwritingAndClampsInspiration) {
     ResetSongs();
     int added = 0;
     SongSeams().songAdded = [&](SIM_Song&) { ++added; };
-    const float before = GetMilo().GetValue("attrib_songwriting");
+    const float before = GetMilo().GetValue("songwriting");
 
     SIM_Song& song = CreateSong(1.7f);
     EXPECT_EQ(song.initialInspiration, 1.0f);
@@ -64,7 +64,7 @@ TEST_F(SongTest, CreatingASongCountsItFeedsSongwritingAndClampsInspiration) {
     EXPECT_EQ(added, 2);
     EXPECT_EQ(song.suitabilities.size(), SongElements().size());
     EXPECT_EQ(song.elements[SECTION_OUTRO], FindSongElement("uptempo"));
-    EXPECT_NEAR(GetMilo().GetValue("attrib_songwriting"), before + 0.2f, 1e-5f);
+    EXPECT_NEAR(GetMilo().GetValue("songwriting"), before + 0.2f, 1e-5f);
 }
 
 TEST_F(SongTest, ClassicNeedsFullSongwritingQualityAndRoomAmongTheClassics) {

@@ -21,7 +21,7 @@ protected:
         SetTuning("RS_SONGS_REQ_FOR_GIG=4\nRS_SONGWRITING_PER_SONG=0.1\n");
         GetMilo().SetupFromAvatar("m_face.jpg", dir.Write("attributes.csv", "Player\n"
                                                                            "#,inspiration,I,0.3,1,1,x,below,0,,\n"
-                                                                           "#,attrib_songwriting,S,0.2,0,1,x,neither,0,,\n"));
+                                                                           "#,songwriting,S,0.2,0,1,x,neither,0,,\n"));
         LoadSongElements(dir.Write("song_elements.csv", Catalogue(0)));
         ResetSongs();
     }
@@ -55,5 +55,5 @@ protected:
             s.right = linksMatch ? 0 : 1;
         }
     }
-    static void SetSongwriting(float value) { GetMilo().attributes.Find("attrib_songwriting")->value = value; }
+    static void SetSongwriting(float value) { GetMilo().attributes.Find("songwriting")->value = value; }
 };
