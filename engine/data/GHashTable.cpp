@@ -56,6 +56,7 @@ void GHashTable::Load(const std::string& section, const std::string& file) {
         std::string key;
         for (char c : std::string_view(line).substr(0, eq))
             if (!IsWhitespace(c) && key.size() < LibConfigSection::kMaxKey) key += c;
+        if (!key.empty() && key[0] == '/') continue;  // a comment line, as in every other section
         const std::string_view raw = eq == std::string::npos ? std::string_view() : std::string_view(line).substr(eq + 1);
         buckets_[static_cast<std::size_t>(Bucket(key))].push_back({std::move(key), StringValue(raw)});
     }

@@ -36,7 +36,11 @@ bool MatchFrom(const char* name, const char* pattern) {
 }  // namespace
 
 bool MatchesWildcard(const std::string& name, const std::string& pattern) {
-    return MatchFrom(name.c_str(), pattern.c_str());
+    if (MatchFrom(name.c_str(), pattern.c_str())) return true;
+    // "*.*" means every file: a name without an extension matches as if the ".*" were absent.
+    const bool anyExtension = pattern.size() >= 2 && pattern.compare(pattern.size() - 2, 2, ".*") == 0;
+    if (!anyExtension || name.find('.') != std::string::npos) return false;
+    return MatchFrom(name.c_str(), pattern.substr(0, pattern.size() - 2).c_str());
 }
 
 void LibFileList::Find(const std::string& pattern, bool foldersOnly) {

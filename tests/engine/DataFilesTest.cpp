@@ -185,7 +185,9 @@ TEST_F(StringsFile, KeysLoseWhitespaceAndEscapesKeepSpecialCharacters) {
         "EMPTY=\n"
         "Case=lower\n"
         "CASE=upper\n"
-        "DUP=first\nDUP=second\n");
+        "DUP=first\nDUP=second\n"
+        "/NOTE=translators' remark\n"
+        " // heading line\n");
     EXPECT_EQ(Translate("MENUSTART"), "Start the show");
     EXPECT_EQ(Translate("EQUALS"), "ab");
     EXPECT_EQ(Translate("ESCAPED"), "a=b and \"quoted\"");
@@ -196,6 +198,8 @@ TEST_F(StringsFile, KeysLoseWhitespaceAndEscapesKeepSpecialCharacters) {
     EXPECT_EQ(Translate("CASE"), "upper");
     EXPECT_EQ(Translate("case"), "case");
     EXPECT_EQ(Translate("DUP"), "first");
+    EXPECT_EQ(Translate("/NOTE"), "/NOTE");  // comment lines hold no texts
+    EXPECT_EQ(StringTable().Count(), 9u);
 }
 
 TEST(HashTable, BucketsFollowFirstAndLastLetters) {

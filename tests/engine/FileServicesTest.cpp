@@ -41,6 +41,12 @@ TEST(FileList, WildcardRules) {
     EXPECT_TRUE(MatchesWildcard("a.b", "?.?"));
     EXPECT_FALSE(MatchesWildcard("a.bb", "?.?"));
     EXPECT_FALSE(MatchesWildcard("", "?"));
+    // "*.*" lists every file, also those without an extension; ".*" still needs a dot elsewhere.
+    EXPECT_TRUE(MatchesWildcard("README", "*.*"));
+    EXPECT_TRUE(MatchesWildcard("face.jpg", "*.*"));
+    EXPECT_TRUE(MatchesWildcard("face_01", "face*.*"));
+    EXPECT_FALSE(MatchesWildcard("hand_01", "face*.*"));
+    EXPECT_FALSE(MatchesWildcard("README", "*.txt"));
 }
 
 class WithHandler : public ::testing::Test {
