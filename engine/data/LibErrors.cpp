@@ -54,7 +54,9 @@ void GameAssert(bool condition, const char* sourceFile, int line) {
 void ReportError(const char* sourceFile, const std::string& message, int line) {
     char text[2048];
     std::snprintf(text, sizeof text, "%s:%s %d", sourceFile, message.c_str(), line);
-    WriteDebugLine(text);
+    // The debugger output hears of it even before the log opens or after it closes.
+    if (IsDebugLogOpen()) WriteDebugLine(text);
+    else WriteDebugOutput(std::string(text) + "\n");
 }
 
 void FatalError(const char* sourceFile, const std::string& message, int line) {
