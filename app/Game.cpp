@@ -13,6 +13,7 @@
 #include "MessageBoxes.h"
 #include "Platform.h"
 #include "Renderer.h"
+#include "SIM_Asset.h"
 #include "SIM_Date.h"
 #include "SIM_Names.h"
 #include "SIM_People.h"
@@ -171,6 +172,7 @@ void Game::LoadAllData() {
     GetSIMDate().LoadMonthNames();
     // People: their place in the day cycle, their faces, names and (below) personalities.
     RegisterPeople();
+    RegisterAssets();  // after the song catalogue: albums name its elements
     GetPortraitDatabase().userFolder = userFolder;
     GetNames().LoadNames();
     ShowLoadingProgress(0.35f);
