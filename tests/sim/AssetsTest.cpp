@@ -1,9 +1,13 @@
+#include "LibSpreadsheet.h"
 #include "PeopleTestSupport.h"
 #include "SIM_Asset.h"
 #include "SIM_Commenter.h"
 #include "SIM_Finances.h"
 
 #include <algorithm>
+#include <cctype>
+#include <map>
+#include <set>
 
 namespace {
 // A small catalogue: one of each kind, keyed as the shipped data keys them.
@@ -250,4 +254,54 @@ TEST_F(Assets, PeopleSeeTheCatalogue) {
     EXPECT_FLOAT_EQ(guitarist.possessionValue, 40.0f);  // communal gear counts for everyone
     GetFinances().cash = 0.0f;
     EXPECT_FLOAT_EQ(GetFinances().GetNetWorth(), 300.0f);
+}
+
+using ShippedAssets = SimTest;
+
+TEST_F(ShippedAssets, CatalogueCoversTheKeysTheGameLooksUpAndTheirTexts) {
+    SetStringsFile(kStringsFile);
+    ClearTranslations();
+    LoadAssets();
+    EXPECT_EQ(errors.assertions, 0);
+    std::set<std::string> keys;
+    int qualities[kAssetNoInstrument] = {};
+    const std::set<std::string> tabs = {"instruments", "lighting", "effects", "general", "merchandise", "music", "staff"};
+    for (const SIM_Asset* asset : AllAssets()) {
+        EXPECT_TRUE(keys.insert(asset->key).second) << "duplicate " << asset->key;
+        EXPECT_EQ(tabs.count(asset->shopTab), 1u) << asset->key;
+        EXPECT_TRUE(asset->IsInShop()) << asset->key << " could never be bought";
+        if (const auto* played = dynamic_cast<const SIM_Instrument*>(asset)) {
+            ASSERT_LT(played->instrument, kAssetNoInstrument) << asset->key;
+            ++qualities[played->instrument];
+            std::string thanks = asset->key + "_THANKS";
+            std::erase(thanks, ' ');
+            EXPECT_NE(Translate(thanks), thanks) << asset->key;
+        }
+        // Whatever a member may come to want has a remark to ask for it.
+        if (asset->value > 0.0f) {
+            std::string kind = asset->category;
+            for (char& c : kind) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            EXPECT_NE(Translate("COMMENT_POSSESION_DEMAND_" + kind), "COMMENT_POSSESION_DEMAND_" + kind);
+        }
+    }
+    for (int i = 0; i < kAssetNoInstrument; ++i) EXPECT_GE(qualities[i], 3) << "instrument " << i;
+    for (const char* key : {"manager", "roadie", "cheap van", "tour bus", "sound engineer", "lighting engineer",
+                            "publicist", "masseuse", "tshirts(20)", "sweatshirts(20)", "posters(100)"})
+        EXPECT_NE(FindAsset(key), nullptr) << key;
+
+    // Auditionees arrive with instruments from this catalogue, for the instrument they play.
+    const std::map<std::string, int> numbers = {{"KEYBOARD", 0}, {"DRUMS", 1}, {"BASS", 2},
+                                                {"GUITAR", 3},   {"SAXOPHONE", 4}, {"VOCALS", 5}};
+    const auto auditionees = LoadSpreadsheet("data/simulation/auditionees.csv");
+    for (const std::string& row : auditionees->rows) {
+        LibTokenizer cells(row);
+        cells.Next();
+        const std::string instrument = cells.NextText();
+        for (int i = 0; i < 3; ++i) cells.Next();
+        const std::string start = cells.NextText();
+        const auto* played = dynamic_cast<const SIM_Instrument*>(FindAsset(start));
+        ASSERT_NE(played, nullptr) << start;
+        ASSERT_EQ(numbers.count(instrument), 1u) << instrument;
+        EXPECT_EQ(played->instrument, numbers.at(instrument)) << start;
+    }
 }
