@@ -7,6 +7,7 @@
 #include "LibString.h"
 #include "SIM_Band.h"
 #include "SIM_Commenter.h"
+#include "SIM_Fame.h"
 #include "SIM_Finances.h"
 #include "SIM_NamedValue.h"
 #include "SIM_PeopleSeams.h"
@@ -395,6 +396,12 @@ std::vector<std::string> PurchaseHints(const SIM_Asset& asset, float fame) {
     if (dynamic_cast<const SIM_Instrument*>(&asset)) hints.emplace_back("purchase_instrument");
     if (dynamic_cast<const SIM_AssetMusic*>(&asset)) hints.emplace_back("purchase_album");
     return hints;
+}
+
+void ShopPurchase(SIM_Asset& asset) {
+    Screens().PlaySound(kCashSound);
+    asset.Purchase(true);
+    for (const std::string& hint : PurchaseHints(asset, GetFame().fame)) Screens().TriggerHint(hint);
 }
 
 SIM_AssetAction AssetWindowAction(const SIM_Asset& asset) {

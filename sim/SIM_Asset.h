@@ -166,6 +166,8 @@ float AssetsNetWorth();
 std::vector<SIM_Asset*> ShopTabListing(const std::string& tab);
 // The hints the shop offers after a purchase.
 std::vector<std::string> PurchaseHints(const SIM_Asset& asset, float fame);
+// The shop card's button: the till rings, the band pays, and the shop offers its hints.
+void ShopPurchase(SIM_Asset& asset);
 
 // The owned-asset window's action button.
 struct SIM_AssetAction {

@@ -100,12 +100,6 @@ bool Affordable(const SIM_Asset& asset) {
     return GetFinances().DiscountedCost(asset.price) + kShoppingReserve <= GetFinances().cash;
 }
 
-void BuyHeadless(SIM_Asset& asset) {
-    Screens().PlaySound("data/sounds/cash.ogg");
-    asset.Purchase(true);
-    for (const std::string& hint : PurchaseHints(asset, GetFame().fame)) Screens().TriggerHint(hint);
-}
-
 // Once a week the band goes shopping: an album it has not heard through gets a listen; then
 // the member with the poorest instrument gets the cheapest better one, else the cheapest stage
 // gear (which the gigs show off), else an album. No staff or vehicles: their upkeep would
@@ -141,7 +135,7 @@ bool ShopHeadless() {
     if (!pick)
         for (SIM_Asset* asset : ShopTabListing("music")) consider(asset);
     if (!pick) return false;
-    BuyHeadless(*pick);
+    ShopPurchase(*pick);
     return true;
 }
 

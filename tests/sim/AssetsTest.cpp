@@ -239,6 +239,11 @@ TEST_F(Assets, WindowButtonsAndShopHints) {
     EXPECT_EQ(AssetWindowAction(Get("album")).kind, SIM_AssetAction::kNone);
     EXPECT_EQ(PurchaseHints(Get("cheap guitar"), 0.0f), std::vector<std::string>{"purchase_instrument"});
     EXPECT_EQ(PurchaseHints(Get("album"), 0.0f), std::vector<std::string>{"purchase_album"});
+
+    // Bought through the shop: the till, the sale, then the hint.
+    ShopPurchase(Get("album"));
+    EXPECT_EQ(screens.Screens(), (std::vector<std::string>{"sound data/sounds/cash.ogg", "hint purchase_album"}));
+    EXPECT_FLOAT_EQ(GetFinances().cash, 980.0f);
 }
 
 TEST_F(Assets, PeopleSeeTheCatalogue) {
