@@ -136,7 +136,9 @@ void SIM_Asset::Purchase(bool pay) {
     } else if (instrument < kAssetNoInstrument) {
         if (SIM_Musician* player = GetBand().FindMemberByInstrument(instrument)) {
             assigned = true;
-            player->GivePossession(this);
+            // A starting instrument is the catalogue's own asset: he may already hold this one.
+            if (std::find(player->possessions.begin(), player->possessions.end(), this) == player->possessions.end())
+                player->GivePossession(this);
             // The strings table drops blanks from its keys ("cheap guitar" is stored as
             // "cheapguitar"), so the lookup must drop them too.
             std::string thanks = key + "_THANKS";

@@ -146,6 +146,8 @@ TEST_F(Assets, InstrumentsGoToTheirPlayerOrWaitForOne) {
     ASSERT_FALSE(bassist.commenter->queued.empty());
     EXPECT_EQ(bassist.commenter->queued.back().text, "cheapbass_THANKS");
     EXPECT_FLOAT_EQ(bassist.possessionValue, 10.0f);
+    bass.Purchase(false);  // the same catalogue bass again: still one in his hands
+    EXPECT_FLOAT_EQ(bassist.possessionValue, 10.0f);
 
     // Sold from under him, it is no longer his to play.
     bass.Sell();
