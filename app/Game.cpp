@@ -13,6 +13,7 @@
 #include "MessageBoxes.h"
 #include "Platform.h"
 #include "Renderer.h"
+#include "SIM_Asset.h"
 #include "SIM_Date.h"
 #include "SIM_Names.h"
 #include "SIM_People.h"
@@ -174,6 +175,7 @@ void Game::LoadAllData() {
     RegisterPeople();
     // Songs and their elements.
     RegisterSongs();
+    RegisterAssets();  // after the song catalogue: albums name its elements
     GetPortraitDatabase().userFolder = userFolder;
     GetNames().LoadNames();
     ShowLoadingProgress(0.35f);

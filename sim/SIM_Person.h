@@ -15,7 +15,7 @@ class SIM_Personality;
 class SIM_Relationship;
 class SIM_SongElement;
 
-enum SIM_Instrument : int {
+enum SIM_InstrumentNumber : int {
     INSTRUMENT_KEYBOARD = 0,
     INSTRUMENT_DRUMS = 1,
     INSTRUMENT_BASS = 2,

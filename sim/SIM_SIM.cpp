@@ -1,5 +1,6 @@
 #include "SIM_SIM.h"
 
+#include "SIM_Asset.h"
 #include "SIM_CareerStage.h"
 #include "SIM_DailyOptions.h"
 #include "SIM_Date.h"
@@ -138,6 +139,7 @@ void ResetAllSimulation() {
     ResetSongPuzzle();
     ResetSongParts();
     ResetPeople();
+    ResetAssets();
     ResetWorldSeams();
     ResetFallbackScreens();
 }

@@ -7,6 +7,7 @@
 #include "LibRandom.h"
 #include "LibSpreadsheet.h"
 #include "LibString.h"
+#include "SIM_Asset.h"
 #include "SIM_Finances.h"
 #include "SIM_Names.h"
 #include "SIM_PeopleSeams.h"
@@ -326,6 +327,10 @@ void RegisterSongs() {
         return true;
     };
     p.randomSongTitle = [] { return RandomSongTitle(); };
+    // An album listened through teaches its element for good.
+    AssetSeams().unlockSongElement = [](SIM_SongElement* e) {
+        if (e) UnlockSongElementForGood(*e);
+    };
 }
 
 void ResetSongParts() {

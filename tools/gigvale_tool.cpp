@@ -6,6 +6,7 @@
 #include "LibErrors.h"
 #include "LibRandom.h"
 #include "LibString.h"
+#include "SIM_Asset.h"
 #include "SIM_Auditions.h"
 #include "SIM_Band.h"
 #include "SIM_Date.h"
@@ -61,6 +62,7 @@ void StartHeadlessGame(SIM_HeadlessScreens& screens, std::uint32_t seed) {
     ResetAllSimulation();
     RegisterPeople();
     RegisterSongs();
+    RegisterAssets();
     LoadPeopleData();
     SetScreens(&screens);
     GetSIMDate().LoadMonthNames();
@@ -121,6 +123,54 @@ bool WriteHeadlessSong() {
 }
 // ---- end of the headless songwriter ----
 
+// ---- The headless band's shopping ---------------------------------------------------------
+
+// What the headless player keeps back for rent and upkeep before buying anything.
+constexpr float kShoppingReserve = 400.0f;
+
+bool Affordable(const SIM_Asset& asset) {
+    return GetFinances().DiscountedCost(asset.price) + kShoppingReserve <= GetFinances().cash;
+}
+
+// Once a week the band goes shopping: an album it has not heard through gets a listen; then
+// the member with the poorest instrument gets the cheapest better one, else the cheapest stage
+// gear (which the gigs show off), else an album. No staff or vehicles: their upkeep would
+// outrun a band that earns nothing yet.
+bool ShopHeadless() {
+    for (SIM_AssetMusic* album : MusicAssets())
+        if (album->owned && album->progress < 1.0f) {
+            album->Listen();
+            return true;
+        }
+    SIM_Musician* poorest = nullptr;
+    float poorestQuality = 2.0f;
+    for (SIM_Musician* m : GetBand().members) {
+        const auto* best = dynamic_cast<const SIM_Instrument*>(m->BestInstrument());
+        const float quality = best ? best->quality : 0.0f;
+        if (quality < poorestQuality) {
+            poorestQuality = quality;
+            poorest = m;
+        }
+    }
+    SIM_Asset* pick = nullptr;
+    auto consider = [&](SIM_Asset* asset) {
+        if (Affordable(*asset) && (!pick || asset->price < pick->price)) pick = asset;
+    };
+    if (poorest)
+        for (SIM_Asset* asset : ShopTabListing("instruments"))
+            if (auto* played = dynamic_cast<SIM_Instrument*>(asset);
+                played && played->instrument == poorest->instrument && played->quality > poorestQuality)
+                consider(played);
+    for (const char* tab : {"lighting", "effects"})
+        if (!pick)
+            for (SIM_Asset* asset : ShopTabListing(tab)) consider(asset);
+    if (!pick)
+        for (SIM_Asset* asset : ShopTabListing("music")) consider(asset);
+    if (!pick) return false;
+    ShopPurchase(*pick);
+    return true;
+}
+
 // The day's act of the headless player: audition for a missing instrument and hire the
 // ablest candidate; with a full line-up the band practises, and once a week it spends an
 // evening together, which moves its relationships and takes the edge off boredom (a stand-in
@@ -142,6 +192,7 @@ bool PlayHeadlessAct() {
     }
     if (band.members.empty()) return false;
     if (missing < 0 && WriteHeadlessSong()) return true;
+    if (GetSIMDate().GetDate().weekday == 0 && ShopHeadless()) return false;
     if (GetSIMDate().GetDate().weekday == 6) {
         UpdateRelationships(1.0f);
         band.ModifyBandValue("band_boredom", 0.01f, 1.0f, "evening out");
@@ -153,9 +204,10 @@ bool PlayHeadlessAct() {
 
 std::string BandText() {
     const SIM_Band& band = GetBand();
-    return FormatText("members %zu happiness %.2f chemistry %.2f resignations %d", band.members.size(),
-                      static_cast<double>(band.MeanHappiness()), static_cast<double>((AverageRelationship() + 1.0f) * 0.5f),
-                      band.resignations);
+    return FormatText("members %zu happiness %.2f chemistry %.2f resignations %d assets %zu stage show %.2f",
+                      band.members.size(), static_cast<double>(band.MeanHappiness()),
+                      static_cast<double>((AverageRelationship() + 1.0f) * 0.5f), band.resignations,
+                      OwnedAssets().size(), static_cast<double>(StageShowValue()));
 }
 
 bool ParseNumber(const std::string& text, long long& out) {
