@@ -14,6 +14,7 @@
 #include "Platform.h"
 #include "Renderer.h"
 #include "SIM_Asset.h"
+#include "SIM_Rehearsal.h"
 #include "SIM_Date.h"
 #include "SIM_Names.h"
 #include "SIM_People.h"
@@ -176,6 +177,9 @@ void Game::LoadAllData() {
     // Songs and their elements.
     RegisterSongs();
     RegisterAssets();  // after the song catalogue: albums name its elements
+    // Rehearsals: readiness follows the songs; the rooms load once.
+    RegisterRehearsals();
+    LoadRehearsalVenues();
     GetPortraitDatabase().userFolder = userFolder;
     GetNames().LoadNames();
     ShowLoadingProgress(0.35f);

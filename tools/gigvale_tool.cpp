@@ -7,6 +7,7 @@
 #include "LibRandom.h"
 #include "LibString.h"
 #include "SIM_Asset.h"
+#include "SIM_Rehearsal.h"
 #include "SIM_Auditions.h"
 #include "SIM_Band.h"
 #include "SIM_Date.h"
@@ -63,6 +64,8 @@ void StartHeadlessGame(SIM_HeadlessScreens& screens, std::uint32_t seed) {
     RegisterPeople();
     RegisterSongs();
     RegisterAssets();
+    RegisterRehearsals();
+    LoadRehearsalVenues();
     LoadPeopleData();
     SetScreens(&screens);
     GetSIMDate().LoadMonthNames();
@@ -171,6 +174,24 @@ bool ShopHeadless() {
     return true;
 }
 
+// Rehearsals of the headless player: with songs to play and a full line-up, three weekdays a
+// week while the set is not yet tight, in the best room whose rent stays under a twentieth of
+// the cash (the free room otherwise).
+bool RehearseHeadless(int missing) {
+    const int weekday = GetSIMDate().GetDate().weekday;
+    if (missing >= 0 || CurrentSongs().empty() || (weekday != 1 && weekday != 3 && weekday != 5)) return false;
+    if (GetBand().GetBandValue("band_rehearsal") >= GetTuningValue("RS_REHEARSAL_TOOMUCH")) return false;
+    const float cash = GetFinances().cash;
+    const SIM_RehearsalVenue* pick = nullptr;
+    for (const SIM_RehearsalVenue* venue : RehearsalVenues())
+        if (CanAffordRehearsal(*venue, cash) && (venue->cost <= 0.0f || venue->cost * 20.0f <= cash) &&
+            (!pick || venue->level > pick->level))
+            pick = venue;
+    if (!pick) return false;
+    Rehearse(pick);
+    return true;
+}
+
 // The day's act of the headless player: audition for a missing instrument and hire the
 // ablest candidate; with a full line-up the band practises, and once a week it spends an
 // evening together, which moves its relationships and takes the edge off boredom (a stand-in
@@ -192,6 +213,7 @@ bool PlayHeadlessAct() {
     }
     if (band.members.empty()) return false;
     if (missing < 0 && WriteHeadlessSong()) return true;
+    if (RehearseHeadless(missing)) return false;
     if (GetSIMDate().GetDate().weekday == 0 && ShopHeadless()) return false;
     if (GetSIMDate().GetDate().weekday == 6) {
         UpdateRelationships(1.0f);
@@ -204,10 +226,12 @@ bool PlayHeadlessAct() {
 
 std::string BandText() {
     const SIM_Band& band = GetBand();
-    return FormatText("members %zu happiness %.2f chemistry %.2f resignations %d assets %zu stage show %.2f",
+    return FormatText("members %zu happiness %.2f chemistry %.2f resignations %d assets %zu stage show %.2f "
+                      "rehearsals %d cancelled %d",
                       band.members.size(), static_cast<double>(band.MeanHappiness()),
                       static_cast<double>((AverageRelationship() + 1.0f) * 0.5f), band.resignations,
-                      OwnedAssets().size(), static_cast<double>(StageShowValue()));
+                      OwnedAssets().size(), static_cast<double>(StageShowValue()), GetStatistics().rehearsals,
+                      GetStatistics().rehearsalsCancelled);
 }
 
 bool ParseNumber(const std::string& text, long long& out) {
