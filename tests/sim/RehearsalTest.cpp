@@ -142,6 +142,12 @@ TEST_F(RehearsalTest, VenueMotivationComparesTheRoomWithTheExpectedOne) {
     EXPECT_NEAR(VenueMotivation(Venue(2), m), 0.1f, 1e-6f);
     GetFame().fame = 100.0f;  // expects the hall (level 3)
     EXPECT_NEAR(VenueMotivation(Venue(2), m), -0.1f, 1e-6f);
+    // The commenter asks through the people's seam with the rehearsal itself.
+    SIM_Rehearsal held;
+    held.venue = &Venue(2);
+    EXPECT_NEAR(PeopleSeams().venueMotivation(&held, m), -0.1f, 1e-6f);
+    SIM_OptionSubject notARehearsal;
+    EXPECT_FLOAT_EQ(PeopleSeams().venueMotivation(&notARehearsal, m), 0.0f);
     m.ego = 1.5f;
     GetFame().fame = 499.0f;  // 748: no room covers it, so nothing is expected
     EXPECT_NEAR(VenueMotivation(Venue(0), m), 0.1f, 1e-6f);
