@@ -20,6 +20,7 @@
 #include "SIM_Personality.h"
 #include "SIM_SIM.h"
 #include "SIM_Song.h"
+#include "SIM_Venue.h"
 #include "Sprites.h"
 
 #include <SDL.h>
@@ -176,6 +177,9 @@ void Game::LoadAllData() {
     // Songs and their elements.
     RegisterSongs();
     RegisterAssets();  // after the song catalogue: albums name its elements
+    // Venues and gig bookings.
+    RegisterVenues();
+    LoadVenues();
     GetPortraitDatabase().userFolder = userFolder;
     GetNames().LoadNames();
     ShowLoadingProgress(0.35f);
