@@ -1,6 +1,7 @@
 #include "SIM_Fame.h"
 #include "SIM_Finances.h"
 #include "SIM_NamedValue.h"
+#include "SIM_SIM.h"
 #include "SIM_Song.h"
 #include "SIM_Venue.h"
 #include "SIM_WorldSeams.h"
@@ -22,7 +23,7 @@ class VenueCatalogue : public SimTest {
 protected:
     void SetUp() override {
         SimTest::SetUp();
-        SetTuning("RS_SONGS_REQ_FOR_GIG=2\nRS_GIGS_DAYS_AHEAD=7\nRS_VENUE_BOREDOM_DECREASE=0.25\n"
+        SetTuning("GAME_DURATION_YEARS=10\nRS_SONGS_REQ_FOR_GIG=2\nRS_GIGS_DAYS_AHEAD=7\nRS_VENUE_BOREDOM_DECREASE=0.25\n"
                   "RS_GIG_FAMEEFFECT=10\nRS_GIG_FAME_DEGRADE=0.1\nRS_BUSINESS_DISCOUNT=10\n");
         SetStringsFile(dir.Write("strings.ini", "[strings]\nGIG_CALENDAR=Gig at <VENUE>\n"
                                                 "GIG_REMINDER=Tonight: <VENUE>\nGIG_NOBAND=No band for <VENUE>\n"
@@ -223,6 +224,21 @@ TEST_F(VenueCatalogue, ReloadingTheCatalogueDropsGigsAtTheOldVenues) {
     LoadVenues(dir.path() + "/venues.csv");
     EXPECT_TRUE(BookedGigs().empty());
     EXPECT_TRUE(GigOffers().empty());
+}
+
+TEST_F(VenueCatalogue, TheDayCycleOffersTheGigOnItsDayAndCountsItsRental) {
+    GetSIMDate().StartNewGameDate();
+    AddCurrentSong();
+    AddCurrentSong();
+    BookVenue("pub");
+    EXPECT_FLOAT_EQ(GetFinances().GetNetWorth(), 1000.0f);  // 900 in cash, 100 held by the venue
+    for (int i = 0; i < 6; ++i) GetSIM().NewDay();
+    EXPECT_TRUE(GetDailyOptions().Options().empty());
+    GetSIM().NewDay();
+    ASSERT_EQ(GetDailyOptions().Options().size(), 1u);
+    EXPECT_EQ(GetDailyOptions().Options()[0]->kind, OPTION_BOOKED_GIG);
+    GetSIM().NewDay();  // not played: gone the day after
+    EXPECT_TRUE(BookedGigs().empty());
 }
 
 TEST(ShippedVenues, LoadWithATestVenueOutOfReach) {
