@@ -21,6 +21,7 @@
 #include "SIM_Personality.h"
 #include "SIM_SIM.h"
 #include "SIM_Song.h"
+#include "SIM_Venue.h"
 #include "Sprites.h"
 
 #include <SDL.h>
@@ -169,20 +170,22 @@ void Game::ApplyDisplaySettings() {
 
 void Game::LoadAllData() {
     if (dataLoaded_) return;
+    // Each simulation part takes its place in the day cycle and the new-game set-up. Songs
+    // register before assets: albums name song elements.
+    RegisterPeople();
+    RegisterSongs();
+    RegisterAssets();
+    RegisterRehearsals();
+    RegisterVenues();
+    GetPortraitDatabase().userFolder = userFolder;
+
     LoadTuningTable();
     SeedRandom(static_cast<std::uint32_t>(MillisecondClock()));
     GetSIMDate().LoadMonthNames();
-    // People: their place in the day cycle, their faces, names and (below) personalities.
-    RegisterPeople();
-    // Songs and their elements.
-    RegisterSongs();
-    RegisterAssets();  // after the song catalogue: albums name its elements
-    // Rehearsals: readiness follows the songs; the rooms load once.
-    RegisterRehearsals();
-    LoadRehearsalVenues();
-    GetPortraitDatabase().userFolder = userFolder;
     GetNames().LoadNames();
+    LoadRehearsalVenues();
     ShowLoadingProgress(0.35f);
+    LoadVenues();
     LoadPersonalities();
     ShowLoadingProgress(0.4f);
     dataLoaded_ = true;

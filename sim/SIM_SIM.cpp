@@ -13,6 +13,7 @@
 #include "SIM_Screens.h"
 #include "SIM_Song.h"
 #include "SIM_SongPuzzle.h"
+#include "SIM_Venue.h"
 
 #include <memory>
 
@@ -140,6 +141,7 @@ void ResetAllSimulation() {
     ResetSongParts();
     ResetPeople();
     ResetAssets();
+    ResetVenues();
     ResetWorldSeams();
     ResetFallbackScreens();
 }

@@ -21,6 +21,9 @@ last=$(echo "$out" | grep '^yearly review 9:' | sed 's/.*happiness \([0-9.]*\).*
 # The player writes songs through the puzzle once the line-up is complete.
 written=$(echo "$out" | grep '^yearly review 9:' | sed 's/.* written \([0-9]*\).*/\1/')
 [ "$written" -ge 10 ] || { echo "only $written songs written"; exit 1; }
+# With enough songs it books the gigs it can afford (played once gigs can be played).
+booked=$(echo "$out" | grep '^yearly review 9:' | sed 's/.* gigs booked \([0-9]*\).*/\1/')
+[ "$booked" -ge 5 ] || { echo "only $booked gigs booked"; exit 1; }
 # It spends its savings on gear: by the last review it owns some and its show has grown.
 gear=$(echo "$out" | grep '^yearly review 9:' | sed 's/.* assets \([0-9]*\) stage show \([0-9.]*\) rehearsals.*$/\1 \2/')
 [ "${gear%% *}" -gt 0 ] && [ "${gear##* }" != "0.01" ] || { echo "no gear bought: $gear"; exit 1; }

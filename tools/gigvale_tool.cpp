@@ -21,6 +21,7 @@
 #include "SIM_Screens.h"
 #include "SIM_Song.h"
 #include "SIM_SongPuzzle.h"
+#include "SIM_Venue.h"
 
 #include <algorithm>
 #include <chrono>
@@ -56,6 +57,9 @@ bool HasRunFolderData(const char* verb) {
     return false;
 }
 
+// Gigs the headless player has booked in this run.
+int gHeadlessGigsBooked = 0;
+
 // A new game on the run folder's data, with the screens answered headless.
 void StartHeadlessGame(SIM_HeadlessScreens& screens, std::uint32_t seed) {
     LoadTuningTable();
@@ -66,12 +70,14 @@ void StartHeadlessGame(SIM_HeadlessScreens& screens, std::uint32_t seed) {
     RegisterAssets();
     RegisterRehearsals();
     LoadRehearsalVenues();
+    RegisterVenues();
     LoadPeopleData();
     SetScreens(&screens);
     GetSIMDate().LoadMonthNames();
     GetSIM().loaded = true;
     GetSIM().ResetForNewGame();
     screens.events.clear();
+    gHeadlessGigsBooked = 0;
 }
 
 std::string DateText() {
@@ -80,9 +86,9 @@ std::string DateText() {
 }
 
 std::string StateText() {
-    return FormatText("turncount %d fame %.2f cash %.2f songs %zu written %d", GetSIM().turncount,
+    return FormatText("turncount %d fame %.2f cash %.2f songs %zu written %d gigs booked %d", GetSIM().turncount,
                       static_cast<double>(GetFame().fame), static_cast<double>(GetFinances().cash),
-                      CurrentSongs().size(), GetStatistics().songsWritten);
+                      CurrentSongs().size(), GetStatistics().songsWritten, gHeadlessGigsBooked);
 }
 
 // ---- The headless band ---------------------------------------------------------------
@@ -197,6 +203,21 @@ bool RehearseHeadless(int missing) {
 // evening together, which moves its relationships and takes the edge off boredom (a stand-in
 // for the gigs and rehearsals the headless player does not play). True when the act itself
 // ended the day's acts (a finished song does).
+// Books the biggest gig on offer whose rental leaves half the cash, one booking at a time;
+// true when the booking took the day's act.
+bool BookHeadlessGig() {
+    if (!BookGigAvailability().enabled || !BookedGigs().empty()) return false;
+    BuildGigOffers();
+    SIM_Gig* best = nullptr;
+    for (const auto& gig : GigOffers()) {
+        if (!GigCard(*gig).canBook || gig->venue->rental > GetFinances().cash * 0.5f) continue;
+        if (!best || gig->venue->capacity > best->venue->capacity) best = gig.get();
+    }
+    if (!best || !PressBookButton(*best)) return false;
+    ++gHeadlessGigsBooked;
+    return true;
+}
+
 bool PlayHeadlessAct() {
     SIM_Band& band = GetBand();
     const int missing = MissingInstrument();
@@ -213,6 +234,7 @@ bool PlayHeadlessAct() {
     }
     if (band.members.empty()) return false;
     if (missing < 0 && WriteHeadlessSong()) return true;
+    if (BookHeadlessGig()) return true;
     if (RehearseHeadless(missing)) return false;
     if (GetSIMDate().GetDate().weekday == 0 && ShopHeadless()) return false;
     if (GetSIMDate().GetDate().weekday == 6) {
