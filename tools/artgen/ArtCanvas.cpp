@@ -171,6 +171,15 @@ void RoundRect(cairo_t* cr, double x, double y, double w, double h, double r) {
     cairo_close_path(cr);
 }
 
+void PaperWithShadow(cairo_t* cr, double x, double y, double w, double h, const ArtColor& paper, double shadowAlpha) {
+    cairo_rectangle(cr, x + 3, y + 3, w, h);
+    cairo_set_source_rgba(cr, 0, 0, 0, shadowAlpha);
+    cairo_fill(cr);
+    cairo_rectangle(cr, x, y, w, h);
+    SetColor(cr, paper);
+    cairo_fill(cr);
+}
+
 namespace {
 
 std::uint32_t Pack(double r, double g, double b) {

@@ -62,6 +62,8 @@ double FractalNoise(double x, double y, std::uint32_t seed, int octaves);
 void SetColor(cairo_t* cr, const ArtColor& c);
 void SetColor(cairo_t* cr, const ArtColor& c, double alpha);
 void RoundRect(cairo_t* cr, double x, double y, double w, double h, double r);
+// A sheet of paper with a soft shadow 3 px down and right (posters, flyers).
+void PaperWithShadow(cairo_t* cr, double x, double y, double w, double h, const ArtColor& paper, double shadowAlpha);
 
 // Surfaces.
 void FillLeather(ArtCanvas& canvas, const ArtColor& base, std::uint32_t seed);

@@ -150,12 +150,7 @@ void OptionCard(ArtCanvas& c, const std::string& title, std::uint32_t seed) {
     cairo_translate(cr, w / 2, h / 2);
     cairo_rotate(cr, (HashNoise(1, 1, seed) - 0.5) * 0.15);
     const ArtColor papers[3] = {Rgb(0xfff27a), Rgb(0xff9ad0), Rgb(0xa8e6ff)};
-    cairo_rectangle(cr, -w * 0.38 + 3, -h * 0.36 + 3, w * 0.76, h * 0.72);
-    cairo_set_source_rgba(cr, 0, 0, 0, 0.45);
-    cairo_fill(cr);
-    cairo_rectangle(cr, -w * 0.38, -h * 0.36, w * 0.76, h * 0.72);
-    SetColor(cr, papers[seed % 3]);
-    cairo_fill(cr);
+    PaperWithShadow(cr, -w * 0.38, -h * 0.36, w * 0.76, h * 0.72, papers[seed % 3], 0.45);
     cairo_set_source_rgb(cr, 0.12, 0.08, 0.25);
     SelectFont(cr, ArtFont::SansBold, h * 0.13);
     WrappedText(cr, title, 0, -h * 0.34, w * 0.68, h * 0.15, 3);

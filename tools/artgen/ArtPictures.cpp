@@ -1029,12 +1029,7 @@ void Flyers(ArtCanvas& c, bool wall) {
         cairo_save(cr);
         cairo_translate(cr, x, y);
         cairo_rotate(cr, (HashNoise(i, 3, 83) - 0.5) * (wall ? 0.3 : 1.5));
-        cairo_rectangle(cr, -w * 0.1 + 3, -h * 0.17 + 3, w * 0.2, h * 0.34);
-        cairo_set_source_rgba(cr, 0, 0, 0, 0.4);
-        cairo_fill(cr);
-        cairo_rectangle(cr, -w * 0.1, -h * 0.17, w * 0.2, h * 0.34);
-        SetColor(cr, papers[i % 4]);
-        cairo_fill(cr);
+        PaperWithShadow(cr, -w * 0.1, -h * 0.17, w * 0.2, h * 0.34, papers[i % 4], 0.4);
         cairo_set_source_rgb(cr, 0.1, 0.05, 0.1);
         SelectFont(cr, ArtFont::Condensed, h * 0.07);
         TextCentered(cr, "LIVE!", 0, -h * 0.06);
