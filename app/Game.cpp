@@ -170,13 +170,7 @@ void Game::ApplyDisplaySettings() {
 
 void Game::LoadAllData() {
     if (dataLoaded_) return;
-    // Each simulation part takes its place in the day cycle and the new-game set-up. Songs
-    // register before assets: albums name song elements.
-    RegisterPeople();
-    RegisterSongs();
-    RegisterAssets();
-    RegisterRehearsals();
-    RegisterVenues();
+    RegisterSimulationParts();
     GetPortraitDatabase().userFolder = userFolder;
 
     LoadTuningTable();

@@ -9,6 +9,7 @@
 #include "SIM_FunctionTable.h"
 #include "SIM_NamedValue.h"
 #include "SIM_People.h"
+#include "SIM_Rehearsal.h"
 #include "SIM_SLIDBase.h"
 #include "SIM_Screens.h"
 #include "SIM_Song.h"
@@ -144,4 +145,12 @@ void ResetAllSimulation() {
     ResetVenues();
     ResetWorldSeams();
     ResetFallbackScreens();
+}
+
+void RegisterSimulationParts() {
+    RegisterPeople();
+    RegisterSongs();
+    RegisterAssets();
+    RegisterRehearsals();
+    RegisterVenues();
 }

@@ -26,3 +26,6 @@ void ResetSIM();
 // Every simulation singleton and seam back to its first-use state (tests and tools). The
 // parts that fill the world seams register again afterwards; the installed screens stay.
 void ResetAllSimulation();
+// Every simulation part takes its place in the day cycle, the new-game set-up and the others'
+// seams. Songs come before assets: albums name song elements.
+void RegisterSimulationParts();

@@ -65,12 +65,8 @@ void StartHeadlessGame(SIM_HeadlessScreens& screens, std::uint32_t seed) {
     LoadTuningTable();
     SeedRandom(seed);
     ResetAllSimulation();
-    RegisterPeople();
-    RegisterSongs();
-    RegisterAssets();
-    RegisterRehearsals();
+    RegisterSimulationParts();
     LoadRehearsalVenues();
-    RegisterVenues();
     LoadPeopleData();
     SetScreens(&screens);
     GetSIMDate().LoadMonthNames();
