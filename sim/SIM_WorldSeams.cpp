@@ -30,6 +30,8 @@ std::vector<std::string> SIM_WorldSeams::Unfilled() const {
     GV_NOTE_SEAM(weeklySales);
     GV_NOTE_SEAM(loadCatalogues);
     GV_NOTE_SEAM(loadRivalBandsAndStartingSongs);
+    GV_NOTE_SEAM(latestReleasedAlbumWeeks);
+    GV_NOTE_SEAM(sellLatestReleasedAlbum);
     GV_NOTE_SEAM(clearBookedGigs);
     GV_NOTE_SEAM(removeOutdatedGig);
     GV_NOTE_SEAM(decayVenueBoredom);

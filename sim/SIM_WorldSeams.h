@@ -45,6 +45,10 @@ struct SIM_WorldSeams {
     std::function<void()> weeklySales;
     std::function<void()> loadCatalogues;  // song elements, assets, endorsements
     std::function<void()> loadRivalBandsAndStartingSongs;
+    // The latest released album: its weeks since release, or -1 when none is out.
+    std::function<int()> latestReleasedAlbumWeeks;
+    // Sells copies of the latest released album at a gig; the band is paid for them.
+    std::function<void(int copies)> sellLatestReleasedAlbum;
 
     // Gigs, venues and the gig itself.
     std::function<void()> clearBookedGigs;

@@ -1,0 +1,248 @@
+#include "HeadlessPlayer.h"
+
+#include "LibConfigSection.h"
+#include "LibRandom.h"
+#include "LibString.h"
+#include "SIM_Asset.h"
+#include "SIM_Auditions.h"
+#include "SIM_Band.h"
+#include "SIM_DailyOptions.h"
+#include "SIM_Date.h"
+#include "SIM_Fame.h"
+#include "SIM_Finances.h"
+#include "SIM_Names.h"
+#include "SIM_People.h"
+#include "SIM_Person.h"
+#include "SIM_Rehearsal.h"
+#include "SIM_Relationship.h"
+#include "SIM_SIM.h"
+#include "SIM_Song.h"
+#include "SIM_SongPuzzle.h"
+#include "SIM_Venue.h"
+
+#include <vector>
+
+namespace {
+// Gigs the headless player has booked in this run.
+int gHeadlessGigsBooked = 0;
+
+// ---- The headless band ---------------------------------------------------------------
+
+// The first instrument the line-up still lacks, or -1 when it is complete.
+int MissingInstrument() {
+    const SIM_Band& band = GetBand();
+    const int own = GetMilo().instrument;
+    auto covered = [&](int i) { return own == i || band.FindMemberByInstrument(i) != nullptr; };
+    for (int i : {INSTRUMENT_DRUMS, INSTRUMENT_BASS})
+        if (!covered(i)) return i;
+    if (!covered(INSTRUMENT_SAXOPHONE) && !covered(INSTRUMENT_GUITAR) && !covered(INSTRUMENT_KEYBOARD))
+        return INSTRUMENT_GUITAR;
+    return -1;
+}
+
+// ---- The headless songwriter ----
+// Once a week the player writes a song through the puzzle, keeping whichever offered element
+// raises it most in each section. With a full repertoire he writes once every four weeks and
+// makes room by retiring the weakest song that is not a classic.
+constexpr std::size_t kHeadlessRepertoire = 12;
+
+bool WriteHeadlessSong() {
+    if (GetSIMDate().GetDate().weekday != 2) return false;
+    if (CurrentSongs().size() >= kHeadlessRepertoire) {
+        if ((GetSIM().turncount / 7) % 4 != 0) return false;
+        SIM_Song* weakest = nullptr;
+        for (const auto& song : CurrentSongs())
+            if (!song->classic && (!weakest || song->quality < weakest->quality)) weakest = song.get();
+        if (!weakest) return false;
+        RetireSong(*weakest);
+    }
+    SIM_Song& song = CreateSong(GetMilo().GetValue("inspiration"));
+    song.name = RandomName(NAMES_SONG);
+    SIM_SongPuzzle& puzzle = OpenPuzzle(song, true);
+    puzzle.SetName(song.name);
+    ImproveSongGreedily(puzzle);
+    if (FinishPuzzle()) return true;
+    ClosePuzzle();
+    return false;
+}
+// ---- end of the headless songwriter ----
+
+// ---- The headless band's shopping ---------------------------------------------------------
+
+// What the headless player keeps back for rent and upkeep before buying anything.
+constexpr float kShoppingReserve = 400.0f;
+
+bool Affordable(const SIM_Asset& asset) {
+    return GetFinances().DiscountedCost(asset.price) + kShoppingReserve <= GetFinances().cash;
+}
+
+// Once a week the band goes shopping: an album it has not heard through gets a listen; then
+// the member with the poorest instrument gets the cheapest better one, else the cheapest stage
+// gear (which the gigs show off), else an album. No staff or vehicles: their upkeep would
+// outrun a band that earns nothing yet.
+bool ShopHeadless() {
+    for (SIM_AssetMusic* album : MusicAssets())
+        if (album->owned && album->progress < 1.0f) {
+            album->Listen();
+            return true;
+        }
+    SIM_Musician* poorest = nullptr;
+    float poorestQuality = 2.0f;
+    for (SIM_Musician* m : GetBand().members) {
+        const auto* best = dynamic_cast<const SIM_Instrument*>(m->BestInstrument());
+        const float quality = best ? best->quality : 0.0f;
+        if (quality < poorestQuality) {
+            poorestQuality = quality;
+            poorest = m;
+        }
+    }
+    SIM_Asset* pick = nullptr;
+    auto consider = [&](SIM_Asset* asset) {
+        if (Affordable(*asset) && (!pick || asset->price < pick->price)) pick = asset;
+    };
+    if (poorest)
+        for (SIM_Asset* asset : ShopTabListing("instruments"))
+            if (auto* played = dynamic_cast<SIM_Instrument*>(asset);
+                played && played->instrument == poorest->instrument && played->quality > poorestQuality)
+                consider(played);
+    for (const char* tab : {"lighting", "effects"})
+        if (!pick)
+            for (SIM_Asset* asset : ShopTabListing(tab)) consider(asset);
+    if (!pick)
+        for (SIM_Asset* asset : ShopTabListing("music")) consider(asset);
+    if (!pick) return false;
+    ShopPurchase(*pick);
+    return true;
+}
+
+// Rehearsals of the headless player: with songs to play and a full line-up, three weekdays a
+// week while the set is not yet tight, in the best room whose rent stays under a twentieth of
+// the cash (the free room otherwise).
+bool RehearseHeadless(int missing) {
+    const int weekday = GetSIMDate().GetDate().weekday;
+    if (missing >= 0 || CurrentSongs().empty() || (weekday != 1 && weekday != 3 && weekday != 5)) return false;
+    if (GetBand().GetBandValue("band_rehearsal") >= GetTuningValue("RS_REHEARSAL_TOOMUCH")) return false;
+    const float cash = GetFinances().cash;
+    const SIM_RehearsalVenue* pick = nullptr;
+    for (const SIM_RehearsalVenue* venue : RehearsalVenues())
+        if (CanAffordRehearsal(*venue, cash) && (venue->cost <= 0.0f || venue->cost * 20.0f <= cash) &&
+            (!pick || venue->level > pick->level))
+            pick = venue;
+    if (!pick) return false;
+    Rehearse(pick);
+    return true;
+}
+
+// Books the biggest gig on offer whose rental leaves half the cash, one booking at a time;
+// true when the booking took the day's act.
+bool BookHeadlessGig() {
+    if (!BookGigAvailability().enabled || !BookedGigs().empty()) return false;
+    BuildGigOffers();
+    SIM_Gig* best = nullptr;
+    for (const auto& gig : GigOffers()) {
+        if (!GigCard(*gig).canBook || gig->venue->rental > GetFinances().cash * 0.5f) continue;
+        if (!best || gig->venue->capacity > best->venue->capacity) best = gig.get();
+    }
+    if (!best || !PressBookButton(*best)) return false;
+    ++gHeadlessGigsBooked;
+    return true;
+}
+
+}  // namespace
+
+// A new game on the run folder's data, with the screens answered headless.
+void StartHeadlessGame(SIM_HeadlessScreens& screens, std::uint32_t seed) {
+    LoadTuningTable();
+    SeedRandom(seed);
+    ResetAllSimulation();
+    RegisterSimulationParts();
+    LoadRehearsalVenues();
+    LoadPeopleData();
+    SetScreens(&screens);
+    GetSIMDate().LoadMonthNames();
+    GetSIM().loaded = true;
+    GetSIM().ResetForNewGame();
+    screens.events.clear();
+    gHeadlessGigsBooked = 0;
+}
+
+std::string DateText() {
+    const SIM_DateRecord& d = GetSIMDate().GetDate();
+    return FormatText("%s %d day %d (month %d)", GetSIMDate().MonthName(d.month).c_str(), d.year, d.day, d.month);
+}
+
+std::string StateText() {
+    return FormatText("turncount %d fame %.2f cash %.2f songs %zu written %d gigs booked %d", GetSIM().turncount,
+                      static_cast<double>(GetFame().fame), static_cast<double>(GetFinances().cash),
+                      CurrentSongs().size(), GetStatistics().songsWritten, gHeadlessGigsBooked);
+}
+
+// The day's act of the headless player: audition for a missing instrument and hire the
+// ablest candidate; with a full line-up the band practises, and once a week it spends an
+// evening together, which moves its relationships and takes the edge off boredom (a stand-in
+// for the gigs and rehearsals the headless player does not play). True when the act itself
+// ended the day's acts (a finished song does).
+bool PlayHeadlessAct() {
+    SIM_Band& band = GetBand();
+    const int missing = MissingInstrument();
+    SIM_AuditionPicker& picker = GetAuditionPicker();
+    if (missing >= 0 && picker.Open(missing)) {
+        int best = -1;
+        for (int i = 0; i < static_cast<int>(picker.cards.size()); ++i)
+            if (best < 0 || picker.cards[static_cast<std::size_t>(i)].abilityBar >
+                                picker.cards[static_cast<std::size_t>(best)].abilityBar)
+                best = i;
+        if (best >= 0) picker.Hire(best);
+        picker.Close();
+        return false;
+    }
+    if (band.members.empty()) return false;
+    if (missing < 0 && WriteHeadlessSong()) return true;
+    if (BookHeadlessGig()) return true;
+    if (RehearseHeadless(missing)) return false;
+    if (GetSIMDate().GetDate().weekday == 0 && ShopHeadless()) return false;
+    if (GetSIMDate().GetDate().weekday == 6) {
+        UpdateRelationships(1.0f);
+        band.ModifyBandValue("band_boredom", 0.01f, 1.0f, "evening out");
+    } else {
+        band.Practice(1.0f);
+    }
+    return false;
+}
+
+std::string BandText() {
+    const SIM_Band& band = GetBand();
+    return FormatText("members %zu happiness %.2f chemistry %.2f resignations %d assets %zu stage show %.2f "
+                      "rehearsals %d cancelled %d",
+                      band.members.size(), static_cast<double>(band.MeanHappiness()),
+                      static_cast<double>((AverageRelationship() + 1.0f) * 0.5f), band.resignations,
+                      OwnedAssets().size(), static_cast<double>(StageShowValue()), GetStatistics().rehearsals,
+                      GetStatistics().rehearsalsCancelled);
+}
+
+
+bool WantsHeadlessOption(const SIM_DailyOption& option) {
+    if (!option.canAccept) return false;
+    switch (option.kind) {
+    case OPTION_BOOKED_GIG:
+        return GetBand().HasFullLineup();
+    default:
+        return false;
+    }
+}
+
+bool AcceptHeadlessOptions() {
+    // Accepting may end the day, which destroys today's options: decide on one at a time.
+    for (const auto& option : GetDailyOptions().Options())
+        if (WantsHeadlessOption(*option)) {
+            const int turn = GetSIM().turncount;
+            GetDailyOptions().AcceptDailyOption(*option);
+            return GetSIM().turncount != turn;
+        }
+    return false;
+}
+
+void PlayHeadlessDay() {
+    if (AcceptHeadlessOptions()) return;
+    if (!PlayHeadlessAct()) GetSIM().UseAct();
+}

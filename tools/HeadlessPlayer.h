@@ -1,0 +1,29 @@
+#pragma once
+// The headless player of `gigvale-tool simulate` and `bench`: a new game on the run folder's
+// data and a simple, sensible way of playing each day. Each activity's choices live in their
+// own function so that new activities add a function and one call.
+#include "SIM_Screens.h"
+
+#include <cstdint>
+#include <string>
+
+struct SIM_DailyOption;
+
+// A new game on the run folder's data, with the screens answered headless.
+void StartHeadlessGame(SIM_HeadlessScreens& screens, std::uint32_t seed);
+
+// Takes up the day's options the headless player wants; true when that used the day's act.
+bool AcceptHeadlessOptions();
+// Whether the headless player takes an option of the day.
+bool WantsHeadlessOption(const SIM_DailyOption& option);
+
+// The day's act of the headless player; true when the act itself ended the day's acts.
+bool PlayHeadlessAct();
+
+// One step of the headless player's day: options first, then the act.
+void PlayHeadlessDay();
+
+// Lines for the tool's output.
+std::string DateText();
+std::string StateText();
+std::string BandText();
