@@ -32,6 +32,7 @@ std::vector<std::string> SIM_WorldSeams::Unfilled() const {
     GV_NOTE_SEAM(loadRivalBandsAndStartingSongs);
     GV_NOTE_SEAM(latestReleasedAlbumWeeks);
     GV_NOTE_SEAM(sellLatestReleasedAlbum);
+    GV_NOTE_SEAM(recordDealCheck);
     GV_NOTE_SEAM(clearBookedGigs);
     GV_NOTE_SEAM(removeOutdatedGig);
     GV_NOTE_SEAM(decayVenueBoredom);

@@ -10,6 +10,7 @@
 #include <vector>
 
 class SIM_OptionSubject;
+class SIM_Performance;
 
 // The random-event gate: the day counter and the three flags the world's events keep.
 struct SIM_EventGate {
@@ -49,6 +50,8 @@ struct SIM_WorldSeams {
     std::function<int()> latestReleasedAlbumWeeks;
     // Sells copies of the latest released album at a gig; the band is paid for them.
     std::function<void(int copies)> sellLatestReleasedAlbum;
+    // After the gig screen closes: a record company may scout the gig and make an offer.
+    std::function<void(const SIM_Performance& performance)> recordDealCheck;
 
     // Gigs, venues and the gig itself.
     std::function<void()> clearBookedGigs;
