@@ -36,6 +36,8 @@ public:
     virtual void OpenCancelledGig(SIM_OptionSubject* gig) = 0;
     virtual void OpenPublicity(SIM_OptionSubject* event) = 0;
     virtual void OpenRelaxationChooser(SIM_OptionSubject* offer) = 0;
+    // The practice screen opens a run with OpenPracticeRun (SIM_Practice.h) on the frame clock
+    // and only draws it and passes on keys and buttons.
     virtual void OpenPractice() = 0;
     virtual void OpenShopping() = 0;
     virtual void ShowMessage(const std::string& title, const std::string& text) = 0;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <map>
 #include <set>
 
@@ -253,6 +254,23 @@ TEST(GeneratedSounds, InstrumentBanksAndPracticeNotes) {
             EXPECT_TRUE(DecodeSound(std::string("data/sounds/practice/") + set + "/note_" + std::to_string(n) + ".ogg", sound))
                 << set << n;
         }
+}
+
+// The practice melodies name their note sounds; each must be one the generator makes.
+TEST(GeneratedSounds, EveryPracticeNoteTheMelodyFileNamesDecodes) {
+    std::ifstream in("data/practice/melodies.txt");
+    ASSERT_TRUE(in);
+    int named = 0;
+    for (std::string line; std::getline(in, line);) {
+        const std::size_t at = line.find("=data/sounds/");
+        if (at == std::string::npos) continue;
+        std::string path = line.substr(at + 1);
+        while (!path.empty() && (path.back() == '\r' || path.back() == ' ')) path.pop_back();
+        DecodedSound sound;
+        EXPECT_TRUE(DecodeSound(path, sound)) << path;
+        ++named;
+    }
+    EXPECT_EQ(named, 25);  // five notes for each of the five sets
 }
 
 }  // namespace
