@@ -30,4 +30,9 @@ gear=$(echo "$out" | grep '^yearly review 9:' | sed 's/.* assets \([0-9]*\) stag
 # Once there are songs the band rehearses, and a lazy member now and then calls one off.
 held=$(echo "$out" | grep '^yearly review 9:' | sed 's/.* rehearsals \([0-9]*\) cancelled.*/\1/')
 [ "$held" -ge 20 ] || { echo "only $held rehearsals"; exit 1; }
+# On Fridays the player practises: melodies are mastered and the tempo rises.
+mastered=$(echo "$out" | grep '^yearly review 9:' | sed 's/.* melodies mastered \([0-9]*\) bpm.*/\1/')
+[ "$mastered" -ge 40 ] || { echo "only $mastered melodies mastered"; exit 1; }
+tempo=$(echo "$out" | grep '^yearly review 9:' | sed 's/.* bpm \([0-9]*\)\/.*/\1/')
+[ "$tempo" -gt 100 ] || { echo "the practice tempo never rose: $tempo"; exit 1; }
 echo "$out" | tail -n 1 | grep -q '^end: .* turncount 999 .* asserts 0$' || { echo "bad final line"; exit 1; }

@@ -1,5 +1,7 @@
 #include "HeadlessPlayer.h"
 
+#include "HeadlessPractice.h"
+
 #include "LibConfigSection.h"
 #include "LibRandom.h"
 #include "LibString.h"
@@ -174,11 +176,13 @@ std::string DateText() {
 std::string StateText() {
     return FormatText("turncount %d fame %.2f cash %.2f songs %zu written %d gigs booked %d", GetSIM().turncount,
                       static_cast<double>(GetFame().fame), static_cast<double>(GetFinances().cash),
-                      CurrentSongs().size(), GetStatistics().songsWritten, gHeadlessGigsBooked);
+                      CurrentSongs().size(), GetStatistics().songsWritten, gHeadlessGigsBooked) +
+           " " + PracticeText();
 }
 
 // The day's act of the headless player: audition for a missing instrument and hire the
-// ablest candidate; with a full line-up the band practises, and once a week it spends an
+// ablest candidate; with a full line-up he plays a practice run on Fridays, on other free
+// days the band practises, and once a week it spends an
 // evening together, which moves its relationships and takes the edge off boredom (a stand-in
 // for the gigs and rehearsals the headless player does not play). True when the act itself
 // ended the day's acts (a finished song does).
@@ -200,6 +204,7 @@ bool PlayHeadlessAct() {
     if (missing < 0 && WriteHeadlessSong()) return true;
     if (BookHeadlessGig()) return true;
     if (RehearseHeadless(missing)) return false;
+    if (missing < 0 && PractiseHeadless()) return true;
     if (GetSIMDate().GetDate().weekday == 0 && ShopHeadless()) return false;
     if (GetSIMDate().GetDate().weekday == 6) {
         UpdateRelationships(1.0f);
