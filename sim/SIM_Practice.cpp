@@ -196,15 +196,14 @@ void SIM_PracticeRun::Update() {
     const std::uint32_t elapsed = Now() - timerStart_;
     if (state_ == kPreview) {
         if (elapsed < beatInterval_ * static_cast<std::uint32_t>(beats_)) return;
+        if (!melody_.AtEnd()) PlayNote(melody_.notes[melody_.cursor++], false);
+        ++beats_;
         if (melody_.AtEnd()) {
-            // The last note has had its beat: the player's turn.
+            // The player's turn begins with the last note: he may answer while it still sounds.
             state_ = kPlayerTurn;
             melody_.cursor = 0;
             slot_ = 0;
-            return;
         }
-        PlayNote(melody_.notes[melody_.cursor++], false);
-        ++beats_;
     } else if (state_ == kPause && elapsed >= kPracticePauseMs) {
         ++current_;
         if (current_ < endMelody()) {

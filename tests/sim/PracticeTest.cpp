@@ -81,10 +81,10 @@ TEST_F(PracticeTest, NoteKeysCountOnlyOnThePlayersTurn) {
     EXPECT_EQ(screens.calls, (std::vector<std::string>{"sound p1.ogg"}));
     EXPECT_FALSE(run.OnKey(3));
     Tick(run, 1);
-    Tick(run, 600);
-    EXPECT_EQ(run.state(), SIM_PracticeRun::kPreview);  // the last note has its beat too
-    Tick(run, 600);
+    EXPECT_EQ(run.state(), SIM_PracticeRun::kPreview);
+    Tick(run, 600);  // the last note hands over to the player at once
     ASSERT_EQ(run.state(), SIM_PracticeRun::kPlayerTurn);
+    EXPECT_EQ(screens.calls, (std::vector<std::string>{"sound p1.ogg", "sound p2.ogg", "sound p3.ogg"}));
     EXPECT_FALSE(run.OnKey(30));
     // Keypad keys play as well as the digits.
     EXPECT_TRUE(run.OnKey(79) && run.OnKey(3) && run.OnKey(81));
