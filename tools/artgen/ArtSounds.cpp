@@ -361,6 +361,7 @@ SoundBuffer PracticeNote(int set, int note) {
             break;
         }
         case 4: b.Add(SaxNote(pitches[note] + 12, 0.5, seed), 0, 0.7); break;
+        case 6: b.Add(OrganChord({pitches[note], pitches[note] + 12}, 0.6), 0, 0.7); break;  // held, an octave down
         default: b.Add(Voice(pitches[note] + 5, pitches[note] + 5, 0.6, 0, 0.1, seed), 0, 0.7); break;
     }
     return b;
@@ -409,8 +410,8 @@ std::vector<SoundRule> SoundRules() {
         for (int k = 0; k < 4; ++k)
             add("instruments/" + std::string(banks[i]) + "/" + banks[i] + "_" + std::to_string(k + 1) + ".ogg",
                 [i, k] { return InstrumentSample(i, k); }, 0.13);
-    const char* sets[] = {"piano", "guitar", "bass", "drums", "saxophone", "vocals"};
-    for (int s = 0; s < 6; ++s)
+    const char* sets[] = {"piano", "guitar", "bass", "drums", "saxophone", "vocals", "organ"};
+    for (int s = 0; s < 7; ++s)
         for (int n = 0; n < 5; ++n)
             add("practice/" + std::string(sets[s]) + "/note_" + std::to_string(n) + ".ogg",
                 [s, n] { return PracticeNote(s, n); }, 0.12);
