@@ -100,9 +100,8 @@ SIM_Melody LoadMelody(const std::string& section, int index, const std::string& 
     SIM_Melody melody;
     LibTokenizer cells(melodies.Find(FormatText("%d", index)));
     while (!cells.AtEnd()) {
-        const std::string cell = cells.Next();
         // A note outside the five rows would have no sound and no row to show it on.
-        const int note = ParseLeadingInt(cell);
+        const int note = cells.NextInt();
         if (note >= 1 && note <= kPracticeNotes) melody.notes.push_back(note);
     }
     return melody.notes.empty() ? RandomMelody() : melody;
