@@ -4,6 +4,7 @@
 #include "SIM_Practice.h"
 
 #include <algorithm>
+#include <array>
 #include <random>
 
 namespace {
@@ -69,6 +70,20 @@ TEST_F(PracticeTest, MelodiesKeepOnlyNotesAndFallBackToEightRandomOnes) {
         EXPECT_EQ(m.notes.size(), 8u);
         EXPECT_TRUE(AllNotes(m));
     }
+    // Every note can come up, and a note repeats the one before (note 1 before the first)
+    // about 0.2 + 0.8 x 0.2 = 0.36 of the time.
+    std::array<int, 6> seen{};
+    int repeats = 0;
+    for (int i = 0; i < 1000; ++i) {
+        int previous = 1;
+        for (int note : LoadMelody("no such", 0, file).notes) {
+            ++seen[static_cast<std::size_t>(note)];
+            repeats += note == previous;
+            previous = note;
+        }
+    }
+    for (int note = 1; note <= 5; ++note) EXPECT_GT(seen[static_cast<std::size_t>(note)], 800) << note;
+    EXPECT_NEAR(repeats / 8000.0, 0.36, 0.03);
 }
 
 TEST_F(PracticeTest, NoteKeysCountOnlyOnThePlayersTurn) {
