@@ -12,6 +12,7 @@
 #include "SIM_Finances.h"
 #include "SIM_Names.h"
 #include "SIM_People.h"
+#include "SIM_Performance.h"
 #include "SIM_Person.h"
 #include "SIM_Rehearsal.h"
 #include "SIM_Relationship.h"
@@ -174,7 +175,9 @@ std::string DateText() {
 std::string StateText() {
     return FormatText("turncount %d fame %.2f cash %.2f songs %zu written %d gigs booked %d", GetSIM().turncount,
                       static_cast<double>(GetFame().fame), static_cast<double>(GetFinances().cash),
-                      CurrentSongs().size(), GetStatistics().songsWritten, gHeadlessGigsBooked);
+                      CurrentSongs().size(), GetStatistics().songsWritten, gHeadlessGigsBooked) +
+           FormatText(" played %d audience %d earned %.0f", GetStatistics().gigsPlayed,
+                      GetStatistics().audiencePlayedTo, static_cast<double>(GetStatistics().moneyEarned));
 }
 
 // The day's act of the headless player: audition for a missing instrument and hire the
@@ -236,7 +239,10 @@ bool AcceptHeadlessOptions() {
     for (const auto& option : GetDailyOptions().Options())
         if (WantsHeadlessOption(*option)) {
             const int turn = GetSIM().turncount;
+            const int kind = option->kind;
+            const std::size_t played = Performances().size();
             GetDailyOptions().AcceptDailyOption(*option);
+            if (kind == OPTION_BOOKED_GIG) CloseHeadlessGigScreen(played);
             return GetSIM().turncount != turn;
         }
     return false;

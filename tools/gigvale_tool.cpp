@@ -2,6 +2,7 @@
 #include "ArtCanvas.h"
 #include "ArtContactSheet.h"
 #include "BenchRender.h"
+#include "BenchSimulation.h"
 #include "HeadlessPlayer.h"
 #include "LibConfigSection.h"
 #include "LibErrors.h"
@@ -93,7 +94,10 @@ int Simulate(const std::vector<std::string>& args) {
     return strict && asserts > 0 ? 1 : 0;
 }
 
-// "bench" times the day cycle; "bench render" a typical frame on the software renderer.
+// "bench" times the day cycle of a five-member band, a gig and a ten-year career; "bench render"
+// a typical frame on the software renderer.
+constexpr int kBenchGigs = 200;
+constexpr int kCareerDays = 840;
 int Bench(const std::vector<std::string>& args) {
     if (!args.empty() && args[0] == "render") return BenchRender({args.begin() + 1, args.end()});
     long long days = 2000;
@@ -105,7 +109,8 @@ int Bench(const std::vector<std::string>& args) {
     if (!HasRunFolderData("bench")) return 2;
     SIM_HeadlessScreens screens;
     StartHeadlessGame(screens, 1);
-    for (int i = 0; i < 3; ++i) PlayHeadlessAct();  // a band to simulate
+    HireFiveMemberBand();
+    BenchPlayGig(kBenchGigs);  // while the new band is still keen to play
     std::vector<double> costs;
     costs.reserve(static_cast<std::size_t>(days));
     using Clock = std::chrono::steady_clock;
@@ -122,6 +127,7 @@ int Bench(const std::vector<std::string>& args) {
     std::printf("NewDay median %.2f us over %lld days; %.0f days per second\n", costs[costs.size() / 2], days,
                 total > 0.0 ? static_cast<double>(days) / total : 0.0);
     SetScreens(nullptr);
+    BenchCareer(kCareerDays);
     return 0;
 }
 // --- contact sheet of the generated pictures ---
