@@ -401,3 +401,54 @@ TEST_F(Performance, TheGigScreenShowsTheStoredFigures) {
 }
 
 }  // namespace
+
+// The game's own data: every text the gig screens show is translated, and the tuning gives
+// the rules something to work with.
+using ShippedGigData = SimTest;
+
+TEST_F(ShippedGigData, EveryGigTextAndRuleIsFilledIn) {
+    SetStringsFile(kStringsFile);
+    ClearTranslations();
+    LoadTuningTable();
+    SIM_Venue venue;
+    venue.displayName = "The Pub";
+    venue.capacity = 100;
+    SIM_Performance p;
+    p.venue = &venue;
+    const SIM_GigScreen screen(p);
+    for (const SIM_GigFigure& f : screen.figures) EXPECT_NE(f.label, f.key);
+    for (const SIM_GigFigure& f : screen.effects) EXPECT_NE(f.label, f.key);
+    for (const SIM_GigMeter& m : screen.meters) {
+        EXPECT_NE(m.label, m.key);
+        EXPECT_NE(m.tooltip, m.tooltipKey);
+    }
+    EXPECT_EQ(screen.venueLine.find('<'), std::string::npos);
+    for (const char* key : {"PERFORMANCE_PEOPLE", "PERFORMANCE_CAPACITY", "GIG_SOLD_OUT", "GIGSCREEN_NOSTOCK",
+                            "GIG_FINISH", "GIG_FINISH_TOOLTIP", "CANCELLED_GIG_TITLE", "CANCELLED_GIG_TEXT",
+                            "CANCELLED_GIG_FOOTER", "FMV_CONTINUE", "FMV_CONTINUE_TOOLTIP", "COMMENT_POOR_ATTENDENCE",
+                            "COMMENT_GOOD_ATTENDENCE", "COMMENT_DESTROYED_INSTRUMENT", "COMMENT_STAGESHOWLOW",
+                            "COMMENT_SONGSBAD"})
+        EXPECT_NE(Translate(key), key);
+    EXPECT_NE(Translate("COMMENT_BACKSTAGE_DAMAGE").find("<AMOUNT>"), std::string::npos);
+    for (const char* section : {"GIG_CANCELLED_TOOTIRED", "GIG_CANCELLED_TOOUNHAPPY"})
+        EXPECT_FALSE(TranslateRandom(section).empty()) << section;
+
+    for (const char* key :
+         {"RS_GIG_CANCEL_EXPENSES_PERCENTAGE", "RS_PERFORMANCE_CRISISLEVEL", "RS_MERCHANDISE_SCALAR",
+          "RS_CHARITY_GIG_MULTIPLIER", "RS_CHANCE_BUY_CD_AT_GIG", "RS_CHANCE_BUY_CD_OLD",
+          "RS_DESTROY_INSTRUMENT_CHANCE", "RS_DESTROY_BACKSTAGE_CHANCE", "RS_DESTRUCTION_STAGESHOW_BOOST",
+          "RS_BOREDOM_REDUCT_DAMAGE", "RS_LIVE_EXPERIENCE_BOOST", "RS_LIVE_EXPERIENCE_DEGRADE",
+          "RS_LIVE_REHEARSAL_BOOST", "RS_GIG_INSPIRE_BOOST", "RS_GIG_INSPIRE_BOOST_DEGRADE",
+          "RS_GIG_INSPIRE_CUT_DEGRADE", "RS_BOREDOM_REDUCT_GIG", "RS_GIG_POOR_DEMOTIVATE_THRESHOLD",
+          "RS_GIG_GOOD_MOTIVATE_THRESHOLD", "RS_GIG_GOOD_MOTIVATE_AMOUNT", "RS_GIG_LOWATTENDENCE_THRESHOLD",
+          "RS_GIG_HIGHATTENDENCE_THRESHOLD", "RS_GIG_HIGHATTENDENCE_MOTIVATE_AMOUNT", "RS_ROADIE_CARRYING_ABILITY",
+          "RS_STRESS_FROM_ENCUMBERENCE", "RS_STRESS_PER_GIG", "RS_STRESS_DEGRADE", "RS_MEETSCALAR_GIG",
+          "RS_MOTIVATION_DEGRADE", "RS_STRESS_CRISIS", "RS_VENUE_BOREDOM", "RS_GIG_FAMEEFFECT"})
+        EXPECT_GT(GetTuningValue(key), 0.0f) << key;
+    for (const char* key : {"RS_PERFORMANCE_PENALTY", "RS_GIG_INSPIRE_CUT", "RS_GIG_POOR_DEMOTIVATE_AMOUNT",
+                            "RS_GIG_LOWATTENDENCE_DEMOTIVATE_AMOUNT"})
+        EXPECT_LT(GetTuningValue(key), 0.0f) << key;
+    // A poor show must be judged below a good one.
+    EXPECT_LT(GetTuningValue("RS_GIG_POOR_DEMOTIVATE_THRESHOLD"), GetTuningValue("RS_GIG_GOOD_MOTIVATE_THRESHOLD"));
+    EXPECT_LT(GetTuningValue("RS_GIG_LOWATTENDENCE_THRESHOLD"), GetTuningValue("RS_GIG_HIGHATTENDENCE_THRESHOLD"));
+}
