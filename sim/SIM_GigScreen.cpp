@@ -57,8 +57,8 @@ SIM_GigScreen::SIM_GigScreen(const SIM_Performance& performance_) : performance(
     ReplaceToken(venueLine, "<VENUE>", venueName);
     attendance = FormatThousands(p.attendance) + " " + Translate("PERFORMANCE_PEOPLE");
     capacity = Translate("PERFORMANCE_CAPACITY") + " " + FormatThousands(venueCapacity);
-    // Not sold out means the capacity is above the crowd, so it is not 0.
-    fill = p.soldOut ? Translate("GIG_SOLD_OUT")
+    // A room without capacity counts as full rather than dividing by nothing.
+    fill = p.soldOut || venueCapacity <= 0 ? Translate("GIG_SOLD_OUT")
                      : FormatText("%.0f%%", static_cast<double>(p.attendance) / venueCapacity * 100.0);
 
     auto figure = [this](const char* key, const std::string& value) {
