@@ -201,6 +201,7 @@ bool PlayHeadlessAct() {
     }
     if (band.members.empty()) return false;
     if (missing < 0 && WriteHeadlessSong()) return true;
+    if (EquipHeadlessForGigs()) return false;
     if (BookHeadlessGig()) return true;
     if (RehearseHeadless(missing)) return false;
     if (GetSIMDate().GetDate().weekday == 0 && ShopHeadless()) return false;
