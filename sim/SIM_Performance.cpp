@@ -68,8 +68,8 @@ void MoveToPlayed(SIM_Gig& gig) {
 }  // namespace
 
 SIM_Performance* PlayGig(SIM_Gig* gig) {
-    GAME_ASSERT(gig != nullptr);
-    if (!gig) return nullptr;
+    GAME_ASSERT(gig != nullptr && gig->venue != nullptr);
+    if (!gig || !gig->venue) return nullptr;
     gPerformances.push_back(std::make_unique<SIM_Performance>());
     SIM_Performance& performance = *gPerformances.back();
     performance.date = gig->date;
