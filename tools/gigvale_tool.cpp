@@ -6,6 +6,7 @@
 #include "HeadlessPlayer.h"
 #include "LibConfigSection.h"
 #include "LibErrors.h"
+#include "SIM_Band.h"
 #include "SIM_SIM.h"
 #include "SIM_Screens.h"
 
@@ -94,9 +95,8 @@ int Simulate(const std::vector<std::string>& args) {
     return strict && asserts > 0 ? 1 : 0;
 }
 
-// "bench" times the day cycle of a five-member band, a gig and a ten-year career; "bench render"
-// a typical frame on the software renderer.
-constexpr int kBenchGigs = 200;
+// "bench" times the day cycle of a five-member band and a ten-year career with its gigs; "bench
+// render" a typical frame on the software renderer.
 constexpr int kCareerDays = 840;
 int Bench(const std::vector<std::string>& args) {
     if (!args.empty() && args[0] == "render") return BenchRender({args.begin() + 1, args.end()});
@@ -110,7 +110,7 @@ int Bench(const std::vector<std::string>& args) {
     SIM_HeadlessScreens screens;
     StartHeadlessGame(screens, 1);
     HireFiveMemberBand();
-    BenchPlayGig(kBenchGigs);  // while the new band is still keen to play
+    const std::size_t members = GetBand().members.size();
     std::vector<double> costs;
     costs.reserve(static_cast<std::size_t>(days));
     using Clock = std::chrono::steady_clock;
@@ -124,8 +124,9 @@ int Bench(const std::vector<std::string>& args) {
     }
     const double total = std::chrono::duration<double>(Clock::now() - start).count();
     std::nth_element(costs.begin(), costs.begin() + static_cast<std::ptrdiff_t>(costs.size() / 2), costs.end());
-    std::printf("NewDay median %.2f us over %lld days; %.0f days per second\n", costs[costs.size() / 2], days,
-                total > 0.0 ? static_cast<double>(days) / total : 0.0);
+    std::printf("NewDay median %.2f us over %lld days; %.0f days per second; members %zu at the start, %zu at the end\n",
+                costs[costs.size() / 2], days, total > 0.0 ? static_cast<double>(days) / total : 0.0, members,
+                GetBand().members.size());
     SetScreens(nullptr);
     BenchCareer(kCareerDays);
     return 0;
