@@ -46,3 +46,32 @@ public:
     int cdsSold = 0;
     bool cancelled = false;
 };
+
+// ---- Playing a gig -------------------------------------------------------------------------
+// Plays a booked gig in one step and keeps the result in the performance list: the members may
+// call it off; otherwise the evening is scored, the crowd, the takings and the after-effects are
+// worked out and the gig joins the played gigs. Null for a missing gig or venue.
+SIM_Performance* PlayGig(SIM_Gig* gig);
+
+// The steps of PlayGig, in the order it takes them (exposed for the tests).
+void CheckCancellation(SIM_Performance& performance);
+// The score, the crowd, the takings, the sales and the destruction of a gig that goes ahead.
+void EvaluatePerformance(SIM_Performance& performance);
+void ComputeAttendance(SIM_Performance& performance);
+void SellMerchandiseAtGig(SIM_Performance& performance);
+void SellAlbumsAtGig(SIM_Performance& performance);
+void ApplyDestruction(SIM_Performance& performance);
+void ApplyGigAftermath(SIM_Performance& performance);
+
+// Every performance of this game, oldest first.
+const std::vector<std::unique_ptr<SIM_Performance>>& Performances();
+// The performance the gig screen (or the cancelled-gig screen) shows; null before any gig.
+const SIM_Performance* LatestPerformance();
+// Gigs played this game, oldest first (not saved).
+const std::vector<std::unique_ptr<SIM_Gig>>& PlayedGigs();
+// New game: no performances and no played gigs.
+void ClearPerformances();
+
+// Fills the gig entries of the world seams (playing a booked gig, the new-game reset).
+void RegisterPerformance();
+void ResetPerformances();

@@ -10,6 +10,7 @@
 #include "SIM_NamedValue.h"
 #include "SIM_People.h"
 #include "SIM_Practice.h"
+#include "SIM_Performance.h"
 #include "SIM_Rehearsal.h"
 #include "SIM_SLIDBase.h"
 #include "SIM_Screens.h"
@@ -145,6 +146,7 @@ void ResetAllSimulation() {
     ResetAssets();
     ResetVenues();
     ResetPractice();
+    ResetPerformances();
     ResetWorldSeams();
     ResetFallbackScreens();
 }
@@ -156,4 +158,5 @@ void RegisterSimulationParts() {
     RegisterRehearsals();
     RegisterVenues();
     RegisterPractice();
+    RegisterPerformance();
 }

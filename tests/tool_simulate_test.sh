@@ -24,6 +24,12 @@ written=$(echo "$out" | grep '^yearly review 9:' | sed 's/.* written \([0-9]*\).
 # With enough songs it books the gigs it can afford (played once gigs can be played).
 booked=$(echo "$out" | grep '^yearly review 9:' | sed 's/.* gigs booked \([0-9]*\).*/\1/')
 [ "$booked" -ge 5 ] || { echo "only $booked gigs booked"; exit 1; }
+# The booked gigs are played, to a growing crowd, and the band's fame grows with them.
+played=$(echo "$out" | grep '^yearly review 9:' | sed 's/.* played \([0-9]*\) audience.*/\1/')
+[ "$played" -ge 24 ] || { echo "only $played gigs played"; exit 1; }
+fame1=$(echo "$out" | grep '^yearly review 1:' | sed 's/.* fame \([0-9]*\)\..*/\1/')
+fame9=$(echo "$out" | grep '^yearly review 9:' | sed 's/.* fame \([0-9]*\)\..*/\1/')
+[ "$fame9" -gt "$fame1" ] || { echo "fame did not grow: $fame1 to $fame9"; exit 1; }
 # It spends its savings on gear: by the last review it owns some and its show has grown.
 gear=$(echo "$out" | grep '^yearly review 9:' | sed 's/.* assets \([0-9]*\) stage show \([0-9.]*\) rehearsals.*$/\1 \2/')
 [ "${gear%% *}" -gt 0 ] && [ "${gear##* }" != "0.01" ] || { echo "no gear bought: $gear"; exit 1; }

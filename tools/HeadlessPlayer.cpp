@@ -14,6 +14,7 @@
 #include "SIM_Finances.h"
 #include "SIM_Names.h"
 #include "SIM_People.h"
+#include "SIM_Performance.h"
 #include "SIM_Person.h"
 #include "SIM_Rehearsal.h"
 #include "SIM_Relationship.h"
@@ -177,6 +178,8 @@ std::string StateText() {
     return FormatText("turncount %d fame %.2f cash %.2f songs %zu written %d gigs booked %d", GetSIM().turncount,
                       static_cast<double>(GetFame().fame), static_cast<double>(GetFinances().cash),
                       CurrentSongs().size(), GetStatistics().songsWritten, gHeadlessGigsBooked) +
+           FormatText(" played %d audience %d earned %.0f", GetStatistics().gigsPlayed,
+                      GetStatistics().audiencePlayedTo, static_cast<double>(GetStatistics().moneyEarned)) +
            " " + PracticeText();
 }
 
@@ -202,6 +205,7 @@ bool PlayHeadlessAct() {
     }
     if (band.members.empty()) return false;
     if (missing < 0 && WriteHeadlessSong()) return true;
+    if (EquipHeadlessForGigs()) return false;
     if (BookHeadlessGig()) return true;
     if (RehearseHeadless(missing)) return false;
     if (missing < 0 && PractiseHeadless()) return true;
@@ -241,7 +245,10 @@ bool AcceptHeadlessOptions() {
     for (const auto& option : GetDailyOptions().Options())
         if (WantsHeadlessOption(*option)) {
             const int turn = GetSIM().turncount;
+            const int kind = option->kind;
+            const std::size_t played = Performances().size();
             GetDailyOptions().AcceptDailyOption(*option);
+            if (kind == OPTION_BOOKED_GIG) CloseHeadlessGigScreen(played);
             return GetSIM().turncount != turn;
         }
     return false;

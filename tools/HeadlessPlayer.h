@@ -4,6 +4,7 @@
 // own function so that new activities add a function and one call.
 #include "SIM_Screens.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -19,6 +20,14 @@ bool WantsHeadlessOption(const SIM_DailyOption& option);
 
 // The day's act of the headless player; true when the act itself ended the day's acts.
 bool PlayHeadlessAct();
+
+// Once the gigs pay well, buys what opens bigger venues (a van, then a manager); true when it
+// bought something (the day's act).
+bool EquipHeadlessForGigs();
+
+// After a booked gig was taken up: closes the screen it opened (the gig's, or the called-off
+// gig's), which uses the day's act. performancesBefore is the performance count before.
+void CloseHeadlessGigScreen(std::size_t performancesBefore);
 
 // One step of the headless player's day: options first, then the act.
 void PlayHeadlessDay();

@@ -2,9 +2,11 @@
 #include "ArtCanvas.h"
 #include "ArtContactSheet.h"
 #include "BenchRender.h"
+#include "BenchSimulation.h"
 #include "HeadlessPlayer.h"
 #include "LibConfigSection.h"
 #include "LibErrors.h"
+#include "SIM_Band.h"
 #include "SIM_SIM.h"
 #include "SIM_Screens.h"
 
@@ -93,7 +95,9 @@ int Simulate(const std::vector<std::string>& args) {
     return strict && asserts > 0 ? 1 : 0;
 }
 
-// "bench" times the day cycle; "bench render" a typical frame on the software renderer.
+// "bench" times the day cycle of a five-member band and a ten-year career with its gigs; "bench
+// render" a typical frame on the software renderer.
+constexpr int kCareerDays = 840;
 int Bench(const std::vector<std::string>& args) {
     if (!args.empty() && args[0] == "render") return BenchRender({args.begin() + 1, args.end()});
     long long days = 2000;
@@ -105,7 +109,8 @@ int Bench(const std::vector<std::string>& args) {
     if (!HasRunFolderData("bench")) return 2;
     SIM_HeadlessScreens screens;
     StartHeadlessGame(screens, 1);
-    for (int i = 0; i < 3; ++i) PlayHeadlessAct();  // a band to simulate
+    HireFiveMemberBand();
+    const std::size_t members = GetBand().members.size();
     std::vector<double> costs;
     costs.reserve(static_cast<std::size_t>(days));
     using Clock = std::chrono::steady_clock;
@@ -119,9 +124,11 @@ int Bench(const std::vector<std::string>& args) {
     }
     const double total = std::chrono::duration<double>(Clock::now() - start).count();
     std::nth_element(costs.begin(), costs.begin() + static_cast<std::ptrdiff_t>(costs.size() / 2), costs.end());
-    std::printf("NewDay median %.2f us over %lld days; %.0f days per second\n", costs[costs.size() / 2], days,
-                total > 0.0 ? static_cast<double>(days) / total : 0.0);
+    std::printf("NewDay median %.2f us over %lld days; %.0f days per second; members %zu at the start, %zu at the end\n",
+                costs[costs.size() / 2], days, total > 0.0 ? static_cast<double>(days) / total : 0.0, members,
+                GetBand().members.size());
     SetScreens(nullptr);
+    BenchCareer(kCareerDays);
     return 0;
 }
 // --- contact sheet of the generated pictures ---

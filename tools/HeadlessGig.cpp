@@ -1,0 +1,36 @@
+// The headless player's gigs: it opens up the bigger venues once the gigs pay for it, and it
+// closes the gig screen (or the called-off gig's screen) as the player would, which ends the day.
+#include "HeadlessPlayer.h"
+
+#include "SIM_Asset.h"
+#include "SIM_Finances.h"
+#include "SIM_GigScreen.h"
+#include "SIM_Performance.h"
+
+namespace {
+// Cash that pays for the key and a year of its upkeep several times over: a van opens the
+// distant venues, a manager the big ones.
+struct GigKey {
+    const char* asset;
+    float cash;
+};
+constexpr GigKey kGigKeys[] = {{"cheap van", 4000.0f}, {"manager", 12000.0f}};
+}  // namespace
+
+bool EquipHeadlessForGigs() {
+    if (GetStatistics().gigsPlayed == 0) return false;
+    for (const GigKey& key : kGigKeys) {
+        SIM_Asset* asset = FindAsset(key.asset);
+        if (!asset || BandOwns(key.asset) || GetFinances().cash < key.cash) continue;
+        ShopPurchase(*asset);
+        return true;
+    }
+    return false;
+}
+
+void CloseHeadlessGigScreen(std::size_t performancesBefore) {
+    const SIM_Performance* performance =
+        Performances().size() > performancesBefore ? LatestPerformance() : nullptr;
+    if (performance && !performance->cancelled) SIM_GigScreen(*performance).Close();
+    else SIM_CancelledGigScreen(performance).Close();
+}
