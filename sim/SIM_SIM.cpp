@@ -1,5 +1,7 @@
 #include "SIM_SIM.h"
 
+#include "SIM_Album.h"
+#include "SIM_AlbumScreens.h"
 #include "SIM_Asset.h"
 #include "SIM_CareerStage.h"
 #include "SIM_DailyOptions.h"
@@ -9,6 +11,7 @@
 #include "SIM_FunctionTable.h"
 #include "SIM_NamedValue.h"
 #include "SIM_People.h"
+#include "SIM_RecordCompany.h"
 #include "SIM_Rehearsal.h"
 #include "SIM_SLIDBase.h"
 #include "SIM_Screens.h"
@@ -138,6 +141,10 @@ void ResetAllSimulation() {
     ResetBalanceHistory();
     ResetGlobals();
     ResetSLIDCounter();
+    // Albums point at songs, so they go first.
+    CloseAlbumScreens();
+    ResetAlbumParts();
+    ResetRecordCompany();
     ResetSongPuzzle();
     ResetSongParts();
     ResetPeople();
@@ -153,4 +160,5 @@ void RegisterSimulationParts() {
     RegisterAssets();
     RegisterRehearsals();
     RegisterVenues();
+    RegisterAlbums();
 }

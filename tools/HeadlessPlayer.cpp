@@ -1,5 +1,7 @@
 #include "HeadlessPlayer.h"
 
+#include "HeadlessAlbums.h"
+
 #include "LibConfigSection.h"
 #include "LibRandom.h"
 #include "LibString.h"
@@ -174,7 +176,8 @@ std::string DateText() {
 std::string StateText() {
     return FormatText("turncount %d fame %.2f cash %.2f songs %zu written %d gigs booked %d", GetSIM().turncount,
                       static_cast<double>(GetFame().fame), static_cast<double>(GetFinances().cash),
-                      CurrentSongs().size(), GetStatistics().songsWritten, gHeadlessGigsBooked);
+                      CurrentSongs().size(), GetStatistics().songsWritten, gHeadlessGigsBooked) +
+           " " + AlbumsText();
 }
 
 // The day's act of the headless player: audition for a missing instrument and hire the
@@ -198,6 +201,7 @@ bool PlayHeadlessAct() {
     }
     if (band.members.empty()) return false;
     if (missing < 0 && WriteHeadlessSong()) return true;
+    if (RecordHeadlessAlbum()) return true;
     if (BookHeadlessGig()) return true;
     if (RehearseHeadless(missing)) return false;
     if (GetSIMDate().GetDate().weekday == 0 && ShopHeadless()) return false;
@@ -232,6 +236,7 @@ bool WantsHeadlessOption(const SIM_DailyOption& option) {
 }
 
 bool AcceptHeadlessOptions() {
+    AnswerHeadlessRecordOffer();  // opened when last night's gig screen closed
     // Accepting may end the day, which destroys today's options: decide on one at a time.
     for (const auto& option : GetDailyOptions().Options())
         if (WantsHeadlessOption(*option)) {
