@@ -263,6 +263,20 @@ void AcceptRecordOffer() {
 
 void RejectRecordOffer() { gOffer.reset(); }
 
+// ---- The album details screen ----
+
+std::vector<SIM_AlbumDetailLine> AlbumDetailLines(const SIM_Album& album) {
+    auto money = [](float amount) { return FormatText("$%s", FormatThousands(static_cast<long long>(amount)).c_str()); };
+    return {{Translate("ALBUM_WEEKS_SINCE_RELEASE"), FormatText("%d", album.weeksSinceRelease)},
+            {Translate("ALBUM_PRODUCTION_COST"), money(album.productionCost)},
+            {Translate("ALBUM_SALES"), FormatThousands(album.copiesSold)},
+            {Translate("ALBUM_EARNINGS"), money(album.totalEarned)},
+            {Translate("ALBUM_PROFITS"), money(album.royaltiesEarned)},
+            {Translate("ALBUM_DETAILS_QUALITY"), FormatText("%.0f%%", static_cast<double>(album.productionQuality * 100.0f))}};
+}
+
+void OpenAlbumDetails(const SIM_Album&) { Screens().TriggerHint("album details"); }
+
 void CloseAlbumScreens() {
     gNewAlbum.reset();
     gDesk.reset();

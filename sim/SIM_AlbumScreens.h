@@ -121,5 +121,16 @@ void OpenRecordCompanyOffer();
 void AcceptRecordOffer();
 void RejectRecordOffer();
 
+// ---- The album details screen ------------------------------------------------------------
+// Its lines in order: weeks since release, production cost, copies sold, artist earnings,
+// what reached the band, and the production quality; each a label and its value.
+struct SIM_AlbumDetailLine {
+    std::string label;
+    std::string value;
+};
+std::vector<SIM_AlbumDetailLine> AlbumDetailLines(const SIM_Album& album);
+// Opening the details offers their hint.
+void OpenAlbumDetails(const SIM_Album& album);
+
 // Closes every album screen without acting (a new game).
 void CloseAlbumScreens();

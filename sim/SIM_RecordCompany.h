@@ -17,7 +17,8 @@ SIM_RecordCompany& GetRecordCompany();
 // A fresh company with no deal. A new game starts with it: a deal belongs to one career.
 void ResetRecordCompany();
 
-// What a save file keeps of the company. Save files written before the company was saved do
+// What a save file keeps of the company (say, a "<recordcompany>" section with leaves "name",
+// "hasdeal", "royalty" and "marketing"). Save files written before the company was saved do
 // not have it; restoring "nothing" then means a fresh company with no deal.
 struct SIM_RecordCompanyState {
     std::string name;

@@ -30,4 +30,7 @@ gear=$(echo "$out" | grep '^yearly review 9:' | sed 's/.* assets \([0-9]*\) stag
 # Once there are songs the band rehearses, and a lazy member now and then calls one off.
 held=$(echo "$out" | grep '^yearly review 9:' | sed 's/.* rehearsals \([0-9]*\) cancelled.*/\1/')
 [ "$held" -ge 20 ] || { echo "only $held rehearsals"; exit 1; }
+# With eight songs on no album the band goes into the studio.
+albums=$(echo "$out" | grep '^yearly review 9:' | sed 's/.* albums \([0-9]*\) sold [0-9]* deal [a-z]* stage [0-3] .*/\1/')
+[ "$albums" -ge 1 ] || { echo "no album recorded: $albums"; exit 1; }
 echo "$out" | tail -n 1 | grep -q '^end: .* turncount 999 .* asserts 0$' || { echo "bad final line"; exit 1; }
