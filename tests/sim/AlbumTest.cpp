@@ -407,3 +407,37 @@ TEST_F(AlbumTest, NewGameForgetsTheDealAndAnOldSaveLoadsWithout) {
     EXPECT_EQ(GetRecordCompany().name, "Polymer Records");
 }
 }  // namespace
+
+namespace {
+using ShippedAlbumData = SimTest;
+
+// The shipped studios span a career, and every key the album rules read is there.
+TEST_F(ShippedAlbumData, StudiosTextsAndTuningAreFilledIn) {
+    SetStringsFile(kStringsFile);
+    ClearTranslations();
+    LoadTuningTable();
+    LoadStudios();
+    ASSERT_GE(Studios().size(), 6u);
+    for (std::size_t i = 0; i < Studios().size(); ++i) {
+        const SIM_RecordingStudio& studio = *Studios()[i];
+        EXPECT_TRUE(studio.quality > 0.0f && studio.quality <= 1.0f) << studio.name;
+        EXPECT_FALSE(studio.picture.empty()) << studio.name;
+        if (i > 0) {
+            EXPECT_GT(studio.cost, Studios()[i - 1]->cost) << studio.name;
+        }
+    }
+    EXPECT_LE(Studios().front()->cost, GetTuningValue("RS_STARTINGCASH"));
+    EXPECT_FALSE(TranslateRandom("record companies").empty());
+    EXPECT_FALSE(TranslatePick(1.0f, "OFFER_MARKETING_EFFECT").empty());
+    for (const char* key : {"OFFER_TITLE", "OFFER_ROYALTY", "OFFER_MARKETING", "OFFER_ACCEPT", "OFFER_REJECT",
+                            "NEWALBUM_FINISH", "NEWALBUM_CANCEL", "CDMIXER_FINISH", "STUDIO_COST"})
+        EXPECT_NE(Translate(key), key);
+    EXPECT_NE(Translate("OFFER_TEXT").find("<BANDNAME>"), std::string::npos);
+    EXPECT_NE(Translate("RECORD_COMPANY_NOOFFER_FMV").find("<COMPANYNAME>"), std::string::npos);
+    for (const char* key : {"RS_ALBUM_ROYALTY_ADJUSTER", "RS_ALBUM_ROYALTY_SUSTAIN", "RS_ALBUM_PRICE",
+                            "RS_ALBUM_ARTIST_SHARE", "RS_COMPANY_SCOUT_MINCAPACITY", "RS_COMPANY_SCOUT_BASECHANCE",
+                            "RS_SONGQUALITY_ALBUM_MULTIPLIER"})
+        EXPECT_GT(GetTuningValue(key), 0.0f) << key;
+    EXPECT_LT(GetTuningValue("RS_ALBUM_ROYALTY_SUSTAIN"), 1.0f);
+}
+}  // namespace
