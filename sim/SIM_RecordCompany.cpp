@@ -93,7 +93,8 @@ std::string NoOfferNewsText(const SIM_RecordCompany& company) {
 
 void RecordDealCheck(const SIM_Performance& performance) {
     SIM_RecordCompany& company = GetRecordCompany();
-    if (company.hasDeal || !Scout(company, performance)) return;
+    // A called-off gig has no audience for a scout to watch.
+    if (company.hasDeal || performance.cancelled || !Scout(company, performance)) return;
     if (MakeOffer(performance, company)) OpenRecordCompanyOffer();
     else Screens().ShowNews(NoOfferNewsText(company));
 }

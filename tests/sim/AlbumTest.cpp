@@ -350,6 +350,10 @@ TEST_F(AlbumTest, BusinessSenseImprovesTheTermsOnlyOnce) {
 TEST_F(AlbumTest, DealCheckOpensTheOfferOrTellsTheNews) {
     GetBand().Name = "The Hums";
     GetFame().fame = 10.0f;
+    SIM_Performance calledOff = Gig(300, 0, 0.0f);
+    calledOff.cancelled = true;
+    WorldSeams().recordDealCheck(calledOff);
+    EXPECT_TRUE(screens.calls.empty());
     WorldSeams().recordDealCheck(Gig(300, 100, 0.5f));
     EXPECT_EQ(screens.calls, std::vector<std::string>{"news Tin Roof left early"});
     EXPECT_EQ(RecordOffer(), nullptr);
