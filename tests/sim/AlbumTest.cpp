@@ -445,3 +445,21 @@ TEST_F(ShippedAlbumData, StudiosTextsAndTuningAreFilledIn) {
     EXPECT_LT(GetTuningValue("RS_ALBUM_ROYALTY_SUSTAIN"), 1.0f);
 }
 }  // namespace
+
+namespace {
+// The whole new-game set-up on the shipped data: the old career's deal and albums are gone.
+TEST_F(ShippedAlbumData, ANewGameStartsUnsignedWithNoAlbums) {
+    SetStringsFile(kStringsFile);
+    ClearTranslations();
+    LoadTuningTable();
+    RegisterSimulationParts();
+    LoadPeopleData();
+    GetRecordCompany().hasDeal = true;
+    CreateAlbum();
+    GetSIM().ResetForNewGame();
+    EXPECT_FALSE(GetRecordCompany().hasDeal);
+    EXPECT_TRUE(Albums().empty());
+    EXPECT_FALSE(Studios().empty());
+    EXPECT_EQ(errors.assertions, 0) << errors.lastAssert;
+}
+}  // namespace
