@@ -1,5 +1,7 @@
 #include "SIM_SIM.h"
 
+#include "SIM_Album.h"
+#include "SIM_AlbumScreens.h"
 #include "SIM_Asset.h"
 #include "SIM_CareerStage.h"
 #include "SIM_DailyOptions.h"
@@ -11,6 +13,7 @@
 #include "SIM_People.h"
 #include "SIM_Practice.h"
 #include "SIM_Performance.h"
+#include "SIM_RecordCompany.h"
 #include "SIM_Rehearsal.h"
 #include "SIM_SLIDBase.h"
 #include "SIM_Screens.h"
@@ -140,6 +143,10 @@ void ResetAllSimulation() {
     ResetBalanceHistory();
     ResetGlobals();
     ResetSLIDCounter();
+    // Albums point at songs, so they go first.
+    CloseAlbumScreens();
+    ResetAlbumParts();
+    ResetRecordCompany();
     ResetSongPuzzle();
     ResetSongParts();
     ResetPeople();
@@ -159,4 +166,5 @@ void RegisterSimulationParts() {
     RegisterVenues();
     RegisterPractice();
     RegisterPerformance();
+    RegisterAlbums();
 }

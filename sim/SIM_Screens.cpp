@@ -42,3 +42,9 @@ void SIM_Screens::OpenResignation(const SIM_Musician&) {}
 void SIM_HeadlessScreens::OpenResignation(const SIM_Musician& member) {
     events.push_back("resignation " + member.fullname);
 }
+
+// Albums and record deals.
+void SIM_HeadlessScreens::OpenNewAlbum(SIM_NewAlbumModel&) { events.emplace_back("new album"); }
+void SIM_HeadlessScreens::OpenMixingDesk(SIM_MixingDesk&) { events.emplace_back("mixing desk"); }
+void SIM_HeadlessScreens::OpenRecordCompanyOffer(SIM_RecordOfferModel&) { events.emplace_back("record company offer"); }
+void SIM_HeadlessScreens::ShowNews(const std::string& text) { events.push_back("news " + text); }

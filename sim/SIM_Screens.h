@@ -7,8 +7,11 @@
 #include <vector>
 
 class SIM_Attribute;
+class SIM_MixingDesk;
 class SIM_Musician;
+class SIM_NewAlbumModel;
 class SIM_OptionSubject;
+class SIM_RecordOfferModel;
 
 // Base of whatever shows an attribute's bar, so floating change numbers can find their place.
 class SIM_Indicator {
@@ -55,6 +58,14 @@ public:
     // The band: its screen follows joins and departures; a resignation has its own window.
     virtual void RefreshBandScreen() {}
     virtual void OpenResignation(const SIM_Musician& member);
+
+    // Albums and record deals: the screens draw the open models (SIM_AlbumScreens.h).
+    virtual void OpenNewAlbum(SIM_NewAlbumModel&) {}
+    virtual void OpenMixingDesk(SIM_MixingDesk&) {}
+    virtual void OpenRecordCompanyOffer(SIM_RecordOfferModel&) {}
+    // A news window with a continue button.
+    virtual void ShowNews(const std::string&) {}
+    virtual void RefreshAlbumIcons() {}
 };
 
 // Notes every request as one line ("yearly review", "sound data/sounds/click.ogg", ...).
@@ -83,6 +94,10 @@ public:
     void PlaySound(const std::string& path) override;
     void TriggerHint(const std::string& name) override;
     void OpenResignation(const SIM_Musician& member) override;
+    void OpenNewAlbum(SIM_NewAlbumModel&) override;
+    void OpenMixingDesk(SIM_MixingDesk&) override;
+    void OpenRecordCompanyOffer(SIM_RecordOfferModel&) override;
+    void ShowNews(const std::string& text) override;
 
     // The player's "continue" on the end-game screen.
     void CloseEndGame() { endGameShowing = false; }

@@ -1,6 +1,7 @@
 #include "HeadlessPlayer.h"
 
 #include "HeadlessPractice.h"
+#include "HeadlessAlbums.h"
 
 #include "LibConfigSection.h"
 #include "LibRandom.h"
@@ -180,7 +181,8 @@ std::string StateText() {
                       CurrentSongs().size(), GetStatistics().songsWritten, gHeadlessGigsBooked) +
            FormatText(" played %d audience %d earned %.0f", GetStatistics().gigsPlayed,
                       GetStatistics().audiencePlayedTo, static_cast<double>(GetStatistics().moneyEarned)) +
-           " " + PracticeText();
+           " " + PracticeText() +
+           " " + AlbumsText();
 }
 
 // The day's act of the headless player: audition for a missing instrument and hire the
@@ -206,6 +208,7 @@ bool PlayHeadlessAct() {
     if (band.members.empty()) return false;
     if (missing < 0 && WriteHeadlessSong()) return true;
     if (EquipHeadlessForGigs()) return false;
+    if (RecordHeadlessAlbum()) return true;
     if (BookHeadlessGig()) return true;
     if (RehearseHeadless(missing)) return false;
     if (missing < 0 && PractiseHeadless()) return true;
@@ -241,6 +244,7 @@ bool WantsHeadlessOption(const SIM_DailyOption& option) {
 }
 
 bool AcceptHeadlessOptions() {
+    AnswerHeadlessRecordOffer();  // opened when last night's gig screen closed
     // Accepting may end the day, which destroys today's options: decide on one at a time.
     for (const auto& option : GetDailyOptions().Options())
         if (WantsHeadlessOption(*option)) {

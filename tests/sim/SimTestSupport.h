@@ -44,6 +44,11 @@ public:
     void ShowLoadingProgress(float fraction) override { progress.push_back(fraction); }
     void PlaySound(const std::string& path) override { Note("sound " + path); }
     void TriggerHint(const std::string& name) override { Note("hint " + name); }
+    // Albums and record deals.
+    void OpenNewAlbum(SIM_NewAlbumModel&) override { Note("new album"); }
+    void OpenMixingDesk(SIM_MixingDesk&) override { Note("mixing desk"); }
+    void OpenRecordCompanyOffer(SIM_RecordOfferModel&) override { Note("record company offer"); }
+    void ShowNews(const std::string& text) override { Note("news " + text); }
 
     void Note(const std::string& call) {
         calls.push_back(call);

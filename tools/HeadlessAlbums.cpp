@@ -1,0 +1,65 @@
+#include "HeadlessAlbums.h"
+
+#include "LibString.h"
+#include "SIM_Album.h"
+#include "SIM_AlbumScreens.h"
+#include "SIM_CareerStage.h"
+#include "SIM_Finances.h"
+#include "SIM_RecordCompany.h"
+#include "SIM_Song.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+constexpr float kMinimumRoyalty = 0.3f;
+
+// The best studio whose day costs at most half the cash, or -1.
+int HeadlessStudioChoice() {
+    const float budget = GetFinances().cash * 0.5f;
+    int pick = -1;
+    const auto& studios = Studios();
+    for (int i = 0; i < static_cast<int>(studios.size()); ++i) {
+        const SIM_RecordingStudio& studio = *studios[static_cast<std::size_t>(i)];
+        if (studio.cost <= budget && (pick < 0 || studio.quality > studios[static_cast<std::size_t>(pick)]->quality))
+            pick = i;
+    }
+    return pick;
+}
+}  // namespace
+
+bool RecordHeadlessAlbum() {
+    if (!IsAlbumReady() || NewAlbumScreen() || MixingDesk()) return false;
+    const bool deal = GetRecordCompany().hasDeal;
+    const int studio = deal ? -1 : HeadlessStudioChoice();
+    if (!deal && studio < 0) return false;
+    SIM_NewAlbumModel* screen = OpenNewAlbumScreen();
+    if (!screen) return false;
+    std::vector<SIM_Song*> songs = screen->Available();
+    std::stable_sort(songs.begin(), songs.end(), [](const SIM_Song* a, const SIM_Song* b) { return a->quality > b->quality; });
+    for (SIM_Song* song : songs)
+        if (static_cast<int>(screen->Tracks().size()) < kAlbumTracks) screen->ClickAvailable(song);
+    if (screen->ShowsStudioSelector()) ClickStudio(studio);
+    if (!FinishNewAlbum()) {
+        CancelNewAlbum();
+        return false;
+    }
+    SIM_MixingDesk* desk = MixingDesk();
+    // The targets are hidden and drawn from 0.2..0.8: the middle is the safest guess, and
+    // equal levels leave every member content.
+    for (int i = 0; i < SIM_MixingDesk::kStrips; ++i) desk->SetFader(i, 0.5f);
+    return FinishMixingDesk();
+}
+
+void AnswerHeadlessRecordOffer() {
+    if (!RecordOffer()) return;
+    if (GetRecordCompany().royalty >= kMinimumRoyalty) AcceptRecordOffer();
+    else RejectRecordOffer();
+}
+
+std::string AlbumsText() {
+    int sold = 0;
+    for (const auto& album : Albums()) sold += album->copiesSold;
+    return FormatText("albums %d sold %d deal %s stage %d", ReleasedAlbumCount(), sold,
+                      GetRecordCompany().hasDeal ? "yes" : "no", GetCareerStage().GetStage());
+}
