@@ -9,6 +9,7 @@
 #include "SIM_FunctionTable.h"
 #include "SIM_NamedValue.h"
 #include "SIM_People.h"
+#include "SIM_Publicity.h"
 #include "SIM_Rehearsal.h"
 #include "SIM_SLIDBase.h"
 #include "SIM_Screens.h"
@@ -143,6 +144,7 @@ void ResetAllSimulation() {
     ResetPeople();
     ResetAssets();
     ResetVenues();
+    ResetPublicity();  // and relaxation
     ResetWorldSeams();
     ResetFallbackScreens();
 }
@@ -153,4 +155,5 @@ void RegisterSimulationParts() {
     RegisterAssets();
     RegisterRehearsals();
     RegisterVenues();
+    RegisterPublicity();  // and relaxation
 }

@@ -2,6 +2,7 @@
 
 #include "SIM_Attribute.h"
 #include "SIM_Person.h"
+#include "SIM_Relaxation.h"
 
 namespace {
 SIM_HeadlessScreens gFallback;
@@ -42,3 +43,6 @@ void SIM_Screens::OpenResignation(const SIM_Musician&) {}
 void SIM_HeadlessScreens::OpenResignation(const SIM_Musician& member) {
     events.push_back("resignation " + member.fullname);
 }
+
+void SIM_Screens::OpenRelaxResults(const SIM_RelaxVenue&) {}
+void SIM_HeadlessScreens::OpenRelaxResults(const SIM_RelaxVenue& venue) { events.push_back("relax results " + venue.name); }

@@ -9,6 +9,7 @@
 class SIM_Attribute;
 class SIM_Musician;
 class SIM_OptionSubject;
+class SIM_RelaxVenue;
 
 // Base of whatever shows an attribute's bar, so floating change numbers can find their place.
 class SIM_Indicator {
@@ -53,6 +54,9 @@ public:
     // The band: its screen follows joins and departures; a resignation has its own window.
     virtual void RefreshBandScreen() {}
     virtual void OpenResignation(const SIM_Musician& member);
+
+    // Relaxation: the results of an evening out (its chooser opens through the day's options).
+    virtual void OpenRelaxResults(const SIM_RelaxVenue& venue);
 };
 
 // Notes every request as one line ("yearly review", "sound data/sounds/click.ogg", ...).
@@ -81,6 +85,7 @@ public:
     void PlaySound(const std::string& path) override;
     void TriggerHint(const std::string& name) override;
     void OpenResignation(const SIM_Musician& member) override;
+    void OpenRelaxResults(const SIM_RelaxVenue& venue) override;
 
     // The player's "continue" on the end-game screen.
     void CloseEndGame() { endGameShowing = false; }
