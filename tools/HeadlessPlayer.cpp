@@ -1,5 +1,7 @@
 #include "HeadlessPlayer.h"
 
+#include "HeadlessPublicity.h"
+
 #include "LibConfigSection.h"
 #include "LibRandom.h"
 #include "LibString.h"
@@ -14,6 +16,7 @@
 #include "SIM_People.h"
 #include "SIM_Person.h"
 #include "SIM_Rehearsal.h"
+#include "SIM_Relaxation.h"
 #include "SIM_Relationship.h"
 #include "SIM_SIM.h"
 #include "SIM_Song.h"
@@ -157,6 +160,7 @@ void StartHeadlessGame(SIM_HeadlessScreens& screens, std::uint32_t seed) {
     ResetAllSimulation();
     RegisterSimulationParts();
     LoadRehearsalVenues();
+    LoadRelaxVenues();
     LoadPeopleData();
     SetScreens(&screens);
     GetSIMDate().LoadMonthNames();
@@ -164,6 +168,7 @@ void StartHeadlessGame(SIM_HeadlessScreens& screens, std::uint32_t seed) {
     GetSIM().ResetForNewGame();
     screens.events.clear();
     gHeadlessGigsBooked = 0;
+    ResetHeadlessPublicity();
 }
 
 std::string DateText() {
@@ -174,7 +179,8 @@ std::string DateText() {
 std::string StateText() {
     return FormatText("turncount %d fame %.2f cash %.2f songs %zu written %d gigs booked %d", GetSIM().turncount,
                       static_cast<double>(GetFame().fame), static_cast<double>(GetFinances().cash),
-                      CurrentSongs().size(), GetStatistics().songsWritten, gHeadlessGigsBooked);
+                      CurrentSongs().size(), GetStatistics().songsWritten, gHeadlessGigsBooked) +
+           " " + HeadlessPublicityText();
 }
 
 // The day's act of the headless player: audition for a missing instrument and hire the
@@ -226,6 +232,9 @@ bool WantsHeadlessOption(const SIM_DailyOption& option) {
     switch (option.kind) {
     case OPTION_BOOKED_GIG:
         return GetBand().HasFullLineup();
+    case OPTION_PUBLICITY:
+    case OPTION_RELAXATION:
+        return WantsHeadlessPublicityOrRelaxation(option);
     default:
         return false;
     }
@@ -236,7 +245,10 @@ bool AcceptHeadlessOptions() {
     for (const auto& option : GetDailyOptions().Options())
         if (WantsHeadlessOption(*option)) {
             const int turn = GetSIM().turncount;
+            const int kind = option->kind;
+            SIM_OptionSubject* subject = option->subject;
             GetDailyOptions().AcceptDailyOption(*option);
+            FinishHeadlessPublicityOrRelaxation(kind, subject);
             return GetSIM().turncount != turn;
         }
     return false;
