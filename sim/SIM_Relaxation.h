@@ -39,7 +39,8 @@ void ChooseRelaxVenue(const SIM_RelaxVenue& venue);
 // When the results screen closes: the band's stress eases.
 void RelaxStressRelief();
 
-// The relaxation chooser: one card per venue, in catalogue order.
+// The relaxation chooser: one card per venue, in catalogue order. Its cancel button only
+// closes it; the day is not used.
 class SIM_RelaxChooser {
 public:
     struct Card {

@@ -30,4 +30,7 @@ gear=$(echo "$out" | grep '^yearly review 9:' | sed 's/.* assets \([0-9]*\) stag
 # Once there are songs the band rehearses, and a lazy member now and then calls one off.
 held=$(echo "$out" | grep '^yearly review 9:' | sed 's/.* rehearsals \([0-9]*\) cancelled.*/\1/')
 [ "$held" -ge 20 ] || { echo "only $held rehearsals"; exit 1; }
+# It takes up publicity while its hype is low.
+publicity=$(echo "$out" | grep '^yearly review 9:' | sed 's/.* publicity \([0-9]*\) relaxed.*/\1/')
+[ "$publicity" -ge 10 ] || { echo "only $publicity publicity events"; exit 1; }
 echo "$out" | tail -n 1 | grep -q '^end: .* turncount 999 .* asserts 0$' || { echo "bad final line"; exit 1; }
