@@ -45,4 +45,6 @@ void SIM_HeadlessScreens::OpenResignation(const SIM_Musician& member) {
 }
 
 void SIM_Screens::OpenRelaxResults(const SIM_RelaxVenue&) {}
-void SIM_HeadlessScreens::OpenRelaxResults(const SIM_RelaxVenue& venue) { events.push_back("relax results " + venue.name); }
+void SIM_HeadlessScreens::OpenRelaxResults(const SIM_RelaxVenue& venue) {
+    events.push_back("relax results " + venue.name);
+}
