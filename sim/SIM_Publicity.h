@@ -65,7 +65,8 @@ public:
     bool performed = false;
 };
 
-// Replaces the type catalogue (file order); a missing file leaves it empty.
+// Replaces the type catalogue (file order); a missing file leaves it empty. Today's events go
+// with the old types, so no daily option may still point at one (the day cycle clears them first).
 void LoadPublicityTypes(const std::string& path = "data/simulation/publicity.csv");
 const std::vector<std::unique_ptr<SIM_PublicityEventType>>& PublicityTypes();
 const std::vector<std::unique_ptr<SIM_PublicityEvent>>& TodaysPublicityEvents();
