@@ -29,23 +29,16 @@ std::vector<std::unique_ptr<SIM_PublicityEvent>> gToday;
 // Below this reach the members grumble that nobody noticed.
 constexpr float kPoorReach = 0.5f;
 
-std::string Trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
-}
-
 int KindFromWord(const std::string& word) {
-    const std::string w = Trimmed(word);
-    if (w == "signed") return PUBLICITY_SIGNED;
-    if (w == "booked") return PUBLICITY_BOOKED;
-    if (w == "flyers") return PUBLICITY_FLYERS;
+    if (word == "signed") return PUBLICITY_SIGNED;
+    if (word == "booked") return PUBLICITY_BOOKED;
+    if (word == "flyers") return PUBLICITY_FLYERS;
     return PUBLICITY_ORDINARY;
 }
 
 bool ReadFactor(const std::string& cell, SIM_PublicityFactor& factor) {
     LibTokenizer parts(cell);
-    factor.name = Trimmed(parts.Next());
+    factor.name = parts.NextText();
     factor.min = parts.NextFloat();
     factor.max = parts.NextFloat();
     return !factor.name.empty();
@@ -57,11 +50,11 @@ void SIM_PublicityEventType::LoadFromRow(const std::string& row) {
     cells.Next();  // row marker
     name = cells.NextText();
     label = name;
-    kind = KindFromWord(cells.Next());
+    kind = KindFromWord(cells.NextText());
     optionTitle = cells.NextText();
     optionPicture = cells.NextText();
     optionText = cells.NextText();
-    sound = Trimmed(cells.Next());
+    sound = cells.NextText();
     resultsText = cells.NextText();
     minimumFame = cells.NextFloat();
     reachNumerator = cells.NextFloat();
