@@ -28,6 +28,8 @@ std::vector<std::unique_ptr<SIM_PublicityEvent>> gToday;
 
 // Below this reach the members grumble that nobody noticed.
 constexpr float kPoorReach = 0.5f;
+// The results screen's body holds no more than this.
+constexpr std::size_t kResultsTextLength = 1023;
 
 int KindFromWord(const std::string& word) {
     if (word == "signed") return PUBLICITY_SIGNED;
@@ -56,6 +58,7 @@ void SIM_PublicityEventType::LoadFromRow(const std::string& row) {
     optionText = cells.NextText();
     sound = cells.NextText();
     resultsText = cells.NextText();
+    if (resultsText.size() > kResultsTextLength) resultsText.resize(kResultsTextLength);
     minimumFame = cells.NextFloat();
     reachNumerator = cells.NextFloat();
     chanceAtNoFame = cells.NextFloat();

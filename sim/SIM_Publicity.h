@@ -33,7 +33,7 @@ public:
     std::string optionText;
     std::string optionPicture;
     std::string name;  // also the container's label, so its effects name it as their source
-    std::string resultsText;
+    std::string resultsText;  // at most 1023 characters
     std::string sound;
     float minimumFame = 0.0f;
     float hypeAmount = 0.0f;   // hype of a perfect score at full reach

@@ -84,6 +84,8 @@ TEST_F(PublicityTest, ARowReadsFactorsUpToTheMarkerThenModifiers) {
     EXPECT_EQ(t.modifiers[0].source, "radio interview");  // effects name the type
 
     EXPECT_EQ(t.kind, PUBLICITY_FLYERS);
+    const std::string longText(1500, 'w');
+    EXPECT_EQ(LoadOne("#,t,x,T,p.jpg,x,," + longText + ",0,15,1,1,0.5,0.9,,#\n").resultsText, longText.substr(0, 1023));
     EXPECT_EQ(LoadOne(TypeRow("t", "Signed", 0, 15, 1, "#")).kind, PUBLICITY_ORDINARY);  // words are exact
     const SIM_PublicityEventType& noMarker = LoadOne(TypeRow("t", "x", 0, 15, 1, "\"random,0,1\",\"band_hype,1,1\""));
     EXPECT_EQ(noMarker.factors.size(), 2u);
