@@ -15,6 +15,7 @@
 #include "Renderer.h"
 #include "SIM_Asset.h"
 #include "SIM_Rehearsal.h"
+#include "SIM_Relaxation.h"
 #include "SIM_Date.h"
 #include "SIM_Names.h"
 #include "SIM_People.h"
@@ -180,6 +181,7 @@ void Game::LoadAllData() {
     LoadRehearsalVenues();
     ShowLoadingProgress(0.35f);
     LoadVenues();
+    LoadRelaxVenues();
     LoadPersonalities();
     ShowLoadingProgress(0.4f);
     dataLoaded_ = true;

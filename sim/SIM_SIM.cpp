@@ -14,6 +14,7 @@
 #include "SIM_Practice.h"
 #include "SIM_Performance.h"
 #include "SIM_RecordCompany.h"
+#include "SIM_Publicity.h"
 #include "SIM_Rehearsal.h"
 #include "SIM_SLIDBase.h"
 #include "SIM_Screens.h"
@@ -154,6 +155,7 @@ void ResetAllSimulation() {
     ResetVenues();
     ResetPractice();
     ResetPerformances();
+    ResetPublicity();  // and relaxation
     ResetWorldSeams();
     ResetFallbackScreens();
 }
@@ -167,4 +169,5 @@ void RegisterSimulationParts() {
     RegisterPractice();
     RegisterPerformance();
     RegisterAlbums();
+    RegisterPublicity();  // and relaxation
 }

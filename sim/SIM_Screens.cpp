@@ -2,6 +2,7 @@
 
 #include "SIM_Attribute.h"
 #include "SIM_Person.h"
+#include "SIM_Relaxation.h"
 
 namespace {
 SIM_HeadlessScreens gFallback;
@@ -48,3 +49,7 @@ void SIM_HeadlessScreens::OpenNewAlbum(SIM_NewAlbumModel&) { events.emplace_back
 void SIM_HeadlessScreens::OpenMixingDesk(SIM_MixingDesk&) { events.emplace_back("mixing desk"); }
 void SIM_HeadlessScreens::OpenRecordCompanyOffer(SIM_RecordOfferModel&) { events.emplace_back("record company offer"); }
 void SIM_HeadlessScreens::ShowNews(const std::string& text) { events.push_back("news " + text); }
+void SIM_Screens::OpenRelaxResults(const SIM_RelaxVenue&) {}
+void SIM_HeadlessScreens::OpenRelaxResults(const SIM_RelaxVenue& venue) {
+    events.push_back("relax results " + venue.name);
+}

@@ -12,6 +12,7 @@ class SIM_Musician;
 class SIM_NewAlbumModel;
 class SIM_OptionSubject;
 class SIM_RecordOfferModel;
+class SIM_RelaxVenue;
 
 // Base of whatever shows an attribute's bar, so floating change numbers can find their place.
 class SIM_Indicator {
@@ -66,6 +67,8 @@ public:
     // A news window with a continue button.
     virtual void ShowNews(const std::string&) {}
     virtual void RefreshAlbumIcons() {}
+    // Relaxation: the results of an evening out (its chooser opens through the day's options).
+    virtual void OpenRelaxResults(const SIM_RelaxVenue& venue);
 };
 
 // Notes every request as one line ("yearly review", "sound data/sounds/click.ogg", ...).
@@ -98,6 +101,7 @@ public:
     void OpenMixingDesk(SIM_MixingDesk&) override;
     void OpenRecordCompanyOffer(SIM_RecordOfferModel&) override;
     void ShowNews(const std::string& text) override;
+    void OpenRelaxResults(const SIM_RelaxVenue& venue) override;
 
     // The player's "continue" on the end-game screen.
     void CloseEndGame() { endGameShowing = false; }

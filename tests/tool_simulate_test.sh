@@ -44,4 +44,7 @@ tempo=$(echo "$out" | grep '^yearly review 9:' | sed 's/.* bpm \([0-9]*\)\/.*/\1
 # With eight songs on no album the band goes into the studio.
 albums=$(echo "$out" | grep '^yearly review 9:' | sed 's/.* albums \([0-9]*\) sold [0-9]* deal [a-z]* stage [0-3] .*/\1/')
 [ "$albums" -ge 1 ] || { echo "no album recorded: $albums"; exit 1; }
+# It takes up publicity while its hype is low.
+publicity=$(echo "$out" | grep '^yearly review 9:' | sed 's/.* publicity \([0-9]*\) relaxed.*/\1/')
+[ "$publicity" -ge 10 ] || { echo "only $publicity publicity events"; exit 1; }
 echo "$out" | tail -n 1 | grep -q '^end: .* turncount 999 .* asserts 0$' || { echo "bad final line"; exit 1; }

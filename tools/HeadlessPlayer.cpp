@@ -2,6 +2,7 @@
 
 #include "HeadlessPractice.h"
 #include "HeadlessAlbums.h"
+#include "HeadlessPublicity.h"
 
 #include "LibConfigSection.h"
 #include "LibRandom.h"
@@ -18,6 +19,7 @@
 #include "SIM_Performance.h"
 #include "SIM_Person.h"
 #include "SIM_Rehearsal.h"
+#include "SIM_Relaxation.h"
 #include "SIM_Relationship.h"
 #include "SIM_SIM.h"
 #include "SIM_Song.h"
@@ -161,6 +163,7 @@ void StartHeadlessGame(SIM_HeadlessScreens& screens, std::uint32_t seed) {
     ResetAllSimulation();
     RegisterSimulationParts();
     LoadRehearsalVenues();
+    LoadRelaxVenues();
     LoadPeopleData();
     SetScreens(&screens);
     GetSIMDate().LoadMonthNames();
@@ -168,6 +171,7 @@ void StartHeadlessGame(SIM_HeadlessScreens& screens, std::uint32_t seed) {
     GetSIM().ResetForNewGame();
     screens.events.clear();
     gHeadlessGigsBooked = 0;
+    ResetHeadlessPublicity();
 }
 
 std::string DateText() {
@@ -182,7 +186,8 @@ std::string StateText() {
            FormatText(" played %d audience %d earned %.0f", GetStatistics().gigsPlayed,
                       GetStatistics().audiencePlayedTo, static_cast<double>(GetStatistics().moneyEarned)) +
            " " + PracticeText() +
-           " " + AlbumsText();
+           " " + AlbumsText() +
+           " " + HeadlessPublicityText();
 }
 
 // The day's act of the headless player: audition for a missing instrument and hire the
@@ -238,6 +243,9 @@ bool WantsHeadlessOption(const SIM_DailyOption& option) {
     switch (option.kind) {
     case OPTION_BOOKED_GIG:
         return GetBand().HasFullLineup();
+    case OPTION_PUBLICITY:
+    case OPTION_RELAXATION:
+        return WantsHeadlessPublicityOrRelaxation(option);
     default:
         return false;
     }
@@ -251,8 +259,10 @@ bool AcceptHeadlessOptions() {
             const int turn = GetSIM().turncount;
             const int kind = option->kind;
             const std::size_t played = Performances().size();
+            SIM_OptionSubject* subject = option->subject;
             GetDailyOptions().AcceptDailyOption(*option);
             if (kind == OPTION_BOOKED_GIG) CloseHeadlessGigScreen(played);
+            FinishHeadlessPublicityOrRelaxation(kind, subject);
             return GetSIM().turncount != turn;
         }
     return false;

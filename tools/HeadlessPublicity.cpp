@@ -1,0 +1,89 @@
+#include "HeadlessPublicity.h"
+
+#include "LibString.h"
+#include "SIM_Band.h"
+#include "SIM_DailyOptions.h"
+#include "SIM_Fame.h"
+#include "SIM_Finances.h"
+#include "SIM_Publicity.h"
+#include "SIM_Relaxation.h"
+#include "SIM_Venue.h"
+
+namespace {
+int gPublicityDone = 0;
+int gRelaxations = 0;
+
+// Band stress from which the band takes an evening off.
+constexpr float kRelaxStress = 0.3f;
+// Cash the band keeps back for rent and upkeep when it pays for an evening out.
+constexpr float kRelaxReserve = 400.0f;
+// Publicity while the band's hype is below this; below this reach it mostly annoys the members,
+// and below this hype it is not worth a day.
+constexpr float kHypeWanted = 0.2f;
+constexpr float kWorthwhileReach = 0.5f;
+constexpr float kWorthwhileHype = 0.02f;
+
+float StressRelief(const SIM_RelaxVenue& venue) {
+    float relief = 0.0f;
+    for (const SIM_Modifier& m : venue.modifiers)
+        if (m.name == "band_stress") relief -= m.amount;
+    return relief;
+}
+
+// The place that eases the most stress among those the band can pay for and keep its reserve
+// (staying in is free); the cheaper one of equals.
+std::size_t PickRelaxCard(const SIM_RelaxChooser& chooser) {
+    std::size_t pick = chooser.cards.size();
+    for (std::size_t i = 0; i < chooser.cards.size(); ++i) {
+        const SIM_RelaxChooser::Card& card = chooser.cards[i];
+        const float cost = RelaxCost(*card.venue);
+        if (!card.canUse || (cost > 0.0f && cost + kRelaxReserve > GetFinances().cash)) continue;
+        if (pick == chooser.cards.size()) {
+            pick = i;
+            continue;
+        }
+        const SIM_RelaxVenue& best = *chooser.cards[pick].venue;
+        const float relief = StressRelief(*card.venue), bestRelief = StressRelief(best);
+        if (relief > bestRelief || (relief == bestRelief && cost < RelaxCost(best))) pick = i;
+    }
+    return pick;
+}
+}  // namespace
+
+bool WantsHeadlessPublicityOrRelaxation(const SIM_DailyOption& option) {
+    if (GetBand().members.empty() || IsGigToday()) return false;
+    if (option.kind == OPTION_PUBLICITY) {
+        const auto* event = dynamic_cast<const SIM_PublicityEvent*>(option.subject);
+        if (!event) return false;
+        const float reach = PublicityReach(*event->type, GetFame().fame);
+        return GetBand().GetBandValue("band_hype") < kHypeWanted && reach >= kWorthwhileReach &&
+               event->type->hypeAmount * reach >= kWorthwhileHype;
+    }
+    if (option.kind == OPTION_RELAXATION)
+        return GetBand().GetBandValue("band_stress") >= kRelaxStress && !RelaxVenues().empty();
+    return false;
+}
+
+void FinishHeadlessPublicityOrRelaxation(int kind, SIM_OptionSubject* subject) {
+    if (kind == OPTION_PUBLICITY) {
+        if (auto* event = dynamic_cast<SIM_PublicityEvent*>(subject); event && event->performed) {
+            ++gPublicityDone;
+            SIM_PublicityResults(*event).Close();
+        }
+    } else if (kind == OPTION_RELAXATION) {
+        SIM_RelaxChooser chooser;
+        const std::size_t card = PickRelaxCard(chooser);
+        if (card >= chooser.cards.size()) return;  // cancel: the day is not used
+        const SIM_RelaxVenue& venue = *chooser.cards[card].venue;
+        if (!chooser.Use(card)) return;
+        ++gRelaxations;
+        SIM_RelaxResults(venue).Close();
+    }
+}
+
+std::string HeadlessPublicityText() { return FormatText("publicity %d relaxed %d", gPublicityDone, gRelaxations); }
+
+void ResetHeadlessPublicity() {
+    gPublicityDone = 0;
+    gRelaxations = 0;
+}
