@@ -15,6 +15,7 @@
 #include "SIM_Song.h"
 #include "SIM_SongPuzzle.h"
 #include "SIM_Venue.h"
+#include "SIM_World.h"
 
 #include <memory>
 
@@ -143,6 +144,7 @@ void ResetAllSimulation() {
     ResetPeople();
     ResetAssets();
     ResetVenues();
+    ResetWorld();
     ResetWorldSeams();
     ResetFallbackScreens();
 }
@@ -153,4 +155,5 @@ void RegisterSimulationParts() {
     RegisterAssets();
     RegisterRehearsals();
     RegisterVenues();
+    RegisterWorld();
 }

@@ -1,6 +1,8 @@
 #include "SIM_Screens.h"
 
 #include "SIM_Attribute.h"
+#include "SIM_Endorsements.h"
+#include "SIM_RandomEvents.h"
 #include "SIM_Person.h"
 
 namespace {
@@ -42,3 +44,9 @@ void SIM_Screens::OpenResignation(const SIM_Musician&) {}
 void SIM_HeadlessScreens::OpenResignation(const SIM_Musician& member) {
     events.push_back("resignation " + member.fullname);
 }
+
+void SIM_Screens::OpenEventMessage(const SIM_EventMessage& message) { ShowMessage(message.title, message.text); }
+void SIM_HeadlessScreens::OpenEndorsementOffer(SIM_Endorsement& offer) {
+    events.push_back("endorsement offer " + offer.name);
+}
+void SIM_HeadlessScreens::OpenEventMessage(const SIM_EventMessage& message) { events.push_back("event " + message.key); }

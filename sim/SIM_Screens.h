@@ -7,8 +7,10 @@
 #include <vector>
 
 class SIM_Attribute;
+class SIM_Endorsement;
 class SIM_Musician;
 class SIM_OptionSubject;
+struct SIM_EventMessage;
 
 // Base of whatever shows an attribute's bar, so floating change numbers can find their place.
 class SIM_Indicator {
@@ -53,6 +55,11 @@ public:
     // The band: its screen follows joins and departures; a resignation has its own window.
     virtual void RefreshBandScreen() {}
     virtual void OpenResignation(const SIM_Musician& member);
+
+    // The world around the band: a sponsor's offer waits for the player's answer; a lucky
+    // event is told in a message window (by default the plain one).
+    virtual void OpenEndorsementOffer(SIM_Endorsement&) {}
+    virtual void OpenEventMessage(const SIM_EventMessage& message);
 };
 
 // Notes every request as one line ("yearly review", "sound data/sounds/click.ogg", ...).
@@ -81,6 +88,8 @@ public:
     void PlaySound(const std::string& path) override;
     void TriggerHint(const std::string& name) override;
     void OpenResignation(const SIM_Musician& member) override;
+    void OpenEndorsementOffer(SIM_Endorsement& offer) override;
+    void OpenEventMessage(const SIM_EventMessage& message) override;
 
     // The player's "continue" on the end-game screen.
     void CloseEndGame() { endGameShowing = false; }

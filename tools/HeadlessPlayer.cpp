@@ -1,5 +1,6 @@
 #include "HeadlessPlayer.h"
 
+#include "HeadlessWorld.h"
 #include "LibConfigSection.h"
 #include "LibRandom.h"
 #include "LibString.h"
@@ -164,6 +165,7 @@ void StartHeadlessGame(SIM_HeadlessScreens& screens, std::uint32_t seed) {
     GetSIM().ResetForNewGame();
     screens.events.clear();
     gHeadlessGigsBooked = 0;
+    ResetHeadlessWorld();
 }
 
 std::string DateText() {
@@ -217,7 +219,8 @@ std::string BandText() {
                       band.members.size(), static_cast<double>(band.MeanHappiness()),
                       static_cast<double>((AverageRelationship() + 1.0f) * 0.5f), band.resignations,
                       OwnedAssets().size(), static_cast<double>(StageShowValue()), GetStatistics().rehearsals,
-                      GetStatistics().rehearsalsCancelled);
+                      GetStatistics().rehearsalsCancelled) +
+           " " + WorldText();
 }
 
 
@@ -232,6 +235,7 @@ bool WantsHeadlessOption(const SIM_DailyOption& option) {
 }
 
 bool AcceptHeadlessOptions() {
+    if (TakeUpHeadlessWorld()) return true;
     // Accepting may end the day, which destroys today's options: decide on one at a time.
     for (const auto& option : GetDailyOptions().Options())
         if (WantsHeadlessOption(*option)) {
