@@ -6,6 +6,7 @@
 #include "LibRandom.h"
 #include "LibSpreadsheet.h"
 #include "LibString.h"
+#include "SIM_CatalogueRows.h"
 #include "SIM_DailyOptions.h"
 #include "SIM_Fame.h"
 #include "SIM_Song.h"
@@ -45,12 +46,7 @@ void SIM_Charity::LoadFromRow(const std::string& row) {
 void LoadCharities(const std::string& path) {
     gCharities.clear();
     gCharitiesLoaded = true;
-    const auto sheet = LoadSpreadsheet(path);
-    for (const std::string& row : sheet->rows) {
-        auto charity = std::make_unique<SIM_Charity>();
-        charity->LoadFromRow(row);
-        gCharities.push_back(std::move(charity));
-    }
+    AppendCatalogueRows(path, gCharities);
 }
 
 const std::vector<std::unique_ptr<SIM_Charity>>& Charities() {

@@ -6,6 +6,7 @@
 #include "LibRandom.h"
 #include "LibSpreadsheet.h"
 #include "LibString.h"
+#include "SIM_CatalogueRows.h"
 #include "SIM_Asset.h"
 #include "SIM_Band.h"
 #include "SIM_Fame.h"
@@ -70,12 +71,7 @@ void DestroyAllEndorsements() {
 
 void LoadEndorsements(const std::string& path) {
     DestroyAllEndorsements();
-    const auto sheet = LoadSpreadsheet(path);
-    for (const std::string& row : sheet->rows) {
-        auto endorsement = std::make_unique<SIM_Endorsement>();
-        endorsement->LoadFromRow(row);
-        gAvailable.push_back(std::move(endorsement));
-    }
+    AppendCatalogueRows(path, gAvailable);
 }
 
 const std::vector<std::unique_ptr<SIM_Endorsement>>& AvailableEndorsements() { return gAvailable; }

@@ -6,6 +6,7 @@
 #include "LibRandom.h"
 #include "LibSpreadsheet.h"
 #include "LibString.h"
+#include "SIM_CatalogueRows.h"
 #include "SIM_Finances.h"
 #include "SIM_Person.h"
 #include "SIM_Song.h"
@@ -67,12 +68,7 @@ void DestroyAllRivalBands() {
 
 void LoadRivalBands(const std::string& path) {
     DestroyAllRivalBands();
-    const auto sheet = LoadSpreadsheet(path);
-    for (const std::string& row : sheet->rows) {
-        auto band = std::make_unique<SIM_OtherBand>();
-        band->LoadFromRow(row);
-        gBands.push_back(std::move(band));
-    }
+    AppendCatalogueRows(path, gBands);
     RefillAvailable();
 }
 
