@@ -214,6 +214,9 @@ TEST_F(World, ATakenCharityGigIsBookedFreeAndEndsTheDay) {
     EXPECT_TRUE(GetDailyOptions().Options().empty());
     lineup = true;
     CheckCharityGig();
+    GetDailyOptions().ClearOptions();
+    CheckCharityGig();  // the next day: yesterday's offer has lapsed
+    EXPECT_EQ(OfferedCharityGigs().size(), 1u);
     ASSERT_EQ(GetDailyOptions().Options().size(), 1u);
     const SIM_DailyOption& option = *GetDailyOptions().Options()[0];
     EXPECT_EQ(option.kind, OPTION_CHARITY_GIG);
