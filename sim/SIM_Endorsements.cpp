@@ -45,6 +45,13 @@ bool Retire(SIM_Endorsement& endorsement) {
     return true;
 }
 
+// The draw is always taken, so the numbers that follow stay the same; a chance of 1 or more
+// is then certain even on the one draw that equals 1.
+bool Happens(float chance) {
+    const bool drawn = RandomChance(chance);
+    return drawn || chance >= 1.0f;
+}
+
 std::string WithSponsor(const std::string& key, const SIM_Endorsement& e) {
     std::string text = Translate(key);
     ReplaceToken(text, "<SPONSOR>", e.sponsorText);
@@ -87,8 +94,7 @@ SIM_Endorsement* CheckEndorsementOffer() {
     if (!BandOwns("manager") || fame < kOfferFameNeeded || gAvailable.empty()) return nullptr;
     const int businessmen = AskSeam(WorldSeams().businessmanCount, 0);
     const float p = (fame / kCertainFame) * (1.0f + kBusinessmanBonus * static_cast<float>(businessmen));
-    // A draw of exactly 1 would fail even a chance of 1: a certain offer must not depend on it.
-    if (p < 1.0f && !RandomChance(p)) return nullptr;
+    if (!Happens(p)) return nullptr;
     gPending = gAvailable[static_cast<std::size_t>(RandomIndex(static_cast<int>(gAvailable.size())))].get();
     gCounter = 0;
     Screens().OpenEndorsementOffer(*gPending);
@@ -106,7 +112,7 @@ void AcceptEndorsement(SIM_Endorsement& endorsement) {
     SIM_Fame& fame = GetFame();
     if (money.cash > kRichCash && fame.fame > kRichFame) endorsement.fameHitChance *= kRichHitFactor;
     // The fans who cry sell-out cost the band fame; the hit recovers like any fame effect.
-    if (RandomChance(endorsement.fameHitChance)) {
+    if (Happens(endorsement.fameHitChance)) {
         fame.AddFameEffect(-fame.fame * RandomFloat(0.15f, 0.32f), GetTuningValue("RS_ENDORSEMENT_FAMEHIT_DEGRADE"),
                            endorsement.name);
         Screens().PlaySound("data/sounds/crowd_small_boo2.ogg");

@@ -61,6 +61,11 @@ protected:
     void Own(const std::string& key) { Globals().Add(std::make_unique<SIM_NamedValue>(key, key, 1.0f)); }
     void LoadBands(const std::string& rows) { LoadRivalBands(dir.Write("otherbands.csv", "Bands\n" + rows)); }
     void LoadSponsors(const std::string& rows) { LoadEndorsements(dir.Write("endorsements.csv", "E\n" + rows)); }
+    static SIM_Endorsement* FindSponsor(const std::string& name) {
+        for (const auto& e : AvailableEndorsements())
+            if (e->name == name) return e.get();
+        return nullptr;
+    }
 
     WorldScreens world;
     bool lineup = true;
@@ -122,8 +127,17 @@ TEST_F(World, TheGiftIsTheCheapestDesirableInstrumentTheBandLacks) {
 
 // ---- Endorsements ------------------------------------------------------------------------
 
+// A generator state whose next draw is the largest, the one that fails even a chance of 1,
+// and whose draw after that is even.
+std::uint32_t StateBeforeTopDraw() {
+    for (std::uint32_t state = 0;; ++state) {
+        SetRandomState(state);
+        if (RandomInt() == kRandomMax && RandomInt() % 2 == 0) return state;
+    }
+}
+
 TEST_F(World, OffersComeFromTheTenthDayWithAManagerAndFame) {
-    LoadSponsors("#,fizz,1500,Fizz Cola,0.2\n");
+    LoadSponsors("#,fizz,1500,Fizz Cola,0.2\n#,smog,2500,Smog Motors,1\n");
     GetFame().fame = 500.0f;
     for (int day = 1; day < 10; ++day) EXPECT_EQ(CheckEndorsementOffer(), nullptr) << day;
     EXPECT_EQ(CheckEndorsementOffer(), nullptr);  // the tenth day, but no manager
@@ -132,19 +146,23 @@ TEST_F(World, OffersComeFromTheTenthDayWithAManagerAndFame) {
     EXPECT_EQ(CheckEndorsementOffer(), nullptr);
     EXPECT_EQ(EndorsementCounter(), 11);
 
-    // Fame 500 makes the offer certain, even on the one draw that fails a chance of 1.
+    // Fame 500 makes the offer certain, even on the one draw that fails a chance of 1; that
+    // draw is still taken, so the sponsor is picked by the next one (even: the first).
     GetFame().fame = 500.0f;
-    std::uint32_t state = 0;
-    for (;; ++state) {
-        SetRandomState(state);
-        if (RandomInt() == kRandomMax) break;
-    }
-    SetRandomState(state);
+    SetRandomState(StateBeforeTopDraw());
     SIM_Endorsement* offer = CheckEndorsementOffer();
     ASSERT_NE(offer, nullptr);
+    EXPECT_EQ(offer->name, "fizz");
     EXPECT_EQ(offer, PendingEndorsementOffer());
     EXPECT_EQ(EndorsementCounter(), 0);
     EXPECT_EQ(world.Screens(), (std::vector<std::string>{"endorsement fizz"}));
+
+    // A sponsor the fans are sure to resent costs fame on that draw too.
+    GetFame().fame = 50.0f;
+    SetRandomState(StateBeforeTopDraw());
+    AcceptEndorsement(*FindSponsor("smog"));
+    ASSERT_EQ(GetFame().effects.Size(), 1u);
+    EXPECT_LT(GetFame().effects.Effects().front()->value, 0.0f);
 }
 
 TEST_F(World, AcceptingPaysOnceNamesTheBandAndMayCostFame) {
