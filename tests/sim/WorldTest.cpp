@@ -157,6 +157,13 @@ TEST_F(World, OffersComeFromTheTenthDayWithAManagerAndFame) {
     EXPECT_EQ(EndorsementCounter(), 0);
     EXPECT_EQ(world.Screens(), (std::vector<std::string>{"endorsement fizz"}));
 
+    // Each businessman raises the chance a tenth: 460 / 500 × 1.2 is past certainty.
+    GetFame().fame = 460.0f;
+    SetEndorsementCounter(9);
+    WorldSeams().businessmanCount = [] { return 2; };
+    SetRandomState(StateBeforeTopDraw());
+    EXPECT_NE(CheckEndorsementOffer(), nullptr);
+
     // A sponsor the fans are sure to resent costs fame on that draw too.
     GetFame().fame = 50.0f;
     SetRandomState(StateBeforeTopDraw());
