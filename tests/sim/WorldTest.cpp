@@ -43,6 +43,7 @@ protected:
         SetTuning("GAME_DURATION_YEARS=10\nRS_SONGS_REQ_FOR_GIG=1\nRS_GIGS_DAYS_AHEAD=7\nRS_OTHERGIG_DAYSAHEAD=3\n"
                   "RS_MENTION_FAME_DEGRADE=0.9\nRS_ENDORSEMENT_FAMEHIT_DEGRADE=0.9\nRS_OTHERBAND_INSPIRE_DEGRADE=0.8\n");
         SetStringsFile(dir.Write("world.ini", "[strings]\nEVENT_WEALTHYRELATIVE=Here is <CASH>\n"
+                                              "EVENT_GIVENINSTRUMENT=<NAME> gets a <INSTRUMENT>\nINSTRUMENT_GUITAR=guitar\n"
                                               "SPONSORED_NAME=<SPONSOR> presents <BANDNAME>\n"
                                               "ENDORSEMENT_NEGATIVE_EFFECT=Risk <AMOUNT>\nENDORSEMENT_NOEFFECT=Safe\n"
                                               "DAILY_OPTIONS_CHARITYGIG_TITLE=Play for <NAME>\n"
@@ -112,7 +113,10 @@ TEST_F(World, TheGiftIsTheCheapestDesirableInstrumentTheBandLacks) {
                          "#,instrument,star bass,Bass,instruments,,b.png,,10,0,0,1,,BASS,DESIRABLE,bass,0.9,,#\n"));
     SIM_Musician& best = Join(0.5f, INSTRUMENT_GUITAR);
     best.ability = 0.9f;
-    Join(0.5f, INSTRUMENT_BASS).ability = 0.1f;
+    best.fullname = "Ada Best";
+    SIM_Musician& other = Join(0.5f, INSTRUMENT_BASS);
+    other.ability = 0.1f;
+    other.fullname = "Bo Low";
     EXPECT_EQ(GiftInstrumentFor(best), FindAsset("gold guitar"));  // the first of two at 400
 
     SIM_EventGate gate;
@@ -120,6 +124,7 @@ TEST_F(World, TheGiftIsTheCheapestDesirableInstrumentTheBandLacks) {
     EXPECT_EQ(TryRandomEvent(gate), EVENT_GIVEN_INSTRUMENT);
     EXPECT_TRUE(FindAsset("gold guitar")->owned);
     EXPECT_FLOAT_EQ(GetFinances().cash, 1000.0f);  // a gift costs nothing
+    EXPECT_EQ(world.lastEventText, "Ada Best gets a guitar");
     FindAsset("twin guitar")->Purchase(false);
     FindAsset("star guitar")->Purchase(false);
     EXPECT_EQ(GiftInstrumentFor(best), nullptr);  // never the priceless one
