@@ -21,6 +21,7 @@
 #include "SIM_Song.h"
 #include "SIM_SongPuzzle.h"
 #include "SIM_Venue.h"
+#include "SIM_World.h"
 
 #include <memory>
 
@@ -156,6 +157,7 @@ void ResetAllSimulation() {
     ResetPractice();
     ResetPerformances();
     ResetPublicity();  // and relaxation
+    ResetWorld();
     ResetWorldSeams();
     ResetFallbackScreens();
 }
@@ -170,4 +172,5 @@ void RegisterSimulationParts() {
     RegisterPerformance();
     RegisterAlbums();
     RegisterPublicity();  // and relaxation
+    RegisterWorld();
 }

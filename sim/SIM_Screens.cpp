@@ -1,6 +1,8 @@
 #include "SIM_Screens.h"
 
 #include "SIM_Attribute.h"
+#include "SIM_Endorsements.h"
+#include "SIM_RandomEvents.h"
 #include "SIM_Person.h"
 #include "SIM_Relaxation.h"
 
@@ -53,3 +55,8 @@ void SIM_Screens::OpenRelaxResults(const SIM_RelaxVenue&) {}
 void SIM_HeadlessScreens::OpenRelaxResults(const SIM_RelaxVenue& venue) {
     events.push_back("relax results " + venue.name);
 }
+void SIM_Screens::OpenEventMessage(const SIM_EventMessage& message) { ShowMessage(message.title, message.text); }
+void SIM_HeadlessScreens::OpenEndorsementOffer(SIM_Endorsement& offer) {
+    events.push_back("endorsement offer " + offer.name);
+}
+void SIM_HeadlessScreens::OpenEventMessage(const SIM_EventMessage& message) { events.push_back("event " + message.key); }

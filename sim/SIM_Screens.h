@@ -8,11 +8,13 @@
 
 class SIM_Attribute;
 class SIM_MixingDesk;
+class SIM_Endorsement;
 class SIM_Musician;
 class SIM_NewAlbumModel;
 class SIM_OptionSubject;
 class SIM_RecordOfferModel;
 class SIM_RelaxVenue;
+struct SIM_EventMessage;
 
 // Base of whatever shows an attribute's bar, so floating change numbers can find their place.
 class SIM_Indicator {
@@ -69,6 +71,10 @@ public:
     virtual void RefreshAlbumIcons() {}
     // Relaxation: the results of an evening out (its chooser opens through the day's options).
     virtual void OpenRelaxResults(const SIM_RelaxVenue& venue);
+    // The world around the band: a sponsor's offer waits for the player's answer; a lucky
+    // event is told in a message window (by default the plain one).
+    virtual void OpenEndorsementOffer(SIM_Endorsement&) {}
+    virtual void OpenEventMessage(const SIM_EventMessage& message);
 };
 
 // Notes every request as one line ("yearly review", "sound data/sounds/click.ogg", ...).
@@ -102,6 +108,8 @@ public:
     void OpenRecordCompanyOffer(SIM_RecordOfferModel&) override;
     void ShowNews(const std::string& text) override;
     void OpenRelaxResults(const SIM_RelaxVenue& venue) override;
+    void OpenEndorsementOffer(SIM_Endorsement& offer) override;
+    void OpenEventMessage(const SIM_EventMessage& message) override;
 
     // The player's "continue" on the end-game screen.
     void CloseEndGame() { endGameShowing = false; }

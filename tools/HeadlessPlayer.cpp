@@ -3,6 +3,7 @@
 #include "HeadlessPractice.h"
 #include "HeadlessAlbums.h"
 #include "HeadlessPublicity.h"
+#include "HeadlessWorld.h"
 
 #include "LibConfigSection.h"
 #include "LibRandom.h"
@@ -172,6 +173,7 @@ void StartHeadlessGame(SIM_HeadlessScreens& screens, std::uint32_t seed) {
     screens.events.clear();
     gHeadlessGigsBooked = 0;
     ResetHeadlessPublicity();
+    ResetHeadlessWorld();
 }
 
 std::string DateText() {
@@ -234,7 +236,8 @@ std::string BandText() {
                       band.members.size(), static_cast<double>(band.MeanHappiness()),
                       static_cast<double>((AverageRelationship() + 1.0f) * 0.5f), band.resignations,
                       OwnedAssets().size(), static_cast<double>(StageShowValue()), GetStatistics().rehearsals,
-                      GetStatistics().rehearsalsCancelled);
+                      GetStatistics().rehearsalsCancelled) +
+           " " + WorldText();
 }
 
 
@@ -253,6 +256,7 @@ bool WantsHeadlessOption(const SIM_DailyOption& option) {
 
 bool AcceptHeadlessOptions() {
     AnswerHeadlessRecordOffer();  // opened when last night's gig screen closed
+    if (TakeUpHeadlessWorld()) return true;
     // Accepting may end the day, which destroys today's options: decide on one at a time.
     for (const auto& option : GetDailyOptions().Options())
         if (WantsHeadlessOption(*option)) {
