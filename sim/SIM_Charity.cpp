@@ -83,7 +83,7 @@ void CheckCharityGig() {
     // An offer taken up has moved to the booked gigs; whatever is left here lapsed.
     gOffered.clear();
     if (!AskSeam(WorldSeams().isLineupComplete, false)) return;
-    if (static_cast<int>(CurrentSongs().size()) < SongsRequiredForGig()) return;
+    if (!HasSongsForGig()) return;
     if (!RandomChance(GetTuningValue("RS_CHARITY_GIG_CHANCE"))) return;
     SIM_Venue* venue = ChooseCharityVenue();
     GAME_ASSERT(venue != nullptr);

@@ -68,6 +68,7 @@ std::vector<std::unique_ptr<SIM_Song>>& CurrentSongs() { return gCurrent; }
 std::vector<std::unique_ptr<SIM_Song>>& RetiredSongs() { return gRetired; }
 std::vector<std::unique_ptr<SIM_SongElement>>& SongElements() { return gElements; }
 int SongsRequiredForGig() { return gSongsRequiredForGig; }
+bool HasSongsForGig() { return static_cast<int>(gCurrent.size()) >= gSongsRequiredForGig; }
 bool IsAlbumReady() { return gAlbumReady; }
 
 SIM_Song& AddCurrentSong() {
@@ -252,7 +253,7 @@ void UpdateAlbumReadyFlag() {
 
 SIM_BookGigAvailability BookGigAvailability() {
     if (!AskSeam(WorldSeams().isLineupComplete, false)) return {false, "BOOKGIG_TOOLTIP_BANDINVALID"};
-    if (static_cast<int>(gCurrent.size()) < gSongsRequiredForGig) return {false, "BOOKGIG_TOOLTIP_NOTENOUGHSONGS"};
+    if (!HasSongsForGig()) return {false, "BOOKGIG_TOOLTIP_NOTENOUGHSONGS"};
     return {true, ""};
 }
 

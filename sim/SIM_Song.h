@@ -85,6 +85,8 @@ std::vector<std::unique_ptr<SIM_Song>>& CurrentSongs();
 std::vector<std::unique_ptr<SIM_Song>>& RetiredSongs();
 std::vector<std::unique_ptr<SIM_SongElement>>& SongElements();
 int SongsRequiredForGig();
+// Whether the current songs make a set long enough for a gig.
+bool HasSongsForGig();
 bool IsAlbumReady();
 
 // A new song, appended to the current songs (the album-ready flag follows).

@@ -30,8 +30,6 @@ std::string WithVenue(const std::string& key, const SIM_Venue& venue) {
     return text;
 }
 
-bool EnoughSongs() { return static_cast<int>(CurrentSongs().size()) >= SongsRequiredForGig(); }
-
 // Takes the gig out of a list; null when the list does not hold it.
 std::unique_ptr<SIM_Gig> Detach(std::vector<std::unique_ptr<SIM_Gig>>& list, const SIM_Gig& gig) {
     const auto it = std::find_if(list.begin(), list.end(), [&](const auto& g) { return g.get() == &gig; });
@@ -208,7 +206,7 @@ void CheckGigDay() {
     for (SIM_Gig* gig : todays) {
         const SIM_Venue& venue = *gig->venue;
         const bool lineup = AskSeam(WorldSeams().isLineupComplete, false);
-        if (lineup && EnoughSongs()) {
+        if (lineup && HasSongsForGig()) {
             day.AddDailyOption(gig, OPTION_BOOKED_GIG, Translate("DAILY_OPTIONS_GIG"),
                                WithVenue("GIG_REMINDER", venue), venue.picture, true);
             continue;

@@ -62,8 +62,7 @@ void WatchRivalGigs() {
 
 // A charity gig the band can play, on a day without a gig of its own.
 const SIM_DailyOption* PlayableCharityGig() {
-    if (!GetBand().HasFullLineup() || static_cast<int>(CurrentSongs().size()) < SongsRequiredForGig() ||
-        IsGigToday())
+    if (!GetBand().HasFullLineup() || !HasSongsForGig() || IsGigToday())
         return nullptr;
     for (const auto& option : GetDailyOptions().Options())
         if (option->kind == OPTION_CHARITY_GIG && option->canAccept) return option.get();
