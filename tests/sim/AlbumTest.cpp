@@ -136,6 +136,37 @@ TEST_F(AlbumTest, WeeklySalesNeedFameHypeAndARelease) {
     EXPECT_EQ(inStudio.copiesSold, 0);
 }
 
+// The sales fade by one multiplication per week and the hype is applied before the random
+// factor; rounding otherwise moves a copy now and then.
+TEST_F(AlbumTest, WeeklySalesFollowTheWeekByWeekArithmetic) {
+    SetTuning("RS_ALBUM_PRICE=10\nRS_ALBUM_ARTIST_SHARE=0.2\nRS_ALBUM_ROYALTY_ADJUSTER=40\n"
+              "RS_ALBUM_ROYALTY_SUSTAIN=0.98\n");
+    std::vector<float> qualities;
+    for (int i = 0; i < 40; ++i) qualities.push_back(0.2f + 0.0191f * static_cast<float>(i));
+    for (const float q : qualities) Released(q);
+    const float hype = 0.61f;
+    SetHype(hype);
+    SeedRandom(5);
+    for (int week = 1; week <= 120; ++week) {
+        const float fame = 40.0f + 3.7f * static_cast<float>(week);
+        GetFame().fame = fame;
+        const std::uint32_t state = RandomState();
+        std::vector<float> factors;
+        for (std::size_t i = 0; i < qualities.size(); ++i) factors.push_back(RandomFloat(0.9f, 1.1f));
+        SetRandomState(state);
+        std::vector<int> before;
+        for (const auto& album : Albums()) before.push_back(album->copiesSold);
+        WeeklySales();
+        for (std::size_t i = 0; i < qualities.size(); ++i) {
+            float expected = qualities[i] * fame * 40.0f;
+            for (int w = 0; w < week; ++w) expected = expected * 0.98f;
+            expected = expected * hype;
+            expected = expected * factors[i];
+            ASSERT_EQ(Albums()[i]->copiesSold - before[i], static_cast<int>(expected)) << "week " << week;
+        }
+    }
+}
+
 TEST_F(AlbumTest, LatestReleasedAlbumIsTheYoungestFirstOfEquals) {
     CreateAlbum();
     EXPECT_EQ(LatestReleasedAlbum(), nullptr);
