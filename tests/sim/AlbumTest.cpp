@@ -11,6 +11,7 @@
 #include "SIM_Venue.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 // Columns: marker, name, description, cost, quality, picture, stress.
@@ -431,6 +432,15 @@ TEST_F(AlbumTest, NewGameForgetsTheDealAndAnOldSaveLoadsWithout) {
     EXPECT_TRUE(GetRecordCompany().hasDeal);
     EXPECT_FLOAT_EQ(GetRecordCompany().royalty, 0.4f);
     EXPECT_EQ(GetRecordCompany().name, "Tin Roof");
+    SIM_RecordCompanyState damaged = saved;
+    damaged.royalty = 7.0f;
+    damaged.marketing = std::numeric_limits<float>::quiet_NaN();
+    RestoreRecordCompany(&damaged);
+    EXPECT_FLOAT_EQ(GetRecordCompany().royalty, 1.0f);
+    EXPECT_EQ(GetRecordCompany().marketing, 0.0f);
+    damaged.royalty = -0.5f;
+    RestoreRecordCompany(&damaged);
+    EXPECT_EQ(GetRecordCompany().royalty, 0.0f);
     RestoreRecordCompany(nullptr);  // a save from before the company was kept
     EXPECT_FALSE(GetRecordCompany().hasDeal);
     EXPECT_EQ(GetRecordCompany().name, "Polymer Records");
