@@ -362,17 +362,65 @@ TEST_F(AlbumTest, ScoutsComeOnlyToBigEnoughVenuesAndOffersNeedFame) {
 
 TEST_F(AlbumTest, BusinessSenseImprovesTheTermsOnlyOnce) {
     SIM_RecordCompany& company = GetRecordCompany();
-    SeedRandom(7);
-    NegotiateTerms(company);
-    const SIM_RecordCompany plain = company;
+    auto negotiate = [&company] {
+        SeedRandom(7);
+        NegotiateTerms(company);
+        return std::pair{company.royalty, company.marketing};
+    };
+    const auto [royalty, marketing] = negotiate();
 
+    // Either a manager or a businessman is enough; both together, or two businessmen, add
+    // nothing more.
+    OwnManager();
+    EXPECT_EQ(negotiate(), std::pair(royalty * 1.2f, marketing * 1.12f));
+    ResetGlobals();
     WithTraits(Join(), {"businessman"});
+    EXPECT_EQ(negotiate(), std::pair(royalty * 1.2f, marketing * 1.12f));
     WithTraits(Join(), {"businessman"});
     OwnManager();
-    SeedRandom(7);
-    NegotiateTerms(company);
-    EXPECT_FLOAT_EQ(company.royalty, plain.royalty * 1.2f);
-    EXPECT_FLOAT_EQ(company.marketing, plain.marketing * 1.12f);
+    EXPECT_EQ(negotiate(), std::pair(royalty * 1.2f, marketing * 1.12f));
+}
+
+// With the base chance at 0 each term alone decides: a full house or a perfect show is a
+// certain offer under a weight of 1, an empty hall or a dismal show never one.
+TEST_F(AlbumTest, OfferChanceWeighsTheCrowdAndTheShow) {
+    SIM_RecordCompany& company = GetRecordCompany();
+    GetFame().fame = 100.0f;
+    SetTuning("RS_COMPANY_OFFER_BASECHANCE=0\nRS_DEAL_FAME_MODIFIER=0\nRS_DEAL_ATTENDENCE_MODIFIER=1\n"
+              "RS_DEAL_QUALITY_MODIFIER=0\n");
+    SeedRandom(11);
+    for (int i = 0; i < 20; ++i) {
+        EXPECT_TRUE(MakeOffer(Gig(400, 400, 0.0f), company));
+        EXPECT_FALSE(MakeOffer(Gig(400, 0, 1.0f), company));
+    }
+    SetTuning("RS_COMPANY_OFFER_BASECHANCE=0\nRS_DEAL_FAME_MODIFIER=0\nRS_DEAL_ATTENDENCE_MODIFIER=0\n"
+              "RS_DEAL_QUALITY_MODIFIER=1\n");
+    for (int i = 0; i < 20; ++i) {
+        EXPECT_TRUE(MakeOffer(Gig(400, 0, 1.0f), company));
+        EXPECT_FALSE(MakeOffer(Gig(400, 400, 0.0f), company));
+    }
+}
+
+// A studio day always goes on the album's bill; the band pays it only without a deal, even
+// into debt, and the studio's stress reaches the band either way.
+TEST_F(AlbumTest, RecordDayBillsTheBandOrTheCompany) {
+    SetTuning("RS_MEETSCALAR_STUDIO=0.3\n");
+    Join();
+    SIM_Album& album = CreateAlbum();
+    const SIM_RecordingStudio& mill = *Studios()[1];  // $1200 a day, stress 0.05
+    const float stress = GetBand().GetBandValue("band_stress");
+    EXPECT_TRUE(RecordDay(&album, &mill));
+    EXPECT_FLOAT_EQ(GetFinances().cash, -200.0f);
+    EXPECT_NEAR(GetBand().GetBandValue("band_stress"), stress + 0.05f, 1e-5f);
+
+    GetRecordCompany().hasDeal = true;
+    EXPECT_TRUE(RecordDay(&album, &mill));
+    EXPECT_FLOAT_EQ(GetFinances().cash, -200.0f);
+    EXPECT_EQ(album.daysInStudio, 2);
+    EXPECT_FLOAT_EQ(album.productionCost, 2400.0f);
+
+    EXPECT_FALSE(RecordDay(nullptr, &mill));
+    EXPECT_EQ(errors.assertions, 1);
 }
 
 TEST_F(AlbumTest, DealCheckOpensTheOfferOrTellsTheNews) {
