@@ -119,7 +119,7 @@ TEST_F(AlbumTest, WeeklySalesNeedFameHypeAndARelease) {
     SIM_Album& inStudio = CreateAlbum();
     GetFame().fame = 100.0f;
     SetHype(0.0f);
-    WeeklySales();
+    WorldSeams().weeklySales();  // the day cycle's weekly step
     EXPECT_EQ(album.copiesSold, 0);
     EXPECT_EQ(album.weeksSinceRelease, 1);
 
