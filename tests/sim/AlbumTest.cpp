@@ -161,8 +161,7 @@ TEST_F(AlbumTest, WeeklySalesFollowTheWeekByWeekArithmetic) {
         for (std::size_t i = 0; i < qualities.size(); ++i) {
             float expected = qualities[i] * fame * 40.0f;
             for (int w = 0; w < week; ++w) expected = expected * 0.98f;
-            expected = expected * hype;
-            expected = expected * factors[i];
+            expected = expected * hype * factors[i];
             ASSERT_EQ(Albums()[i]->copiesSold - before[i], static_cast<int>(expected)) << "week " << week;
         }
     }
