@@ -12,7 +12,6 @@
 #include "SIM_Song.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 std::vector<std::unique_ptr<SIM_Album>> gAlbums;
@@ -108,8 +107,14 @@ void WeeklySales() {
     for (const auto& album : gAlbums) {
         ++album->weeksSinceRelease;
         float copies = album->productionQuality * fame * adjuster;
-        copies *= std::pow(sustain, static_cast<float>(album->weeksSinceRelease));
-        copies *= GetBand().GetBandValue("band_hype") * RandomFloat(0.9f, 1.1f);
+        // One step per week, as the sales fade week by week; a power of the sustain rounds
+        // differently in floats. The loop stops once further weeks cannot change the figure.
+        for (int week = 0; week < album->weeksSinceRelease; ++week) {
+            const float faded = copies * sustain;
+            if (faded == copies) break;
+            copies = faded;
+        }
+        copies = copies * GetBand().GetBandValue("band_hype") * RandomFloat(0.9f, 1.1f);
         SellCopies(*album, static_cast<int>(copies));
     }
 }

@@ -15,6 +15,7 @@
 #include "SIM_WorldSeams.h"
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -24,6 +25,8 @@ std::unique_ptr<SIM_RecordCompany> gCompany;
 constexpr float kMinimumOfferFame = 40.0f;
 // The fame at which the fame term of an offer is at its greatest.
 constexpr float kFullOfferFame = 500.0f;
+
+float ShareOrZero(float value) { return std::isfinite(value) ? std::clamp(value, 0.0f, 1.0f) : 0.0f; }
 }  // namespace
 
 SIM_RecordCompany& GetRecordCompany() {
@@ -44,8 +47,9 @@ void RestoreRecordCompany(const SIM_RecordCompanyState* state) {
     SIM_RecordCompany& company = GetRecordCompany();
     if (!state->name.empty()) company.name = state->name;
     company.hasDeal = state->hasDeal;
-    company.royalty = state->royalty;
-    company.marketing = state->marketing;
+    // A damaged save must not pay out more than the band earns, or a negative share.
+    company.royalty = ShareOrZero(state->royalty);
+    company.marketing = ShareOrZero(state->marketing);
 }
 
 bool Scout(SIM_RecordCompany& company, const SIM_Performance& performance) {

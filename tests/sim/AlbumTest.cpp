@@ -11,6 +11,7 @@
 #include "SIM_Venue.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 // Columns: marker, name, description, cost, quality, picture, stress.
@@ -118,7 +119,7 @@ TEST_F(AlbumTest, WeeklySalesNeedFameHypeAndARelease) {
     SIM_Album& inStudio = CreateAlbum();
     GetFame().fame = 100.0f;
     SetHype(0.0f);
-    WeeklySales();
+    WorldSeams().weeklySales();  // the day cycle's weekly step
     EXPECT_EQ(album.copiesSold, 0);
     EXPECT_EQ(album.weeksSinceRelease, 1);
 
@@ -134,6 +135,36 @@ TEST_F(AlbumTest, WeeklySalesNeedFameHypeAndARelease) {
     EXPECT_GE(album.copiesSold, 45);
     EXPECT_LE(album.copiesSold, 55);
     EXPECT_EQ(inStudio.copiesSold, 0);
+}
+
+// The sales fade by one multiplication per week and the hype is applied before the random
+// factor; rounding otherwise moves a copy now and then.
+TEST_F(AlbumTest, WeeklySalesFollowTheWeekByWeekArithmetic) {
+    SetTuning("RS_ALBUM_PRICE=10\nRS_ALBUM_ARTIST_SHARE=0.2\nRS_ALBUM_ROYALTY_ADJUSTER=40\n"
+              "RS_ALBUM_ROYALTY_SUSTAIN=0.98\n");
+    std::vector<float> qualities;
+    for (int i = 0; i < 40; ++i) qualities.push_back(0.2f + 0.0191f * static_cast<float>(i));
+    for (const float q : qualities) Released(q);
+    const float hype = 0.61f;
+    SetHype(hype);
+    SeedRandom(5);
+    for (int week = 1; week <= 120; ++week) {
+        const float fame = 40.0f + 3.7f * static_cast<float>(week);
+        GetFame().fame = fame;
+        const std::uint32_t state = RandomState();
+        std::vector<float> factors;
+        for (std::size_t i = 0; i < qualities.size(); ++i) factors.push_back(RandomFloat(0.9f, 1.1f));
+        SetRandomState(state);
+        std::vector<int> before;
+        for (const auto& album : Albums()) before.push_back(album->copiesSold);
+        WeeklySales();
+        for (std::size_t i = 0; i < qualities.size(); ++i) {
+            float expected = qualities[i] * fame * 40.0f;
+            for (int w = 0; w < week; ++w) expected = expected * 0.98f;
+            expected = expected * hype * factors[i];
+            ASSERT_EQ(Albums()[i]->copiesSold - before[i], static_cast<int>(expected)) << "week " << week;
+        }
+    }
 }
 
 TEST_F(AlbumTest, LatestReleasedAlbumIsTheYoungestFirstOfEquals) {
@@ -330,17 +361,65 @@ TEST_F(AlbumTest, ScoutsComeOnlyToBigEnoughVenuesAndOffersNeedFame) {
 
 TEST_F(AlbumTest, BusinessSenseImprovesTheTermsOnlyOnce) {
     SIM_RecordCompany& company = GetRecordCompany();
-    SeedRandom(7);
-    NegotiateTerms(company);
-    const SIM_RecordCompany plain = company;
+    auto negotiate = [&company] {
+        SeedRandom(7);
+        NegotiateTerms(company);
+        return std::pair{company.royalty, company.marketing};
+    };
+    const auto [royalty, marketing] = negotiate();
 
+    // Either a manager or a businessman is enough; both together, or two businessmen, add
+    // nothing more.
+    OwnManager();
+    EXPECT_EQ(negotiate(), std::pair(royalty * 1.2f, marketing * 1.12f));
+    ResetGlobals();
     WithTraits(Join(), {"businessman"});
+    EXPECT_EQ(negotiate(), std::pair(royalty * 1.2f, marketing * 1.12f));
     WithTraits(Join(), {"businessman"});
     OwnManager();
-    SeedRandom(7);
-    NegotiateTerms(company);
-    EXPECT_FLOAT_EQ(company.royalty, plain.royalty * 1.2f);
-    EXPECT_FLOAT_EQ(company.marketing, plain.marketing * 1.12f);
+    EXPECT_EQ(negotiate(), std::pair(royalty * 1.2f, marketing * 1.12f));
+}
+
+// With the base chance at 0 each term alone decides: a full house or a perfect show is a
+// certain offer under a weight of 1, an empty hall or a dismal show never one.
+TEST_F(AlbumTest, OfferChanceWeighsTheCrowdAndTheShow) {
+    SIM_RecordCompany& company = GetRecordCompany();
+    GetFame().fame = 100.0f;
+    SetTuning("RS_COMPANY_OFFER_BASECHANCE=0\nRS_DEAL_FAME_MODIFIER=0\nRS_DEAL_ATTENDENCE_MODIFIER=1\n"
+              "RS_DEAL_QUALITY_MODIFIER=0\n");
+    SeedRandom(11);
+    for (int i = 0; i < 20; ++i) {
+        EXPECT_TRUE(MakeOffer(Gig(400, 400, 0.0f), company));
+        EXPECT_FALSE(MakeOffer(Gig(400, 0, 1.0f), company));
+    }
+    SetTuning("RS_COMPANY_OFFER_BASECHANCE=0\nRS_DEAL_FAME_MODIFIER=0\nRS_DEAL_ATTENDENCE_MODIFIER=0\n"
+              "RS_DEAL_QUALITY_MODIFIER=1\n");
+    for (int i = 0; i < 20; ++i) {
+        EXPECT_TRUE(MakeOffer(Gig(400, 0, 1.0f), company));
+        EXPECT_FALSE(MakeOffer(Gig(400, 400, 0.0f), company));
+    }
+}
+
+// A studio day always goes on the album's bill; the band pays it only without a deal, even
+// into debt, and the studio's stress reaches the band either way.
+TEST_F(AlbumTest, RecordDayBillsTheBandOrTheCompany) {
+    SetTuning("RS_MEETSCALAR_STUDIO=0.3\n");
+    Join();
+    SIM_Album& album = CreateAlbum();
+    const SIM_RecordingStudio& mill = *Studios()[1];  // $1200 a day, stress 0.05
+    const float stress = GetBand().GetBandValue("band_stress");
+    EXPECT_TRUE(RecordDay(&album, &mill));
+    EXPECT_FLOAT_EQ(GetFinances().cash, -200.0f);
+    EXPECT_NEAR(GetBand().GetBandValue("band_stress"), stress + 0.05f, 1e-5f);
+
+    GetRecordCompany().hasDeal = true;
+    EXPECT_TRUE(RecordDay(&album, &mill));
+    EXPECT_FLOAT_EQ(GetFinances().cash, -200.0f);
+    EXPECT_EQ(album.daysInStudio, 2);
+    EXPECT_FLOAT_EQ(album.productionCost, 2400.0f);
+
+    EXPECT_FALSE(RecordDay(nullptr, &mill));
+    EXPECT_EQ(errors.assertions, 1);
 }
 
 TEST_F(AlbumTest, DealCheckOpensTheOfferOrTellsTheNews) {
@@ -400,6 +479,15 @@ TEST_F(AlbumTest, NewGameForgetsTheDealAndAnOldSaveLoadsWithout) {
     EXPECT_TRUE(GetRecordCompany().hasDeal);
     EXPECT_FLOAT_EQ(GetRecordCompany().royalty, 0.4f);
     EXPECT_EQ(GetRecordCompany().name, "Tin Roof");
+    SIM_RecordCompanyState damaged = saved;
+    damaged.royalty = 7.0f;
+    damaged.marketing = std::numeric_limits<float>::quiet_NaN();
+    RestoreRecordCompany(&damaged);
+    EXPECT_FLOAT_EQ(GetRecordCompany().royalty, 1.0f);
+    EXPECT_EQ(GetRecordCompany().marketing, 0.0f);
+    damaged.royalty = -0.5f;
+    RestoreRecordCompany(&damaged);
+    EXPECT_EQ(GetRecordCompany().royalty, 0.0f);
     RestoreRecordCompany(nullptr);  // a save from before the company was kept
     EXPECT_FALSE(GetRecordCompany().hasDeal);
     EXPECT_EQ(GetRecordCompany().name, "Polymer Records");
