@@ -249,7 +249,8 @@ bool AcceptHeadlessOptions() {
             SIM_OptionSubject* subject = option->subject;
             GetDailyOptions().AcceptDailyOption(*option);
             FinishHeadlessPublicityOrRelaxation(kind, subject);
-            return GetSIM().turncount != turn;
+            // The day that ends the game stops its cycle before the turn is counted.
+            return GetSIM().turncount != turn || Screens().IsEndGameShowing();
         }
     return false;
 }
