@@ -33,4 +33,7 @@ held=$(echo "$out" | grep '^yearly review 9:' | sed 's/.* rehearsals \([0-9]*\) 
 # It takes up publicity while its hype is low.
 publicity=$(echo "$out" | grep '^yearly review 9:' | sed 's/.* publicity \([0-9]*\) relaxed.*/\1/')
 [ "$publicity" -ge 10 ] || { echo "only $publicity publicity events"; exit 1; }
+# It takes days off, now and then.
+relaxed=$(echo "$out" | grep '^yearly review 9:' | sed 's/.* relaxed \([0-9]*\) members.*/\1/')
+[ "$relaxed" -ge 5 ] || { echo "only $relaxed days off"; exit 1; }
 echo "$out" | tail -n 1 | grep -q '^end: .* turncount 999 .* asserts 0$' || { echo "bad final line"; exit 1; }
