@@ -1,6 +1,7 @@
 // Publicity events (catalogue, daily offers, scoring, results screen) and relaxation (catalogue,
 // chooser, results screen).
 #include "LibRandom.h"
+#include "LibSpreadsheet.h"
 #include "PeopleTestSupport.h"
 #include "SIM_Commenter.h"
 #include "SIM_Date.h"
@@ -368,12 +369,21 @@ TEST_F(PublicityTest, ShippedCataloguesCarryTheNamedTypesTraitsAndTexts) {
     ClearTranslations();
     LoadPersonalities();
     LoadPublicityTypes();
+    std::set<std::string> playerValues;  // an unknown one would silently score 0
+    const auto attributes = LoadSpreadsheet("data/simulation/attributes.csv");
+    for (const std::string& row : attributes->rows) {
+        LibTokenizer cells(row);
+        cells.Next();
+        playerValues.insert(cells.NextText());
+    }
     std::set<std::string> names;
     for (const auto& t : PublicityTypes()) {
         EXPECT_TRUE(names.insert(t->name).second) << "duplicate " << t->name;
         EXPECT_GT(t->hypeAmount * t->reachNumerator, 0.0f) << t->name;
         for (const SIM_PublicityFactor& f : t->factors) {
-            if (f.name != "random" && f.name.find("milo_") == std::string::npos) {
+            if (f.name.find("milo_") != std::string::npos) {
+                EXPECT_TRUE(playerValues.count(f.name.substr(f.name.find('_') + 1))) << t->name << ": " << f.name;
+            } else if (f.name != "random") {
                 EXPECT_NE(FindPersonality(f.name), nullptr) << t->name << ": " << f.name;
             }
         }
