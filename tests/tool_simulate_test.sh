@@ -51,4 +51,7 @@ publicity=$(echo "$out" | grep '^yearly review 9:' | sed 's/.* publicity \([0-9]
 # watching.
 world=$(echo "$out" | grep '^yearly review 9:' | sed 's/.* charity gigs \([0-9]*\) rival gigs watched \([0-9]*\) .*/\1 \2/')
 [ "${world%% *}" -gt 0 ] && [ "${world##* }" -gt 0 ] || { echo "no charity or rival gigs: $world"; exit 1; }
+# It takes days off, now and then.
+relaxed=$(echo "$out" | grep '^yearly review 9:' | sed 's/.* relaxed \([0-9]*\) members.*/\1/')
+[ "$relaxed" -ge 5 ] || { echo "only $relaxed days off"; exit 1; }
 echo "$out" | tail -n 1 | grep -q '^end: .* turncount 999 .* asserts 0$' || { echo "bad final line"; exit 1; }

@@ -267,7 +267,8 @@ bool AcceptHeadlessOptions() {
             GetDailyOptions().AcceptDailyOption(*option);
             if (kind == OPTION_BOOKED_GIG) CloseHeadlessGigScreen(played);
             FinishHeadlessPublicityOrRelaxation(kind, subject);
-            return GetSIM().turncount != turn;
+            // The day that ends the game stops its cycle before the turn is counted.
+            return GetSIM().turncount != turn || Screens().IsEndGameShowing();
         }
     return false;
 }

@@ -3,6 +3,7 @@
 #include "LibString.h"
 #include "SIM_Band.h"
 #include "SIM_DailyOptions.h"
+#include "SIM_Date.h"
 #include "SIM_Fame.h"
 #include "SIM_Finances.h"
 #include "SIM_Publicity.h"
@@ -13,8 +14,11 @@ namespace {
 int gPublicityDone = 0;
 int gRelaxations = 0;
 
-// Band stress from which the band takes an evening off.
+// Band stress from which the band takes an evening off; besides, it takes a practice day (weekday 4)
+// of every third month off in any case.
 constexpr float kRelaxStress = 0.3f;
+constexpr int kRelaxEveryMonths = 3;
+constexpr int kRelaxWeekday = 4;
 // Cash the band keeps back for rent and upkeep when it pays for an evening out.
 constexpr float kRelaxReserve = 400.0f;
 // Publicity while the band's hype is below this; below this reach it mostly annoys the members,
@@ -30,9 +34,12 @@ float StressRelief(const SIM_RelaxVenue& venue) {
     return relief;
 }
 
-// The place that eases the most stress among those the band can pay for and keep its reserve
-// (staying in is free); the cheaper one of equals.
+bool BandStressed() { return GetBand().GetBandValue("band_stress") >= kRelaxStress; }
+
+// When stressed, the place that eases the most stress among those the band can pay for and keep
+// its reserve (staying in is free); the cheaper one of equals. On a routine day off, the cheapest.
 std::size_t PickRelaxCard(const SIM_RelaxChooser& chooser) {
+    const bool stressed = BandStressed();
     std::size_t pick = chooser.cards.size();
     for (std::size_t i = 0; i < chooser.cards.size(); ++i) {
         const SIM_RelaxChooser::Card& card = chooser.cards[i];
@@ -43,7 +50,8 @@ std::size_t PickRelaxCard(const SIM_RelaxChooser& chooser) {
             continue;
         }
         const SIM_RelaxVenue& best = *chooser.cards[pick].venue;
-        const float relief = StressRelief(*card.venue), bestRelief = StressRelief(best);
+        const float relief = stressed ? StressRelief(*card.venue) : 0.0f;
+        const float bestRelief = stressed ? StressRelief(best) : 0.0f;
         if (relief > bestRelief || (relief == bestRelief && cost < RelaxCost(best))) pick = i;
     }
     return pick;
@@ -59,8 +67,11 @@ bool WantsHeadlessPublicityOrRelaxation(const SIM_DailyOption& option) {
         return GetBand().GetBandValue("band_hype") < kHypeWanted && reach >= kWorthwhileReach &&
                event->type->hypeAmount * reach >= kWorthwhileHype;
     }
-    if (option.kind == OPTION_RELAXATION)
-        return GetBand().GetBandValue("band_stress") >= kRelaxStress && !RelaxVenues().empty();
+    if (option.kind == OPTION_RELAXATION) {
+        const SIM_DateRecord& today = GetSIMDate().GetDate();
+        const bool dayOff = today.weekday == kRelaxWeekday && today.month % kRelaxEveryMonths == 0;
+        return (dayOff || BandStressed()) && !RelaxVenues().empty();
+    }
     return false;
 }
 

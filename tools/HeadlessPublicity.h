@@ -7,7 +7,8 @@ class SIM_OptionSubject;
 struct SIM_DailyOption;
 
 // Publicity while the band's hype is low, when it reaches at least half its audience and gives
-// some hype; relaxation once the band is stressed. Neither on a gig day: the gig comes first.
+// some hype; relaxation once the band is stressed, and a routine day off now and then. Neither
+// on a gig day: the gig comes first.
 bool WantsHeadlessPublicityOrRelaxation(const SIM_DailyOption& option);
 // After a publicity or relaxation option has been accepted: does what the player would do on
 // the screens it opened (continue on the results, pick a place in the chooser).

@@ -4,6 +4,7 @@
 #include "LibString.h"
 
 #include <climits>
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -100,5 +101,7 @@ float ParseLeadingFloat(std::string_view text) {
         return 0.0f;
     // The "C" numeric locale is never changed by the game, so the decimal point is ".".
     const std::string copy(text);
-    return std::strtof(copy.c_str(), nullptr);
+    // A number too large for a float would come back infinite and poison every sum it meets.
+    const float value = std::strtof(copy.c_str(), nullptr);
+    return std::isfinite(value) ? value : 0.0f;
 }

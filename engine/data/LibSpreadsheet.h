@@ -39,6 +39,7 @@ private:
 };
 
 // Standard decimal conversions: leading whitespace skipped, conversion stops at the first
-// character that does not fit, text that does not start with a number gives 0.
+// character that does not fit, text that does not start with a number gives 0. Ints saturate;
+// a float beyond the float range gives 0.
 int ParseLeadingInt(std::string_view text);
 float ParseLeadingFloat(std::string_view text);

@@ -74,6 +74,8 @@ TEST(Tokenizer, ShortRowsAndOddCellsReadAsZero) {
     EXPECT_EQ(ParseLeadingInt("-99999999999"), -2147483647 - 1);
     EXPECT_FLOAT_EQ(ParseLeadingFloat("inf"), 0.0f);
     EXPECT_FLOAT_EQ(ParseLeadingFloat("nan"), 0.0f);
+    EXPECT_FLOAT_EQ(ParseLeadingFloat("1e39"), 0.0f);  // beyond a float, like "inf"
+    EXPECT_FLOAT_EQ(ParseLeadingFloat("-1e39"), 0.0f);
     EXPECT_FLOAT_EQ(ParseLeadingFloat("0x10"), 0.0f);
     EXPECT_FLOAT_EQ(ParseLeadingFloat("  1e2x"), 100.0f);
     EXPECT_FLOAT_EQ(ParseLeadingFloat(".5"), 0.5f);

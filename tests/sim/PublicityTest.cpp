@@ -1,6 +1,7 @@
 // Publicity events (catalogue, daily offers, scoring, results screen) and relaxation (catalogue,
 // chooser, results screen).
 #include "LibRandom.h"
+#include "LibSpreadsheet.h"
 #include "PeopleTestSupport.h"
 #include "SIM_Commenter.h"
 #include "SIM_Date.h"
@@ -37,7 +38,8 @@ protected:
         RegisterPublicity();
         SetScreens(&relaxScreens);
         SetTuning("GAME_DURATION_YEARS=10\nRS_PUBLICITY_TOOSTRESSED=0.8\nRS_BOREDOM_REDUCT_PR=0.1\n"
-                  "RS_RELAX_STRESS=-0.2\nRS_STRESS_DEGRADE=0.9\n");
+                  "RS_RELAX_STRESS=-0.2\nRS_STRESS_DEGRADE=0.9\nRS_MEETSCALAR_PUBLICITY=0.5\n"
+                  "RS_RELATIONSHIP_MULTIPLIER=1\n");
         GetSIMDate().StartNewGameDate();
         SetStringsFile(dir.Write("publicity.ini", "[strings]\nPUBLICITY_EFFECT=Hype\nPUBLICITY_REACH=Reach <AMOUNT>%\n"
                                                   "PUBLICITY_MOTIVATION=Motivation\nPUBLICITY_STRESS=Stress\n"
@@ -195,7 +197,7 @@ TEST_F(PublicityTest, EveryMemberAndThePlayerShareTheScoreEvenWhenTooStressed) {
     const SIM_PublicityEventType& t =
         LoadOne(TypeRow("print", "x", 0, 15, 1,
                         "\"energetic,0.6\",\"optimistic,0.4\",\"ambitious,0.5\",\"lazy,-3\",\"milo_inspiration,0.5\","
-                        "\"milo_music_guitar,1\",#"));
+                        "\"milo_music_guitar,1\",#,\"glob_pr_test,0.3,1\""));
     SIM_Musician& keen = WithTraits(Join(), {"optimistic", "energetic"});
     SIM_Musician& frazzled = WithTraits(Join(), {"ambitious"});
     SIM_Musician& lazy = WithTraits(Join(), {"lazy"});
@@ -206,6 +208,8 @@ TEST_F(PublicityTest, EveryMemberAndThePlayerShareTheScoreEvenWhenTooStressed) {
     keen.boredom = 0.5f;
     // Inspiration 0.3 x 0.5 plus guitar 0.1 x 1; traits count only for members.
     EXPECT_NEAR(PlayerContribution(t), 0.25f, 1e-5f);
+
+    const float together = keen.relationships.at(0)->value;
 
     SIM_PublicityEvent event(t);
     PerformPublicity(event);
@@ -219,13 +223,23 @@ TEST_F(PublicityTest, EveryMemberAndThePlayerShareTheScoreEvenWhenTooStressed) {
     EXPECT_NEAR(event.success, 0.75f / 4.0f, 1e-5f);        // the stressed member still divides
     EXPECT_NEAR(event.hype, 0.5f * event.success, 1e-5f);    // full reach at fame 0
     EXPECT_FLOAT_EQ(keen.boredom, 0.4f);
+    auto* hype = dynamic_cast<SIM_Attribute*>(GetBand().bandValues.Find("band_hype"));
+    ASSERT_GT(hype->effects.Size(), 0u);
+    const SIM_Effect& given = *hype->effects.Effects().back();
+    EXPECT_EQ(given.debugname, "print");  // the type names its hype, which fades at its own rate
+    EXPECT_FLOAT_EQ(given.degrade, 0.9f);
+    EXPECT_FLOAT_EQ(given.value, event.hype);
+    const SIM_NamedValue* own = Globals().Find("glob_pr_test");  // the type's own modifiers, once
+    ASSERT_NE(own, nullptr);
+    EXPECT_FLOAT_EQ(own->value, 0.3f);
+    EXPECT_NEAR(keen.relationships.at(0)->value, together + 0.25f, 1e-5f);  // meeting the public together
 
     // A second accept changes nothing.
-    auto* hype = dynamic_cast<SIM_Attribute*>(GetBand().bandValues.Find("band_hype"));
     const std::size_t effects = hype->effects.Size();
     PerformPublicity(event);
     EXPECT_EQ(event.memberResults.size(), 3u);
     EXPECT_EQ(hype->effects.Size(), effects);
+    EXPECT_FLOAT_EQ(own->value, 0.3f);
 }
 
 TEST_F(PublicityTest, ReachFallsWithFameAndOnlyReachBelowAHalfGrumbles) {
@@ -355,12 +369,21 @@ TEST_F(PublicityTest, ShippedCataloguesCarryTheNamedTypesTraitsAndTexts) {
     ClearTranslations();
     LoadPersonalities();
     LoadPublicityTypes();
+    std::set<std::string> playerValues;  // an unknown one would silently score 0
+    const auto attributes = LoadSpreadsheet("data/simulation/attributes.csv");
+    for (const std::string& row : attributes->rows) {
+        LibTokenizer cells(row);
+        cells.Next();
+        playerValues.insert(cells.NextText());
+    }
     std::set<std::string> names;
     for (const auto& t : PublicityTypes()) {
         EXPECT_TRUE(names.insert(t->name).second) << "duplicate " << t->name;
         EXPECT_GT(t->hypeAmount * t->reachNumerator, 0.0f) << t->name;
         for (const SIM_PublicityFactor& f : t->factors) {
-            if (f.name != "random" && f.name.find("milo_") == std::string::npos) {
+            if (f.name.find("milo_") != std::string::npos) {
+                EXPECT_TRUE(playerValues.count(f.name.substr(f.name.find('_') + 1))) << t->name << ": " << f.name;
+            } else if (f.name != "random") {
                 EXPECT_NE(FindPersonality(f.name), nullptr) << t->name << ": " << f.name;
             }
         }
