@@ -17,6 +17,7 @@
 #include "SIM_Finances.h"
 #include "SIM_Names.h"
 #include "SIM_People.h"
+#include "SIM_PeopleSeams.h"
 #include "SIM_Performance.h"
 #include "SIM_Person.h"
 #include "SIM_Rehearsal.h"
@@ -168,6 +169,8 @@ void StartHeadlessGame(SIM_HeadlessScreens& screens, std::uint32_t seed) {
     LoadPeopleData();
     SetScreens(&screens);
     GetSIMDate().LoadMonthNames();
+    // The new-game screen would ask for the band's name; the headless band draws one.
+    NewGameSettings().bandName = RandomName(NAMES_BAND);
     GetSIM().loaded = true;
     GetSIM().ResetForNewGame();
     screens.events.clear();
