@@ -16,6 +16,9 @@
 #include "SIM_Asset.h"
 #include "SIM_Rehearsal.h"
 #include "SIM_Date.h"
+#include "SIM_Hints.h"
+#include "SIM_IconLayout.h"
+#include "SIM_PlayerOptions.h"
 #include "SIM_Names.h"
 #include "SIM_People.h"
 #include "SIM_Personality.h"
@@ -127,6 +130,11 @@ bool Game::GameInitialise() {
     sounds_ = &Sounds();  // opens the audio device; a failure is reported and the game stays silent
     input_.Create(Renderer().IsWindowed(), clock_());
     input_.SetScreenSize(Renderer().ScreenWidth(), Renderer().ScreenHeight());
+    // Player files: options first (the mouse speed), then hints and the icon layout.
+    LoadPlayerOptions(userFolder);
+    input_.SetMouseSpeed(PlayerOptions().mouseSpeed);
+    LoadHints(userFolder);
+    LoadIconPositions(userFolder);
     ShowLoadingProgress(0.25f);
     LoadAllData();
     ShowLoadingProgress(0.5f);
@@ -171,6 +179,7 @@ void Game::ApplyDisplaySettings() {
 void Game::LoadAllData() {
     if (dataLoaded_) return;
     RegisterSimulationParts();
+    RegisterHints();
     GetPortraitDatabase().userFolder = userFolder;
 
     LoadTuningTable();
@@ -320,6 +329,7 @@ void Game::HandleWindowEvent(const SDL_Event& event) {
 void Game::Shutdown() {
     if (shutDown_) return;
     shutDown_ = true;
+    if (!PlayerOptions().path.empty()) SavePlayerOptions();
     ClearTranslations();
     TuningTable().Clear();
     if (sounds_) sounds_->StopMusic();

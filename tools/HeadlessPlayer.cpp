@@ -5,6 +5,7 @@
 #include "LibConfigSection.h"
 #include "LibRandom.h"
 #include "LibString.h"
+#include "SIM_Hints.h"
 #include "SIM_Asset.h"
 #include "SIM_Auditions.h"
 #include "SIM_Band.h"
@@ -158,6 +159,7 @@ void StartHeadlessGame(SIM_HeadlessScreens& screens, std::uint32_t seed) {
     SeedRandom(seed);
     ResetAllSimulation();
     RegisterSimulationParts();
+    RegisterHints();
     LoadRehearsalVenues();
     LoadPeopleData();
     SetScreens(&screens);
