@@ -5,8 +5,14 @@ function(gigvale_target_defaults target)
   if(GIGVALE_WERROR)
     target_compile_options(${target} PRIVATE -Werror)
   endif()
-  # Source paths in assertion reports are relative to the project root.
+  # Source paths in assertion reports are relative to the project root. A compiler cache may
+  # hand the compiler paths relative to the build folder instead, so map those too.
   target_compile_options(${target} PRIVATE "-fmacro-prefix-map=${PROJECT_SOURCE_DIR}/=")
+  file(RELATIVE_PATH build_to_source "${CMAKE_BINARY_DIR}" "${PROJECT_SOURCE_DIR}")
+  string(REGEX REPLACE "/+$" "" build_to_source "${build_to_source}")
+  if(build_to_source)
+    target_compile_options(${target} PRIVATE "-fmacro-prefix-map=${build_to_source}/=")
+  endif()
 endfunction()
 
 if(GIGVALE_SANITIZE)
