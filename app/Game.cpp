@@ -19,6 +19,7 @@
 #include "SIM_Hints.h"
 #include "SIM_IconLayout.h"
 #include "SIM_PlayerOptions.h"
+#include "SIM_SaveGame.h"
 #include "SIM_Names.h"
 #include "SIM_People.h"
 #include "SIM_Personality.h"
@@ -180,6 +181,8 @@ void Game::LoadAllData() {
     if (dataLoaded_) return;
     RegisterSimulationParts();
     RegisterHints();
+    RegisterAutosave();
+    SetSaveGameFolder(savegameFolder);
     GetPortraitDatabase().userFolder = userFolder;
 
     LoadTuningTable();

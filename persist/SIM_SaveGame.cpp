@@ -16,6 +16,7 @@
 #include "SIM_Finances.h"
 #include "SIM_NamedValue.h"
 #include "SIM_Person.h"
+#include "SIM_PlayerOptions.h"
 #include "SIM_Personality.h"
 #include "SIM_Practice.h"
 #include "SIM_Rehearsal.h"
@@ -26,6 +27,7 @@
 #include "SIM_Song.h"
 #include "SIM_TagReader.h"
 #include "SIM_Venue.h"
+#include "SIM_WorldSeams.h"
 
 namespace {
 std::string gFolder;
@@ -505,4 +507,18 @@ std::optional<SIM_SaveSummary> ReadSaveSummary(const std::string& name, std::str
         if (error) *error = failure.what();
         return std::nullopt;
     }
+}
+
+void AutosaveAfterDay() {
+    if (!PlayerOptions().autosaveOn || gFolder.empty()) return;
+    if (GetSIMDate().date.weekday != 0) return;
+    SaveGame("autosave");
+}
+
+void RegisterAutosave() {
+    std::function<void()>& last = WorldSeams().checkDayHints;
+    last = [before = last] {
+        RunSeam(before);
+        AutosaveAfterDay();
+    };
 }

@@ -38,3 +38,9 @@ struct SIM_SaveSummary {
 // The summary of "<folder>/<name>.xml"; none (with the reason in *error) when the file is
 // missing or damaged.
 std::optional<SIM_SaveSummary> ReadSaveSummary(const std::string& name, std::string* error = nullptr);
+
+// With the player's autosave option on and a save folder set, saves the game as "autosave"
+// when a new game week begins (weekday 0); runs after the rest of the day cycle.
+void AutosaveAfterDay();
+// Adds the autosave after the day cycle's last step (register after the hints).
+void RegisterAutosave();

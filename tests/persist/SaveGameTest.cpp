@@ -11,6 +11,8 @@
 #include "SIM_Person.h"
 #include "SIM_Rehearsal.h"
 #include "SIM_SIM.h"
+#include "SIM_Hints.h"
+#include "SIM_PlayerOptions.h"
 #include "SIM_SaveGame.h"
 #include "SIM_Screens.h"
 #include "SIM_Song.h"
@@ -20,6 +22,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 
@@ -304,6 +307,30 @@ TEST_F(SaveGameTest, MutatedSavesNeverCrashTheReader) {
         }
     }
     EXPECT_GT(refused, 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SaveGameTest, AutosaveFollowsTheOptionAndTheStartOfTheWeek) {
+    RegisterHints();
+    RegisterAutosave();
+    const std::string autosave = SaveGamePath("autosave");
+    PlayerOptions().autosaveOn = false;
+    for (int day = 0; day < 7; ++day) GetSIM().UseAct();
+    EXPECT_FALSE(std::filesystem::exists(autosave));
+
+    PlayerOptions().autosaveOn = true;
+    while (GetSIMDate().date.weekday != 6) GetSIM().UseAct();
+    EXPECT_FALSE(std::filesystem::exists(autosave));
+    GetSIM().UseAct();  // the week turns
+    ASSERT_TRUE(std::filesystem::exists(autosave));
+    EXPECT_NE(ReadWholeFile(autosave).find("<turncount>" + std::to_string(GetSIM().turncount) + "</turncount>"),
+              std::string::npos);
+    // The hint step still runs before it.
+    EXPECT_NE(std::find(screens.events.begin(), screens.events.end(), "hint timed_audition"), screens.events.end());
+    PlayerOptions() = SIM_PlayerOptions();
 }
 
 }  // namespace
