@@ -10,9 +10,11 @@
 #include "SIM_People.h"
 #include "SIM_Person.h"
 #include "SIM_Rehearsal.h"
+#include "SIM_Relationship.h"
 #include "SIM_SIM.h"
 #include "SIM_Hints.h"
 #include "SIM_PlayerOptions.h"
+#include "SIM_SaveData.h"
 #include "SIM_SaveGame.h"
 #include "SIM_Screens.h"
 #include "SIM_Song.h"
@@ -331,6 +333,83 @@ TEST_F(SaveGameTest, AutosaveFollowsTheOptionAndTheStartOfTheWeek) {
     // The hint step still runs before it.
     EXPECT_NE(std::find(screens.events.begin(), screens.events.end(), "hint timed_audition"), screens.events.end());
     PlayerOptions() = SIM_PlayerOptions();
+}
+
+}  // namespace
+
+namespace {
+
+// A band of three that has lived a few weeks: effects, relationships, readiness and history.
+class WholeSave : public SaveGameTest {
+protected:
+    void SetUp() override {
+        SaveGameTest::SetUp();
+        for (int i = 0; i < 3; ++i) {
+            SIM_Musician& m = CreateMusician();
+            m.forename = "Member" + std::to_string(i);
+            m.instrument = i + 1;
+            GetBand().AddMember(&m);
+        }
+        auto gig = std::make_unique<SIM_Gig>();
+        gig->venue = Venues().front().get();
+        BookGig(std::move(gig));
+        for (int day = 0; day < 30; ++day) GetSIM().UseAct();
+        text = SaveGameText();
+    }
+    std::string text;
+};
+
+TEST_F(WholeSave, ReadsBackEverySection) {
+    SIM_TagReader reader;
+    reader.Start(text, "whole.xml");
+    const SIM_SaveData d = ReadSaveData(reader);
+    EXPECT_EQ(d.members.size(), 3u);
+    EXPECT_EQ(d.musicians.size(), AllMusicians().size());
+    EXPECT_EQ(d.relationships.size(), AllRelationships().size());
+    EXPECT_EQ(d.songs.size(), CurrentSongs().size());
+    EXPECT_EQ(d.turncount, GetSIM().turncount);
+    EXPECT_EQ(d.balance.size(), GetBalanceHistory().entries.size());
+    EXPECT_EQ(d.calendar[3], GetSIMDate().date.year);
+    EXPECT_EQ(d.topSlid, TopSLID());
+    EXPECT_FLOAT_EQ(d.financesCash, GetFinances().cash);
+    ASSERT_FALSE(d.songs.empty());
+    EXPECT_EQ(d.songs[0].name, CurrentSongs()[0]->name);
+}
+
+TEST_F(WholeSave, EveryCutAndEveryBrokenNumberIsRefusedWithFileAndTag) {
+    const auto refusal = [](const std::string& damaged) {
+        SIM_TagReader reader;
+        reader.Start(damaged, "whole.xml");
+        try {
+            ReadSaveData(reader);
+        } catch (const SIM_SaveFileError& e) {
+            return std::string(e.what());
+        }
+        return std::string();
+    };
+    int checked = 0;
+    for (std::size_t cut = 0; cut + 1 < text.size(); cut += text.size() / 157 + 1, ++checked) {
+        const std::string error = refusal(text.substr(0, cut));
+        EXPECT_EQ(error.rfind("whole.xml: ", 0), 0u) << "cut at " << cut << ": " << error;
+    }
+    EXPECT_GT(checked, 150);
+    // Letters in numbers, a renamed tag, a removed member and a member the file does not hold.
+    const auto replaced = [&](const std::string& from, const std::string& to) {
+        std::string damaged = text;
+        const std::size_t at = damaged.find(from);
+        EXPECT_NE(at, std::string::npos) << from;
+        return at == std::string::npos ? damaged : damaged.replace(at, from.size(), to);
+    };
+    EXPECT_NE(refusal(replaced("<turncount>", "<turncount>x")).find("turncount"), std::string::npos);
+    EXPECT_NE(refusal(replaced("<chemistry>", "<chemistry>high")).find("chemistry"), std::string::npos);
+    EXPECT_NE(refusal(replaced("<communal assets>", "<communal_assets>")).find("expected"), std::string::npos);
+    EXPECT_NE(refusal(replaced("<possesions>", "<possessions>")).find("possesions"), std::string::npos);
+    const std::string member = "<member>\n<slid>";
+    const std::size_t first = text.find(member) + member.size();
+    const std::string slid = text.substr(first, text.find('<', first) - first);
+    EXPECT_NE(refusal(replaced(member + slid + "<", member + "9999<")).find("unknown slid 9999"),
+              std::string::npos);
+    EXPECT_EQ(refusal(text), "");
 }
 
 }  // namespace
