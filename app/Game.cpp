@@ -17,6 +17,10 @@
 #include "SIM_Rehearsal.h"
 #include "SIM_Relaxation.h"
 #include "SIM_Date.h"
+#include "SIM_Hints.h"
+#include "SIM_IconLayout.h"
+#include "SIM_PlayerOptions.h"
+#include "SIM_SaveGame.h"
 #include "SIM_Names.h"
 #include "SIM_People.h"
 #include "SIM_Personality.h"
@@ -128,6 +132,11 @@ bool Game::GameInitialise() {
     sounds_ = &Sounds();  // opens the audio device; a failure is reported and the game stays silent
     input_.Create(Renderer().IsWindowed(), clock_());
     input_.SetScreenSize(Renderer().ScreenWidth(), Renderer().ScreenHeight());
+    // Player files: options first (the mouse speed), then hints and the icon layout.
+    LoadPlayerOptions(userFolder);
+    input_.SetMouseSpeed(PlayerOptions().mouseSpeed);
+    LoadHints(userFolder);
+    LoadIconPositions(userFolder);
     ShowLoadingProgress(0.25f);
     LoadAllData();
     ShowLoadingProgress(0.5f);
@@ -172,6 +181,9 @@ void Game::ApplyDisplaySettings() {
 void Game::LoadAllData() {
     if (dataLoaded_) return;
     RegisterSimulationParts();
+    RegisterHints();
+    RegisterAutosave();
+    SetSaveGameFolder(savegameFolder);
     GetPortraitDatabase().userFolder = userFolder;
 
     LoadTuningTable();
@@ -322,6 +334,7 @@ void Game::HandleWindowEvent(const SDL_Event& event) {
 void Game::Shutdown() {
     if (shutDown_) return;
     shutDown_ = true;
+    if (!PlayerOptions().path.empty()) SavePlayerOptions();
     ClearTranslations();
     TuningTable().Clear();
     if (sounds_) sounds_->StopMusic();

@@ -3,6 +3,7 @@
 #include "SIM_Attribute.h"
 #include "SIM_Endorsements.h"
 #include "SIM_RandomEvents.h"
+#include "SIM_HintHelp.h"
 #include "SIM_Person.h"
 #include "SIM_Relaxation.h"
 
@@ -40,6 +41,8 @@ void SIM_HeadlessScreens::OpenAttributeDetail(const SIM_Attribute& attribute) {
 }
 void SIM_HeadlessScreens::PlaySound(const std::string& path) { events.push_back("sound " + path); }
 void SIM_HeadlessScreens::TriggerHint(const std::string& name) { events.push_back("hint " + name); }
+void SIM_Screens::OpenHintHelp(const SIM_HintHelpModel&) {}
+void SIM_HeadlessScreens::OpenHintHelp(const SIM_HintHelpModel& hint) { events.push_back("hint window " + hint.key); }
 
 void SIM_Screens::OpenResignation(const SIM_Musician&) {}
 void SIM_HeadlessScreens::OpenResignation(const SIM_Musician& member) {

@@ -15,6 +15,7 @@ class SIM_OptionSubject;
 class SIM_RecordOfferModel;
 class SIM_RelaxVenue;
 struct SIM_EventMessage;
+struct SIM_HintHelpModel;
 
 // Base of whatever shows an attribute's bar, so floating change numbers can find their place.
 class SIM_Indicator {
@@ -57,6 +58,8 @@ public:
 
     virtual void PlaySound(const std::string& path) = 0;
     virtual void TriggerHint(const std::string& name) = 0;
+    // Opens the hint window; the hint has already been marked seen and its hook is run after.
+    virtual void OpenHintHelp(const SIM_HintHelpModel& hint);
 
     // The band: its screen follows joins and departures; a resignation has its own window.
     virtual void RefreshBandScreen() {}
@@ -102,6 +105,7 @@ public:
     void ShowLoadingProgress(float) override {}
     void PlaySound(const std::string& path) override;
     void TriggerHint(const std::string& name) override;
+    void OpenHintHelp(const SIM_HintHelpModel& hint) override;
     void OpenResignation(const SIM_Musician& member) override;
     void OpenNewAlbum(SIM_NewAlbumModel&) override;
     void OpenMixingDesk(SIM_MixingDesk&) override;

@@ -8,6 +8,7 @@
 #include "LibConfigSection.h"
 #include "LibRandom.h"
 #include "LibString.h"
+#include "SIM_Hints.h"
 #include "SIM_Asset.h"
 #include "SIM_Auditions.h"
 #include "SIM_Band.h"
@@ -164,6 +165,7 @@ void StartHeadlessGame(SIM_HeadlessScreens& screens, std::uint32_t seed) {
     SeedRandom(seed);
     ResetAllSimulation();
     RegisterSimulationParts();
+    RegisterHints();
     LoadRehearsalVenues();
     LoadRelaxVenues();
     LoadPeopleData();

@@ -6,8 +6,10 @@
 #include "HeadlessPlayer.h"
 #include "LibConfigSection.h"
 #include "LibErrors.h"
+#include "LibFileList.h"
 #include "SIM_Band.h"
 #include "SIM_SIM.h"
+#include "SIM_SaveGame.h"
 #include "SIM_Screens.h"
 
 #include <algorithm>
@@ -54,9 +56,11 @@ bool ParseNumber(const std::string& text, long long& out) {
 int Simulate(const std::vector<std::string>& args) {
     long long seed = 1, days = 0;
     bool strict = false;
+    std::string saveFile;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const bool hasValue = i + 1 < args.size();
         if (args[i] == "--seed" && hasValue && ParseNumber(args[i + 1], seed)) ++i;
+        else if (args[i] == "--save" && hasValue) saveFile = args[++i];
         else if (args[i] == "--days" && hasValue && ParseNumber(args[i + 1], days) && days >= 0) ++i;
         else if (args[i] == "--strict") strict = true;
         else {
@@ -92,6 +96,10 @@ int Simulate(const std::vector<std::string>& args) {
     const int asserts = AssertionCount();
     std::printf("end: %s %s asserts %d\n", DateText().c_str(), StateText().c_str(), asserts);
     SetScreens(nullptr);
+    if (!saveFile.empty() && !WriteFileReplacing(saveFile, SaveGameText())) {
+        std::fprintf(stderr, "gigvale-tool simulate: could not write %s\n", saveFile.c_str());
+        return 2;
+    }
     return strict && asserts > 0 ? 1 : 0;
 }
 
@@ -127,6 +135,16 @@ int Bench(const std::vector<std::string>& args) {
     std::printf("NewDay median %.2f us over %lld days; %.0f days per second; members %zu at the start, %zu at the end\n",
                 costs[costs.size() / 2], days, total > 0.0 ? static_cast<double>(days) / total : 0.0, members,
                 GetBand().members.size());
+    // The save of the career so far: the median of a few writes of the whole text.
+    std::vector<double> saves;
+    std::size_t bytes = 0;
+    for (int i = 0; i < 5; ++i) {
+        const auto before = Clock::now();
+        bytes = SaveGameText().size();
+        saves.push_back(std::chrono::duration<double, std::milli>(Clock::now() - before).count());
+    }
+    std::nth_element(saves.begin(), saves.begin() + 2, saves.end());
+    std::printf("save median %.2f ms, %zu bytes\n", saves[2], bytes);
     SetScreens(nullptr);
     BenchCareer(kCareerDays);
     return 0;
@@ -151,7 +169,7 @@ int ContactSheet(const std::vector<std::string>& args) {
 const std::vector<Verb>& Verbs() {
     static const std::vector<Verb> verbs = {
         {"version", "version                 print the build label", Version},
-        {"simulate", "simulate --seed S --days N [--strict]  run a new game N days headless", Simulate},
+        {"simulate", "simulate --seed S --days N [--strict] [--save FILE]  run a new game N days headless", Simulate},
         {"bench", "bench [--days N] | bench render [--frames N] [--png FILE]  day cycle or frame timings", Bench},
         {"contact-sheet", "contact-sheet OUT.png [DATADIR]  every picture with its name", ContactSheet},
     };

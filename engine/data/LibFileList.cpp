@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 
 extern char** environ;
 
@@ -124,4 +125,22 @@ std::string MailLink(const std::string& address, const std::string& subject, con
 
 bool OpenMailLink(const std::string& address, const std::string& subject, const std::string& body) {
     return OpenDocument(MailLink(address, subject, body));
+}
+
+bool WriteFileReplacing(const std::string& path, const std::string& contents) {
+    const std::string temporary = path + ".tmp";
+    bool written = false;
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (out) {
+            out << contents;
+            out.flush();
+            written = static_cast<bool>(out);
+        }
+    }
+    std::error_code ec;
+    if (written) std::filesystem::rename(temporary, path, ec);
+    if (written && !ec) return true;
+    std::filesystem::remove(temporary, ec);
+    return false;
 }

@@ -34,3 +34,7 @@ bool OpenMailLink(const std::string& address, const std::string& subject, const 
 std::string MailLink(const std::string& address, const std::string& subject, const std::string& body);
 // The program OpenDocument starts; tests substitute a harmless one.
 void SetOpenCommand(const std::string& program);
+
+// Replaces the file's contents through a temporary file beside it and a rename, so a failed
+// or interrupted write leaves the previous file intact. False when anything failed.
+bool WriteFileReplacing(const std::string& path, const std::string& contents);

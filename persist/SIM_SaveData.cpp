@@ -1,0 +1,372 @@
+#include "SIM_SaveData.h"
+
+#include <algorithm>
+#include <set>
+
+namespace {
+
+class SaveParser {
+public:
+    explicit SaveParser(SIM_TagReader& reader) : r(reader) {}
+
+    SIM_SaveData Parse() {
+        SIM_SaveData d;
+        r.strict = true;
+        r.FindTag("xml");
+        Header(d);
+        Player(d);
+        Calendar(d);
+        Assets(d);
+        Musicians(d);
+        Band(d);
+        Songs(d);
+        Gigs(d);
+        Practice(d);
+        Links(d);
+        World(d);
+        Counters(d);
+        r.FindTag("/xml");
+        CheckReferences(d);
+        return d;
+    }
+
+private:
+    // Runs read for every entry "<tag>" until the list's closing tag.
+    template <class Read>
+    void List(const std::string& list, const std::string& tag, Read read) {
+        r.FindTag(list);
+        while (r.PeekTag() == tag) {
+            r.FindTag(tag);
+            read();
+            r.FindTag("/" + tag);
+        }
+        r.FindTag("/" + list);
+    }
+
+    std::vector<SIM_SavedEffect> Effects(const char* tag = "sim_effect") {
+        std::vector<SIM_SavedEffect> effects;
+        while (r.PeekTag() == tag) {
+            r.FindTag(tag);
+            SIM_SavedEffect e;
+            e.debugname = r.ReadString("debugname");
+            e.degrade = r.ReadFloat("degrade");
+            e.value = r.ReadFloat("effect");
+            r.FindTag(std::string("/") + tag);
+            effects.push_back(std::move(e));
+        }
+        return effects;
+    }
+
+    std::vector<SIM_SavedEffect> ShortAttribute() {
+        r.FindTag("attribute");
+        std::vector<SIM_SavedEffect> effects = Effects();
+        r.FindTag("/attribute");
+        return effects;
+    }
+
+    void Header(SIM_SaveData& d) {
+        r.FindTag("header");
+        d.version = r.ReadString("version");
+        r.FindTag("/header");
+        r.FindTag("load_data");
+        d.avatarTexture = r.ReadString("avatar_texture");
+        d.bandName = r.ReadString("band_name");
+        d.fame = r.ReadFloat("fame");
+        d.cash = r.ReadFloat("cash");
+        d.date = r.ReadString("date");
+        r.FindTag("/load_data");
+    }
+
+    void Player(SIM_SaveData& d) {
+        r.FindTag("milo");
+        d.playerSlid = r.ReadInt("SLID");
+        d.playerForename = r.ReadString("forename");
+        List("attributes", "attribute", [&] {
+            SIM_SavedAttribute a;
+            a.name = r.ReadString("name");
+            a.guiname = r.ReadString("guiname");
+            a.description = r.ReadString("description");
+            a.basevalue = r.ReadFloat("basevalue");
+            a.alwaysshow = r.ReadInt("alwaysshow");
+            a.highisgood = r.ReadInt("highisgood");
+            a.criteria = r.ReadInt("criteria");
+            a.warnlimit = r.ReadFloat("warnlimit");
+            a.effects = Effects();
+            d.playerAttributes.push_back(std::move(a));
+        });
+        List("skills", "skill", [&] {
+            SIM_SaveData::Skill s;
+            s.name = r.ReadString("name");
+            s.guiname = r.ReadString("guiname");
+            s.value = r.ReadFloat("value");
+            d.skills.push_back(std::move(s));
+        });
+        d.playerAvatar = r.ReadString("avatar_texture");
+        r.FindTag("/milo");
+    }
+
+    void Calendar(SIM_SaveData& d) {
+        static const char* const kTags[] = {"day",         "dayofweek",     "month",        "year",
+                                            "yearend_day", "yearend_month", "yearend_year", "gameend_day",
+                                            "gameend_month", "gameend_year", "tenyearsup"};
+        r.FindTag("date");
+        for (int i = 0; i < 11; ++i) d.calendar[i] = r.ReadInt(kTags[i]);
+        r.FindTag("/date");
+    }
+
+    void Assets(SIM_SaveData& d) {
+        r.FindTag("assets");
+        while (r.PeekTag() == "asset") {
+            r.FindTag("asset");
+            SIM_SaveData::Asset a;
+            a.name = r.ReadString("name");
+            a.owned = r.ReadInt("owned");
+            a.assigned = r.ReadInt("assigned");
+            r.FindTag("/asset");
+            d.assets.push_back(std::move(a));
+        }
+        List("asset_music", "music", [&] {
+            std::string name = r.ReadString("name");
+            d.musicAssets.emplace_back(std::move(name), r.ReadInt("listened"));
+        });
+        r.FindTag("/assets");
+    }
+
+    void Musicians(SIM_SaveData& d) {
+        List("musicians", "musician", [&] {
+            SIM_SavedMusician m;
+            m.slid = r.ReadInt("slid");
+            m.forename = r.ReadString("forename");
+            m.surname = r.ReadString("surname");
+            m.fullname = r.ReadString("fullname");
+            m.portraits[0] = r.ReadString("portrait_vsad");
+            m.portraits[1] = r.ReadString("portrait_sad");
+            m.portraits[2] = r.ReadString("portrait_neutral");
+            m.portraits[3] = r.ReadString("portrait_happy");
+            m.gender = r.ReadInt("gender");
+            m.instrument = r.ReadInt("instrument");
+            m.ability = r.ReadFloat("ability");
+            m.maxability = r.ReadFloat("maxability");
+            m.resentment = r.ReadFloat("possesion_resentment");
+            m.chemistry = r.ReadFloat("chemistry");
+            m.boredom = r.ReadFloat("boredom");
+            m.innocence = r.ReadFloat("innocence");
+            m.cynicism = r.ReadFloat("cynicism");
+            m.daysinband = r.ReadInt("daysinband");
+            m.intentiontoquit = r.ReadInt("intentiontoquit");
+            for (auto& mood : m.moods) mood = ShortAttribute();
+            m.songElement = r.ReadString("songelement");
+            m.active = r.ReadInt("active");
+            List("personalities", "personality", [&] { m.personalities.push_back(r.ReadString("name")); });
+            List("possesions", "possesion", [&] { m.possessions.push_back(r.ReadString("name")); });
+            d.musicians.push_back(std::move(m));
+        });
+    }
+
+    void Band(SIM_SaveData& d) {
+        r.FindTag("band");
+        d.bandName = r.ReadString("Name");
+        d.bandSponsoredName = r.ReadString("SponsoredName");
+        d.yearCount = r.ReadInt("YearCount");
+        List("members", "member", [&] { d.members.push_back(r.ReadInt("slid")); });
+        for (auto& value : d.bandValues) value = ShortAttribute();
+        List("communal assets", "asset", [&] { d.communalAssets.push_back(r.ReadString("name")); });
+        r.FindTag("/band");
+    }
+
+    SIM_SavedSong Song() {
+        SIM_SavedSong s;
+        s.slid = r.ReadInt("slid");
+        s.name = r.ReadString("name");
+        s.boredom = r.ReadFloat("boredom");
+        s.quality = r.ReadFloat("quality");
+        s.initialInspiration = r.ReadFloat("initialinspiration");
+        s.description = r.ReadString("description");
+        s.classic = r.ReadInt("classic");
+        s.albumSlid = r.ReadInt("albumslid");
+        List("suitabilities", "suitability", [&] {
+            SIM_SavedSong::Suitability t;
+            t.name = r.ReadString("name");
+            t.suitability = r.ReadFloat("suitability");
+            t.left = r.ReadInt("left");
+            t.right = r.ReadInt("right");
+            s.suitabilities.push_back(std::move(t));
+        });
+        r.FindTag("elements");
+        for (int slot = 0; slot < 7; ++slot) s.elements[slot] = r.ReadString(std::to_string(slot));
+        r.FindTag("/elements");
+        return s;
+    }
+
+    void Songs(SIM_SaveData& d) {
+        List("song_elements", "unlocked", [&] {
+            std::string name = r.ReadString("name");
+            d.unlockedElements.emplace_back(std::move(name), r.ReadInt("slid"));
+        });
+        List("songs", "song", [&] { d.songs.push_back(Song()); });
+        List("retired_songs", "song", [&] { d.retiredSongs.push_back(Song()); });
+        // Albums are read by the albums' own loader once they are part of the game.
+        List("albums", "album", [&] { r.Fail("albums cannot be loaded by this build"); });
+        r.FindTag("gamemode");
+        d.careerStage = r.ReadInt("mode");
+        r.FindTag("/gamemode");
+        r.FindTag("recordingstudio");
+        d.studio = r.ReadString("name");
+        r.FindTag("/recordingstudio");
+    }
+
+    void Gigs(SIM_SaveData& d) {
+        r.FindTag("gigs");
+        List("booked", "booking", [&] {
+            SIM_SaveData::Booking b;
+            b.type = r.ReadInt("type");
+            b.venue = r.ReadString("venue");
+            b.charity = r.ReadString("charity");
+            b.day = r.ReadInt("date_day");
+            b.month = r.ReadInt("date_month");
+            b.year = r.ReadInt("date_year");
+            d.bookings.push_back(std::move(b));
+        });
+        r.FindTag("/gigs");
+        List("other_gigs", "gig", [&] {
+            SIM_SaveData::RivalGig g;
+            g.band = r.ReadString("name");
+            g.day = r.ReadInt("day");
+            g.month = r.ReadInt("month");
+            g.year = r.ReadInt("year");
+            d.rivalGigs.push_back(std::move(g));
+        });
+    }
+
+    void Practice(SIM_SaveData& d) {
+        r.FindTag("practice");
+        d.practiceBpm = r.ReadString("bpm");
+        d.practiceInstrument = r.ReadInt("inst");
+        for (auto& ids : d.melodyIds) {
+            r.FindTag("melody");
+            ids = r.ReadString("ids");
+            r.FindTag("/melody");
+        }
+        r.FindTag("/practice");
+    }
+
+    void Links(SIM_SaveData& d) {
+        List("relationships", "relationship", [&] {
+            SIM_SaveData::Relationship x;
+            x.p1 = r.ReadInt("P1_SLID");
+            x.p2 = r.ReadInt("P2_SLID");
+            x.value = r.ReadFloat("value");
+            d.relationships.push_back(x);
+        });
+        List("endorsements", "endorsement", [&] { d.endorsements.push_back(r.ReadString("name")); });
+        List("rehearsal_data", "data", [&] {
+            SIM_SaveData::Readiness x;
+            x.owner = r.ReadInt("owner_slid");
+            while (r.PeekTag() == "songdata") {
+                r.FindTag("songdata");
+                const int song = r.ReadInt("song_slid");
+                x.songs.emplace_back(song, r.ReadFloat("readiness"));
+                r.FindTag("/songdata");
+            }
+            d.rehearsals.push_back(std::move(x));
+        });
+    }
+
+    void World(SIM_SaveData& d) {
+        List("venues", "venue", [&] {
+            std::string name = r.ReadString("name");
+            d.venueBoredom.emplace_back(std::move(name), r.ReadFloat("boredom"));
+        });
+        r.FindTag("balance");
+        d.balanceStatus = r.ReadInt("status");
+        while (r.PeekTag() == "entry") {
+            r.FindTag("entry");
+            d.balance.push_back(r.ReadFloat("worth"));
+            r.FindTag("/entry");
+        }
+        r.FindTag("/balance");
+        r.FindTag("events");
+        d.daysSinceLastEvent = r.ReadInt("DaysSinceLastEvent");
+        for (int i = 0; i < 3; ++i) d.eventFlags[i] = r.ReadInt(std::to_string(i));
+        r.FindTag("/events");
+        r.FindTag("finances");
+        d.financesCash = r.ReadFloat("cash");
+        r.FindTag("/finances");
+        r.FindTag("fame");
+        while (r.PeekTag() == "effect") {
+            r.FindTag("effect");
+            SIM_SavedEffect e;
+            e.degrade = r.ReadFloat("degrade");
+            e.value = r.ReadFloat("effect");
+            e.debugname = r.ReadString("debugname");
+            r.FindTag("/effect");
+            d.fameEffects.push_back(std::move(e));
+        }
+        r.FindTag("/fame");
+        List("globals", "global", [&] {
+            SIM_SaveData::Global g;
+            g.name = r.ReadString("name");
+            g.guiname = r.ReadString("guiname");
+            g.value = r.ReadFloat("value");
+            d.globals.push_back(std::move(g));
+        });
+    }
+
+    void Counters(SIM_SaveData& d) {
+        r.FindTag("statistics");
+        d.statisticsInts = r.ReadString("ints");
+        d.statisticsFloats = r.ReadString("floats");
+        d.elapsed = r.ReadFloat("elapsed");
+        r.FindTag("/statistics");
+        r.FindTag("SIM_SIM");
+        d.maxActs = r.ReadInt("max_acts");
+        d.acts = r.ReadInt("acts");
+        d.turncount = r.ReadInt("turncount");
+        r.FindTag("/SIM_SIM");
+        r.FindTag("misc");
+        d.topSlid = r.ReadInt("TopSLID");
+        d.skin = r.ReadString("skin");
+        r.FindTag("/misc");
+    }
+
+    void CheckReferences(const SIM_SaveData& d) {
+        std::set<int> people = {d.playerSlid}, songs;
+        for (const SIM_SavedMusician& m : d.musicians)
+            if (!people.insert(m.slid).second) r.Fail("slid " + std::to_string(m.slid) + " is used twice");
+        for (const auto* list : {&d.songs, &d.retiredSongs})
+            for (const SIM_SavedSong& s : *list) songs.insert(s.slid);
+        const auto need = [&](const std::set<int>& known, int slid, const char* tag) {
+            if (!known.count(slid)) r.Fail("tag " + std::string(tag) + " names unknown slid " + std::to_string(slid));
+        };
+        for (int member : d.members) need(people, member, "members");
+        for (const auto& x : d.relationships) {
+            need(people, x.p1, "P1_SLID");
+            need(people, x.p2, "P2_SLID");
+        }
+        for (const auto& x : d.rehearsals) {
+            need(people, x.owner, "owner_slid");
+            for (const auto& [song, readiness] : x.songs) need(songs, song, "song_slid");
+        }
+        for (const auto& [element, bringer] : d.unlockedElements)
+            if (bringer != -1) need(people, bringer, "song_elements");
+        if (d.topSlid <= std::max(*people.rbegin(), songs.empty() ? 0 : *songs.rbegin()))
+            r.Fail("tag TopSLID is not above every saved slid");
+    }
+
+    SIM_TagReader& r;
+};
+
+}  // namespace
+
+SIM_SaveData ReadSaveData(SIM_TagReader& reader) { return SaveParser(reader).Parse(); }
+
+std::optional<SIM_SaveData> ReadSaveFile(const std::string& path, std::string* error) {
+    SIM_TagReader reader;
+    try {
+        if (!reader.Open(path)) throw SIM_SaveFileError(path + ": Failed to open save game");
+        return ReadSaveData(reader);
+    } catch (const SIM_SaveFileError& failure) {
+        if (error) *error = failure.what();
+        return std::nullopt;
+    }
+}

@@ -1,0 +1,524 @@
+#include "SIM_SaveGame.h"
+
+#include <cstdio>
+
+#include "GHashTable.h"
+#include "LibErrors.h"
+#include "LibFileList.h"
+#include "LibString.h"
+#include "SIM_Asset.h"
+#include "SIM_Attribute.h"
+#include "SIM_Band.h"
+#include "SIM_CareerStage.h"
+#include "SIM_Date.h"
+#include "SIM_Effect.h"
+#include "SIM_Fame.h"
+#include "SIM_Finances.h"
+#include "SIM_NamedValue.h"
+#include "SIM_Person.h"
+#include "SIM_PlayerOptions.h"
+#include "SIM_Personality.h"
+#include "SIM_Practice.h"
+#include "SIM_Rehearsal.h"
+#include "SIM_Relationship.h"
+#include "SIM_SIM.h"
+#include "SIM_SLIDBase.h"
+#include "SIM_Screens.h"
+#include "SIM_Song.h"
+#include "SIM_TagReader.h"
+#include "SIM_Venue.h"
+#include "SIM_WorldSeams.h"
+
+namespace {
+std::string gFolder;
+std::function<std::time_t()> gClock;
+
+// Builds the file text: tags alone on their lines and one-line leaves.
+class TagWriter {
+public:
+    void Open(const std::string& tag) { text_ += "<" + tag + ">\n"; }
+    void Close(const std::string& tag) { text_ += "</" + tag + ">\n"; }
+    void Leaf(const std::string& tag, const std::string& value) {
+        text_ += "<" + tag + ">" + Safe(value) + "</" + tag + ">\n";
+    }
+    void Int(const std::string& tag, int value) { Leaf(tag, std::to_string(value)); }
+    void Flag(const std::string& tag, bool value) { Int(tag, value ? 1 : 0); }
+    void Float(const std::string& tag, float value) { Leaf(tag, Format("%.3f", value)); }
+    std::string& Text() { return text_; }
+
+    static std::string Format(const char* format, double value) {
+        char buffer[64];
+        std::snprintf(buffer, sizeof buffer, format, value);
+        return buffer;
+    }
+
+private:
+    // The format has no escapes: a "<" in a name would cut its value short on reading.
+    static std::string Safe(std::string value) {
+        for (char& c : value)
+            if (c == '<') c = '(';
+        return value;
+    }
+    std::string text_;
+};
+
+int SlidOf(const SIM_SLIDBase* object) { return object ? object->GetSLID() : -1; }
+
+void WriteEffects(TagWriter& w, const SIM_EffectList& effects) {
+    for (const auto& effect : effects.Effects()) {
+        w.Open("sim_effect");
+        w.Leaf("debugname", effect->debugname);
+        w.Float("degrade", effect->degrade);
+        w.Float("effect", effect->value);
+        w.Close("sim_effect");
+    }
+}
+
+void WriteShortAttribute(TagWriter& w, const SIM_Attribute* attribute) {
+    w.Open("attribute");
+    if (attribute) WriteEffects(w, attribute->effects);
+    w.Close("attribute");
+}
+
+void WriteFullAttribute(TagWriter& w, const SIM_Attribute& a) {
+    w.Open("attribute");
+    w.Leaf("name", a.name);
+    w.Leaf("guiname", a.guiname);
+    w.Leaf("description", a.description);
+    w.Float("basevalue", a.basevalue);
+    w.Flag("alwaysshow", a.alwaysshow);
+    w.Flag("highisgood", a.highisgood);
+    w.Int("criteria", a.criteria);
+    w.Float("warnlimit", a.warnlimit);
+    WriteEffects(w, a.effects);
+    w.Close("attribute");
+}
+
+std::string SaveTimeText() {
+    const std::time_t now = gClock ? gClock() : std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char buffer[96];
+    std::snprintf(buffer, sizeof buffer, "%d/%d/%d (DD-MM-YYYY) - %d:%d", local.tm_mday, local.tm_mon + 1,
+                  local.tm_year + 1900, local.tm_hour, local.tm_min);
+    return buffer;
+}
+
+void WriteHeaderAndSummary(TagWriter& w) {
+    w.Open("header");
+    w.Leaf("version", kBuildLabel);
+    w.Close("header");
+    w.Open("load_data");
+    w.Leaf("avatar_texture", GetMilo().portraitBase);
+    const SIM_Band* band = BandIfAny();
+    w.Leaf("band_name", band ? band->Name : std::string());
+    w.Float("fame", GetFame().fame);
+    w.Float("cash", GetFinances().cash);
+    w.Leaf("date", SaveTimeText());
+    w.Close("load_data");
+}
+
+void WritePlayer(TagWriter& w) {
+    const SIM_Milo& milo = GetMilo();
+    w.Open("milo");
+    w.Int("SLID", milo.GetSLID());
+    w.Leaf("forename", milo.forename);
+    w.Open("attributes");
+    for (const auto& value : milo.attributes.values)
+        if (const auto* attribute = dynamic_cast<const SIM_Attribute*>(value.get())) WriteFullAttribute(w, *attribute);
+    w.Close("attributes");
+    w.Open("skills");
+    for (const auto& skill : milo.skills.values) {
+        w.Open("skill");
+        w.Leaf("name", skill->name);
+        w.Leaf("guiname", skill->guiname);
+        w.Float("value", skill->value);
+        w.Close("skill");
+    }
+    w.Close("skills");
+    w.Leaf("avatar_texture", milo.portraitBase);
+    w.Close("milo");
+}
+
+void WriteDate(TagWriter& w) {
+    const SIM_Date& date = GetSIMDate();
+    w.Open("date");
+    w.Int("day", date.date.day);
+    w.Int("dayofweek", date.date.weekday);
+    w.Int("month", date.date.month);
+    w.Int("year", date.date.year);
+    w.Int("yearend_day", date.nextReview.day);
+    w.Int("yearend_month", date.nextReview.month);
+    w.Int("yearend_year", date.nextReview.year);
+    w.Int("gameend_day", date.gameEnd.day);
+    w.Int("gameend_month", date.gameEnd.month);
+    w.Int("gameend_year", date.gameEnd.year);
+    w.Flag("tenyearsup", GetSIM().gameOver);
+    w.Close("date");
+}
+
+void WriteAssets(TagWriter& w) {
+    w.Open("assets");
+    for (const SIM_Asset* asset : AllAssets()) {
+        w.Open("asset");
+        w.Leaf("name", asset->key);
+        w.Flag("owned", asset->owned);
+        w.Flag("assigned", asset->assigned);
+        w.Close("asset");
+    }
+    w.Open("asset_music");
+    for (const SIM_Asset* asset : AllAssets()) {
+        const auto* music = dynamic_cast<const SIM_AssetMusic*>(asset);
+        if (!music) continue;
+        w.Open("music");
+        w.Leaf("name", music->key);
+        w.Int("listened", music->listened);
+        w.Close("music");
+    }
+    w.Close("asset_music");
+    w.Close("assets");
+}
+
+void WriteMusician(TagWriter& w, const SIM_Musician& m) {
+    w.Open("musician");
+    w.Int("slid", m.GetSLID());
+    w.Leaf("forename", m.forename);
+    w.Leaf("surname", m.surname);
+    w.Leaf("fullname", m.fullname);
+    w.Leaf("portrait_vsad", m.moodPortraits[0]);
+    w.Leaf("portrait_sad", m.moodPortraits[1]);
+    w.Leaf("portrait_neutral", m.moodPortraits[2]);
+    w.Leaf("portrait_happy", m.moodPortraits[3]);
+    w.Int("gender", m.gender);
+    w.Int("instrument", m.instrument);
+    w.Float("ability", m.ability);
+    w.Float("maxability", m.maxability);
+    w.Float("possesion_resentment", m.resentment);
+    w.Float("chemistry", m.chemistry);
+    w.Float("boredom", m.boredom);
+    w.Float("innocence", m.innocence);
+    w.Float("cynicism", m.cynicism);
+    w.Int("daysinband", m.daysinband);
+    w.Int("intentiontoquit", m.intentiontoquit);
+    WriteShortAttribute(w, &m.motivation);
+    WriteShortAttribute(w, &m.stress);
+    WriteShortAttribute(w, &m.thirdAttribute);
+    WriteShortAttribute(w, &m.liveExperience);
+    w.Leaf("songelement", m.songElement ? m.songElement->name : "NULL");
+    w.Flag("active", m.active);
+    w.Open("personalities");
+    for (const SIM_Personality* trait : m.personalities) {
+        w.Open("personality");
+        w.Leaf("name", trait->name);
+        w.Close("personality");
+    }
+    w.Close("personalities");
+    w.Open("possesions");
+    for (const SIM_Asset* asset : m.possessions) {
+        w.Open("possesion");
+        w.Leaf("name", asset->key);
+        w.Close("possesion");
+    }
+    w.Close("possesions");
+    w.Close("musician");
+}
+
+void WriteBand(TagWriter& w) {
+    static const char* const kBandValues[] = {"band_rehearsal",       "band_musicianship", "band_chemistry",
+                                              "band_live_experience", "band_hype",         "band_motivation"};
+    const SIM_Band* band = BandIfAny();
+    w.Open("band");
+    w.Leaf("Name", band ? band->Name : std::string());
+    w.Leaf("SponsoredName", band ? band->SponsoredName : std::string());
+    w.Int("YearCount", band ? band->YearCount : 0);
+    w.Open("members");
+    if (band)
+        for (const SIM_Musician* member : band->members) {
+            w.Open("member");
+            w.Int("slid", member->GetSLID());
+            w.Close("member");
+        }
+    w.Close("members");
+    for (const char* name : kBandValues)
+        WriteShortAttribute(w, band ? dynamic_cast<const SIM_Attribute*>(band->bandValues.Find(name)) : nullptr);
+    w.Open("communal assets");
+    if (band)
+        for (const SIM_Asset* asset : band->communalAssets) {
+            w.Open("asset");
+            w.Leaf("name", asset->key);
+            w.Close("asset");
+        }
+    w.Close("communal assets");
+    w.Close("band");
+}
+
+void WriteSong(TagWriter& w, const SIM_Song& song) {
+    w.Open("song");
+    w.Int("slid", song.GetSLID());
+    w.Leaf("name", song.name);
+    w.Float("boredom", song.boredom);
+    w.Float("quality", song.quality);
+    w.Float("initialinspiration", song.initialInspiration);
+    w.Leaf("description", song.description);
+    w.Flag("classic", song.classic);
+    // Albums are not part of this build yet; a song on one is written with its album's number.
+    w.Int("albumslid", -1);
+    w.Open("suitabilities");
+    for (const SIM_Suitability& s : song.suitabilities) {
+        w.Open("suitability");
+        w.Leaf("name", s.name);
+        w.Float("suitability", s.suitability);
+        w.Int("left", s.left);
+        w.Int("right", s.right);
+        w.Close("suitability");
+    }
+    w.Close("suitabilities");
+    w.Open("elements");
+    for (int slot = 0; slot < kSongSections; ++slot)
+        w.Leaf(std::to_string(slot), song.elements[slot] ? song.elements[slot]->name : "NULL");
+    w.Close("elements");
+    w.Close("song");
+}
+
+void WriteSongs(TagWriter& w) {
+    w.Open("song_elements");
+    for (const auto& element : SongElements()) {
+        if (!element->unlocked) continue;
+        w.Open("unlocked");
+        w.Leaf("name", element->name);
+        w.Int("slid", SlidOf(element->bringer));
+        w.Close("unlocked");
+    }
+    w.Close("song_elements");
+    w.Open("songs");
+    for (const auto& song : CurrentSongs()) WriteSong(w, *song);
+    w.Close("songs");
+    w.Open("retired_songs");
+    for (const auto& song : RetiredSongs()) WriteSong(w, *song);
+    w.Close("retired_songs");
+    w.Open("albums");
+    w.Close("albums");
+    w.Open("gamemode");
+    w.Int("mode", GetCareerStage().GetStage());
+    w.Close("gamemode");
+    w.Open("recordingstudio");
+    w.Leaf("name", "null");
+    w.Close("recordingstudio");
+}
+
+void WriteGigs(TagWriter& w) {
+    w.Open("gigs");
+    w.Open("booked");
+    for (const auto& gig : BookedGigs()) {
+        w.Open("booking");
+        w.Int("type", gig->type);
+        w.Leaf("venue", gig->venue ? gig->venue->key : std::string());
+        // Charities are not part of this build yet.
+        w.Leaf("charity", "null");
+        w.Int("date_day", gig->date.day);
+        w.Int("date_month", gig->date.month);
+        w.Int("date_year", gig->date.year);
+        w.Close("booking");
+    }
+    w.Close("booked");
+    w.Close("gigs");
+    w.Open("other_gigs");
+    w.Close("other_gigs");
+}
+
+void WritePractice(TagWriter& w) {
+    const SIM_PracticeRecord& record = GetPracticeRecord();
+    w.Open("practice");
+    std::string bpm;
+    for (int set = 0; set < kPracticeSets; ++set) bpm += (set ? "," : "") + std::to_string(record.bpm[set]);
+    w.Leaf("bpm", bpm);
+    w.Int("inst", record.inst);
+    for (int set = 0; set < kPracticeSets; ++set) {
+        w.Open("melody");
+        std::string ids;
+        for (int id : record.ids[set]) ids += std::to_string(id) + ",";
+        w.Leaf("ids", ids);
+        w.Close("melody");
+    }
+    w.Close("practice");
+}
+
+void WritePeopleLinks(TagWriter& w) {
+    w.Open("relationships");
+    for (const SIM_Relationship* r : AllRelationships()) {
+        w.Open("relationship");
+        w.Int("P1_SLID", SlidOf(r->P1));
+        w.Int("P2_SLID", SlidOf(r->P2));
+        w.Float("value", r->value);
+        w.Close("relationship");
+    }
+    w.Close("relationships");
+    w.Open("endorsements");
+    w.Close("endorsements");
+    w.Open("rehearsal_data");
+    for (const SIM_RehearsalData* data : AllRehearsalData()) {
+        w.Open("data");
+        w.Int("owner_slid", data->owner ? data->owner->GetSLID() : data->ownerSlid);
+        for (const SIM_SongReadiness& entry : data->entries) {
+            w.Open("songdata");
+            w.Int("song_slid", SlidOf(entry.song));
+            w.Float("readiness", entry.readiness);
+            w.Close("songdata");
+        }
+        w.Close("data");
+    }
+    w.Close("rehearsal_data");
+}
+
+void WriteWorld(TagWriter& w) {
+    w.Open("venues");
+    for (const auto& venue : Venues()) {
+        w.Open("venue");
+        w.Leaf("name", venue->key);
+        w.Float("boredom", venue->boredom);
+        w.Close("venue");
+    }
+    w.Close("venues");
+    const SIM_BalanceHistory& balance = GetBalanceHistory();
+    w.Open("balance");
+    w.Int("status", balance.status);
+    for (float worth : balance.entries) {
+        w.Open("entry");
+        w.Float("worth", worth);
+        w.Close("entry");
+    }
+    w.Close("balance");
+    const SIM_EventGate& gate = GetSIM().eventGate;
+    w.Open("events");
+    w.Int("DaysSinceLastEvent", gate.daysSinceLastEvent);
+    for (int i = 0; i < 3; ++i) w.Flag(std::to_string(i), gate.flags[i]);
+    w.Close("events");
+    w.Open("finances");
+    w.Float("cash", GetFinances().cash);
+    w.Close("finances");
+    w.Open("fame");
+    for (const auto& effect : GetFame().effects.Effects()) {
+        w.Open("effect");
+        w.Float("degrade", effect->degrade);
+        w.Float("effect", effect->value);
+        w.Leaf("debugname", effect->debugname);
+        w.Close("effect");
+    }
+    w.Close("fame");
+    w.Open("globals");
+    for (const auto& value : Globals().values) {
+        w.Open("global");
+        w.Leaf("name", value->name);
+        w.Leaf("guiname", value->guiname);
+        w.Float("value", value->value);
+        w.Close("global");
+    }
+    w.Close("globals");
+}
+
+void WriteCounters(TagWriter& w) {
+    const SIM_GameStatistics& s = GetStatistics();
+    w.Open("statistics");
+    std::string ints;
+    for (int n : {s.desktopClicks, s.gigsPlayed, s.songsWritten, s.rehearsals, s.rehearsalsCancelled,
+                  s.unnamedCounter, s.audiencePlayedTo})
+        ints += std::to_string(n) + ",";
+    w.Leaf("ints", ints);
+    std::string floats;
+    for (float f : {s.damageCosts, s.moneyEarned, s.peakCash}) floats += TagWriter::Format("%.2f,", f);
+    w.Leaf("floats", floats);
+    w.Leaf("elapsed", TagWriter::Format("%.3f", s.playSeconds));
+    w.Close("statistics");
+    const SIM_SIM& sim = GetSIM();
+    w.Open("SIM_SIM");
+    w.Int("max_acts", sim.maxActs);
+    w.Int("acts", sim.acts);
+    w.Int("turncount", sim.turncount);
+    w.Close("SIM_SIM");
+    w.Open("misc");
+    w.Int("TopSLID", TopSLID());
+    w.Leaf("skin", "default");
+    w.Close("misc");
+}
+}  // namespace
+
+void SetSaveGameFolder(const std::string& folder) { gFolder = folder; }
+const std::string& SaveGameFolder() { return gFolder; }
+std::string SaveGamePath(const std::string& name) { return gFolder + "/" + name + ".xml"; }
+void SetSaveClock(std::function<std::time_t()> clock) { gClock = std::move(clock); }
+
+bool IsValidSaveName(const std::string& name) {
+    if (name.empty() || name.size() > kMaxSaveNameLength || name.front() == '.') return false;
+    if (name.find("..") != std::string::npos) return false;
+    for (unsigned char c : name)
+        if (c < 0x20 || c == 0x7f || c == '/' || c == '\\' || c == '<') return false;
+    return true;
+}
+
+std::string SaveGameText() {
+    TagWriter w;
+    w.Open("xml");
+    WriteHeaderAndSummary(w);
+    WritePlayer(w);
+    WriteDate(w);
+    WriteAssets(w);
+    w.Open("musicians");
+    for (const SIM_Musician* musician : AllMusicians()) WriteMusician(w, *musician);
+    w.Close("musicians");
+    WriteBand(w);
+    WriteSongs(w);
+    WriteGigs(w);
+    WritePractice(w);
+    WritePeopleLinks(w);
+    WriteWorld(w);
+    WriteCounters(w);
+    w.Close("xml");
+    return std::move(w.Text());
+}
+
+bool SaveGame(const std::string& name, std::string* error) {
+    std::string reason;
+    if (!IsValidSaveName(name)) reason = Translate("SAVEGAME_BADNAME_TEXT");
+    else if (!WriteFileReplacing(SaveGamePath(name), SaveGameText())) {
+        reason = Translate("SAVEGAME_FAILED_TEXT");
+        ReplaceToken(reason, "<NAME>", name);
+    }
+    if (reason.empty()) return true;
+    REPORT_ERROR("Failed to open save game file " + SaveGamePath(name));
+    Screens().ShowMessage(Translate("SAVEGAME_FAILED_TITLE"), reason);
+    if (error) *error = reason;
+    return false;
+}
+
+std::optional<SIM_SaveSummary> ReadSaveSummary(const std::string& name, std::string* error) {
+    SIM_TagReader reader;
+    reader.strict = false;
+    try {
+        if (!reader.Open(SaveGamePath(name))) throw SIM_SaveFileError(SaveGamePath(name) + ": Failed to open save game");
+        SIM_SaveSummary summary;
+        reader.FindTag("load_data");
+        summary.avatarTexture = reader.ReadString("avatar_texture");
+        summary.bandName = reader.ReadString("band_name");
+        summary.fame = reader.ReadFloat("fame");
+        summary.cash = reader.ReadFloat("cash");
+        summary.date = reader.ReadString("date");
+        return summary;
+    } catch (const SIM_SaveFileError& failure) {
+        if (error) *error = failure.what();
+        return std::nullopt;
+    }
+}
+
+void AutosaveAfterDay() {
+    if (!PlayerOptions().autosaveOn || gFolder.empty()) return;
+    if (GetSIMDate().date.weekday != 0) return;
+    SaveGame("autosave");
+}
+
+void RegisterAutosave() {
+    std::function<void()>& last = WorldSeams().checkDayHints;
+    last = [before = last] {
+        RunSeam(before);
+        AutosaveAfterDay();
+    };
+}

@@ -1,0 +1,415 @@
+// Save files: the exact layout of a written game, refused names and failed writes that keep
+// the previous save, and the summary reader on good, odd and damaged files.
+#include "GHashTable.h"
+#include "LibConfigSection.h"
+#include "LibErrors.h"
+#include "LibRandom.h"
+#include "SIM_Band.h"
+#include "SIM_Date.h"
+#include "SIM_Finances.h"
+#include "SIM_People.h"
+#include "SIM_Person.h"
+#include "SIM_Rehearsal.h"
+#include "SIM_Relationship.h"
+#include "SIM_SIM.h"
+#include "SIM_Hints.h"
+#include "SIM_PlayerOptions.h"
+#include "SIM_SaveData.h"
+#include "SIM_SaveGame.h"
+#include "SIM_Screens.h"
+#include "SIM_Song.h"
+#include "SIM_TagReader.h"
+#include "SIM_Venue.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <sstream>
+
+namespace {
+
+// A new game on the shipped data, saved into a temporary folder at a fixed time.
+class SaveGameTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        previous_ = SetErrorHandler(&errors);
+        LoadTuningTable();
+        SeedRandom(11);
+        ResetAllSimulation();
+        RegisterSimulationParts();
+        LoadRehearsalVenues();
+        LoadPeopleData();
+        SetScreens(&screens);
+        GetSIMDate().LoadMonthNames();
+        GetSIM().loaded = true;
+        GetSIM().ResetForNewGame();
+        screens.events.clear();
+        SetSaveGameFolder(dir.path());
+        SetSaveClock([] { return std::time_t(0); });
+    }
+    void TearDown() override {
+        SetSaveClock(nullptr);
+        SetSaveGameFolder("");
+        ResetAllSimulation();
+        SetScreens(nullptr);
+        SetErrorHandler(previous_);
+        TuningTable().Clear();
+    }
+    // The lines between "<tag>" and its "</tag>", both included.
+    static std::string Block(const std::string& text, const std::string& tag) {
+        const std::size_t begin = text.find("<" + tag + ">\n");
+        const std::size_t end = text.find("</" + tag + ">\n", begin);
+        if (begin == std::string::npos || end == std::string::npos) return {};
+        return text.substr(begin, end + tag.size() + 4 - begin);
+    }
+
+    TempDir dir;
+    ThrowingErrorHandler errors;
+    SIM_HeadlessScreens screens;
+
+private:
+    ErrorHandler* previous_ = nullptr;
+};
+
+TEST_F(SaveGameTest, SectionsComeInTheirFixedOrder) {
+    const std::string text = SaveGameText();
+    // The top-level tags, in file order.
+    std::istringstream lines(text);
+    std::string line, sections;
+    int depth = 0;
+    while (std::getline(lines, line)) {
+        const bool leaf = line.find("</") != std::string::npos && line.find("</") > 0;
+        if (leaf) continue;
+        if (line.rfind("</", 0) == 0) {
+            --depth;
+            continue;
+        }
+        if (depth == 1) sections += line;
+        ++depth;
+    }
+    EXPECT_EQ(depth, 0);
+    EXPECT_EQ(sections,
+              "<header><load_data><milo><date><assets><musicians><band><song_elements><songs><retired_songs>"
+              "<albums><gamemode><recordingstudio><gigs><other_gigs><practice><relationships><endorsements>"
+              "<rehearsal_data><venues><balance><events><finances><fame><globals><statistics><SIM_SIM><misc>");
+    EXPECT_EQ(text.rfind("<xml>\n<header>\n<version>1.17</version>\n</header>\n<load_data>\n", 0), 0u);
+    EXPECT_EQ(text.substr(text.size() - 7), "</xml>\n");
+}
+
+TEST_F(SaveGameTest, AnEmptyBandAndZeroCountersKeepTheirShapes) {
+    GetBand().Name = "The Drips";
+    const std::string text = SaveGameText();
+    EXPECT_NE(Block(text, "band").find("<Name>The Drips</Name>\n<SponsoredName>"), std::string::npos);
+    EXPECT_NE(text.find("<members>\n</members>\n<attribute>\n"), std::string::npos);
+    EXPECT_NE(text.find("<communal assets>\n</communal assets>\n"), std::string::npos);
+    EXPECT_NE(text.find("<ints>0,0,0,0,0,0,0,</ints>\n<floats>0.00,0.00,0.00,</floats>\n<elapsed>0.000</elapsed>\n"),
+              std::string::npos);
+    EXPECT_EQ(Block(text, "albums"), "<albums>\n</albums>\n");
+    EXPECT_EQ(Block(text, "recordingstudio"), "<recordingstudio>\n<name>null</name>\n</recordingstudio>\n");
+    std::ostringstream load;
+    load << "<load_data>\n<avatar_texture>" << GetMilo().portraitBase << "</avatar_texture>\n"
+         << "<band_name>The Drips</band_name>\n<fame>0.000</fame>\n<cash>" << std::fixed;
+    load.precision(3);
+    load << GetFinances().cash << "</cash>\n<date>";
+    EXPECT_EQ(text.find(load.str()) != std::string::npos, true) << Block(text, "load_data");
+}
+
+TEST_F(SaveGameTest, MembersSongsAndGigsAreWrittenInFull) {
+    SIM_Musician& drummer = CreateMusician();
+    drummer.forename = "Al";
+    drummer.ability = 0.25f;
+    GetBand().AddMember(&drummer);
+    SIM_Song& song = AddCurrentSong();
+    song.name = "Rain Again";
+    song.elements.fill(nullptr);
+    song.elements[0] = SongElements().front().get();
+    GetStatistics().gigsPlayed = 3;
+    GetStatistics().moneyEarned = 12.5f;
+    auto gig = std::make_unique<SIM_Gig>();
+    gig->venue = Venues().front().get();
+    BookGig(std::move(gig)).date = {3, 4, 2006};
+
+    const std::string text = SaveGameText();
+    EXPECT_NE(Block(text, "members").find("<member>\n<slid>" + std::to_string(drummer.GetSLID()) + "</slid>\n"),
+              std::string::npos);
+    const std::string musician = Block(text, "musicians");
+    EXPECT_NE(musician.find("<forename>Al</forename>"), std::string::npos);
+    EXPECT_NE(musician.find("<ability>0.250</ability>"), std::string::npos);
+    EXPECT_NE(musician.find("<possesions>\n</possesions>\n</musician>"), std::string::npos);
+    const std::string songs = Block(text, "songs");
+    const std::string elements = Block(songs.substr(songs.find("<name>Rain Again</name>")), "elements");
+    EXPECT_EQ(elements, "<elements>\n<0>" + SongElements().front()->name +
+                            "</0>\n<1>NULL</1>\n<2>NULL</2>\n<3>NULL</3>\n<4>NULL</4>\n<5>NULL</5>\n<6>NULL</6>\n"
+                            "</elements>\n");
+    EXPECT_EQ(Block(text, "booked"), "<booked>\n<booking>\n<type>0</type>\n<venue>" + Venues().front()->key +
+                                         "</venue>\n<charity>null</charity>\n<date_day>3</date_day>\n"
+                                         "<date_month>4</date_month>\n<date_year>2006</date_year>\n</booking>\n"
+                                         "</booked>\n");
+    EXPECT_NE(text.find("<ints>0,3,"), std::string::npos);
+    EXPECT_NE(text.find("<floats>0.00,12.50,"), std::string::npos);
+    EXPECT_NE(text.find("<TopSLID>" + std::to_string(TopSLID()) + "</TopSLID>"), std::string::npos);
+}
+
+TEST_F(SaveGameTest, UnsafeOrLongNamesAreRefusedAndNothingIsWritten) {
+    for (const std::string& name : std::vector<std::string>{"", "a/b", "..", "x..y", ".hidden", "a<b", "tab\there", std::string(32, 'n')}) {
+        std::string error;
+        EXPECT_FALSE(SaveGame(name, &error)) << name;
+        EXPECT_FALSE(error.empty());
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+    EXPECT_EQ(screens.events.front(), "message " + Translate("SAVEGAME_FAILED_TITLE"));
+    EXPECT_TRUE(SaveGame(std::string(31, 'n')));
+    EXPECT_TRUE(SaveGame("My band, day 3"));
+}
+
+TEST_F(SaveGameTest, AFailedWriteKeepsThePreviousSaveAndTheGameGoesOn) {
+    ASSERT_TRUE(SaveGame("career"));
+    const std::string before = ReadWholeFile(SaveGamePath("career"));
+    GetFinances().cash = 1234.0f;
+    // The temporary file cannot be created where a folder stands in its way.
+    std::filesystem::create_directory(SaveGamePath("career") + ".tmp");
+    std::string error;
+    EXPECT_FALSE(SaveGame("career", &error));
+    EXPECT_NE(error.find("career"), std::string::npos);
+    EXPECT_EQ(ReadWholeFile(SaveGamePath("career")), before);
+    EXPECT_EQ(errors.assertions, 0);
+
+    SetSaveGameFolder(dir.path() + "/missing");
+    EXPECT_FALSE(SaveGame("career"));
+}
+
+TEST_F(SaveGameTest, TheSummaryReadsBackWhatWasSaved) {
+    GetBand().Name = "Loud <Neighbours>";
+    GetFinances().cash = -42.5f;
+    ASSERT_TRUE(SaveGame("one"));
+    std::string error;
+    const auto summary = ReadSaveSummary("one", &error);
+    ASSERT_TRUE(summary) << error;
+    EXPECT_EQ(summary->bandName, "Loud (Neighbours>");  // a "<" would cut the value short on reading
+    EXPECT_FLOAT_EQ(summary->cash, -42.5f);
+    EXPECT_EQ(summary->avatarTexture, GetMilo().portraitBase);
+    std::tm local{};
+    const std::time_t zero = 0;
+    localtime_r(&zero, &local);
+    EXPECT_EQ(summary->date, std::to_string(local.tm_mday) + "/" + std::to_string(local.tm_mon + 1) + "/" +
+                                 std::to_string(local.tm_year + 1900) + " (DD-MM-YYYY) - " +
+                                 std::to_string(local.tm_hour) + ":" + std::to_string(local.tm_min));
+}
+
+// The reader on hand-made files.
+struct Reader : ::testing::Test {
+    SIM_TagReader reader;
+    std::string Failure(const std::function<void()>& read) {
+        try {
+            read();
+        } catch (const SIM_SaveFileError& e) {
+            return e.what();
+        }
+        return "no error";
+    }
+};
+
+TEST_F(Reader, StrictReadingWantsEveryTagInOrderAndNonStrictSkips) {
+    const std::string text = "<xml>\n<a>\n<n>  7 x</n>\n<extra>1</extra>\n<f>-0.250</f>\n</a>\n";
+    reader.Start(text, "s.xml");
+    reader.FindTag("xml");
+    reader.FindTag("a");
+    EXPECT_EQ(reader.ReadString("n"), "  7 x");  // verbatim, spaces included
+    EXPECT_EQ(reader.PeekTag(), "extra");
+    EXPECT_EQ(Failure([&] { reader.ReadFloat("f"); }), "s.xml: Tag f expected found extra");
+
+    reader.Start(text, "s.xml");
+    reader.strict = false;
+    EXPECT_FLOAT_EQ(reader.ReadFloat("f"), -0.25f);
+    EXPECT_EQ(Failure([&] { reader.FindTag("zz"); }), "s.xml: missing tag: zz");
+}
+
+TEST_F(Reader, DamagedValuesAreErrorsNamingFileAndTag) {
+    reader.strict = false;
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"<i>12a</i>", "s.xml: tag i holds no whole number: 12a"},
+        {"<i></i>", "s.xml: tag i holds no whole number: "},
+        {"<i>99999999999</i>", "s.xml: tag i holds no whole number: 99999999999"},
+        {"<f>nan</f>", "s.xml: tag f holds no number: nan"},
+        {"<f>1.5.2</f>", "s.xml: tag f holds no number: 1.5.2"},
+        {"<i>3", "s.xml: missing tag: /i"},
+        {"<i>3</", "s.xml: missing tag: /i"},
+        {"<i", "s.xml: missing tag: i"},
+        {"<s>" + std::string(1024, 'x') + "</s>", "s.xml: value of s is too long"},
+    };
+    for (const auto& [text, message] : cases) {
+        reader.Start(text, "s.xml");
+        EXPECT_EQ(Failure([&, &t = text] {
+                      if (t.find("<s>") == 0) reader.ReadString("s");
+                      else if (t.find("<f>") == 0) reader.ReadFloat("f");
+                      else reader.ReadInt("i");
+                  }),
+                  message)
+            << text;
+    }
+    reader.Start("<s>" + std::string(1023, 'x') + "</s>", "s.xml");
+    EXPECT_EQ(reader.ReadString("s").size(), 1023u);
+}
+
+TEST_F(SaveGameTest, TheSummarySkipsExtraTagsAndRefusesDamagedFiles) {
+    dir.Write("odd.xml", "<xml>\n<header>\n<version>0.9</version>\n</header>\n<load_data>\n"
+                         "<avatar_texture>m1.png</avatar_texture>\n<band_name>B</band_name>\n<mood>x</mood>\n"
+                         "<fame>3.500</fame>\n<cash>10.000</cash>\n<date>today</date>\n</load_data>\n");
+    auto summary = ReadSaveSummary("odd");
+    ASSERT_TRUE(summary);
+    EXPECT_FLOAT_EQ(summary->fame, 3.5f);
+    EXPECT_EQ(summary->date, "today");
+
+    std::string error;
+    EXPECT_FALSE(ReadSaveSummary("absent", &error));
+    EXPECT_EQ(error, SaveGamePath("absent") + ": Failed to open save game");
+
+    // Cut a real save anywhere before the end of its summary, or put letters into its numbers.
+    ASSERT_TRUE(SaveGame("real"));
+    const std::string text = ReadWholeFile(SaveGamePath("real"));
+    const std::size_t summaryEnd = text.find("</date>") + 7;
+    for (std::size_t cut = 0; cut < summaryEnd; cut += 7) {
+        dir.Write("cut.xml", text.substr(0, cut));
+        error.clear();
+        EXPECT_FALSE(ReadSaveSummary("cut", &error)) << cut;
+        EXPECT_EQ(error.rfind(SaveGamePath("cut") + ": ", 0), 0u) << error;
+    }
+    std::string lettered = text;
+    lettered.replace(lettered.find("<fame>") + 6, 1, "q");
+    dir.Write("lettered.xml", lettered);
+    EXPECT_FALSE(ReadSaveSummary("lettered", &error));
+    EXPECT_NE(error.find("tag fame holds no number"), std::string::npos);
+}
+
+TEST_F(SaveGameTest, MutatedSavesNeverCrashTheReader) {
+    ASSERT_TRUE(SaveGame("base"));
+    const std::string text = ReadWholeFile(SaveGamePath("base"));
+    SeedRandom(5);
+    const char alphabet[] = "<>/x0.-\n";
+    int refused = 0;
+    for (int round = 0; round < 300; ++round) {
+        std::string mutated = text.substr(0, text.size() * static_cast<std::size_t>(RandomInt()) / kRandomMax);
+        for (int edits = RandomIndex(6); edits >= 0 && !mutated.empty(); --edits)
+            mutated[static_cast<std::size_t>(RandomIndex(static_cast<int>(mutated.size())))] =
+                alphabet[RandomIndex(8)];
+        dir.Write("m.xml", mutated);
+        std::string error;
+        if (!ReadSaveSummary("m", &error)) {
+            ++refused;
+            EXPECT_FALSE(error.empty());
+        }
+        // A strict walk over every tag and leaf of the file ends in a value or an error.
+        SIM_TagReader reader;
+        reader.Start(mutated, "m.xml");
+        try {
+            for (std::string next = reader.PeekTag(); !next.empty(); next = reader.PeekTag()) reader.FindTag(next);
+        } catch (const SIM_SaveFileError&) {
+        }
+    }
+    EXPECT_GT(refused, 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SaveGameTest, AutosaveFollowsTheOptionAndTheStartOfTheWeek) {
+    RegisterHints();
+    RegisterAutosave();
+    const std::string autosave = SaveGamePath("autosave");
+    PlayerOptions().autosaveOn = false;
+    for (int day = 0; day < 7; ++day) GetSIM().UseAct();
+    EXPECT_FALSE(std::filesystem::exists(autosave));
+
+    PlayerOptions().autosaveOn = true;
+    while (GetSIMDate().date.weekday != 6) GetSIM().UseAct();
+    EXPECT_FALSE(std::filesystem::exists(autosave));
+    GetSIM().UseAct();  // the week turns
+    ASSERT_TRUE(std::filesystem::exists(autosave));
+    EXPECT_NE(ReadWholeFile(autosave).find("<turncount>" + std::to_string(GetSIM().turncount) + "</turncount>"),
+              std::string::npos);
+    // The hint step still runs before it.
+    EXPECT_NE(std::find(screens.events.begin(), screens.events.end(), "hint timed_audition"), screens.events.end());
+    PlayerOptions() = SIM_PlayerOptions();
+}
+
+}  // namespace
+
+namespace {
+
+// A band of three that has lived a few weeks: effects, relationships, readiness and history.
+class WholeSave : public SaveGameTest {
+protected:
+    void SetUp() override {
+        SaveGameTest::SetUp();
+        for (int i = 0; i < 3; ++i) {
+            SIM_Musician& m = CreateMusician();
+            m.forename = "Member" + std::to_string(i);
+            m.instrument = i + 1;
+            GetBand().AddMember(&m);
+        }
+        auto gig = std::make_unique<SIM_Gig>();
+        gig->venue = Venues().front().get();
+        BookGig(std::move(gig));
+        for (int day = 0; day < 30; ++day) GetSIM().UseAct();
+        text = SaveGameText();
+    }
+    std::string text;
+};
+
+TEST_F(WholeSave, ReadsBackEverySection) {
+    SIM_TagReader reader;
+    reader.Start(text, "whole.xml");
+    const SIM_SaveData d = ReadSaveData(reader);
+    EXPECT_EQ(d.members.size(), 3u);
+    EXPECT_EQ(d.musicians.size(), AllMusicians().size());
+    EXPECT_EQ(d.relationships.size(), AllRelationships().size());
+    EXPECT_EQ(d.songs.size(), CurrentSongs().size());
+    EXPECT_EQ(d.turncount, GetSIM().turncount);
+    EXPECT_EQ(d.balance.size(), GetBalanceHistory().entries.size());
+    EXPECT_EQ(d.calendar[3], GetSIMDate().date.year);
+    EXPECT_EQ(d.topSlid, TopSLID());
+    EXPECT_FLOAT_EQ(d.financesCash, GetFinances().cash);
+    ASSERT_FALSE(d.songs.empty());
+    EXPECT_EQ(d.songs[0].name, CurrentSongs()[0]->name);
+}
+
+TEST_F(WholeSave, EveryCutAndEveryBrokenNumberIsRefusedWithFileAndTag) {
+    const auto refusal = [](const std::string& damaged) {
+        SIM_TagReader reader;
+        reader.Start(damaged, "whole.xml");
+        try {
+            ReadSaveData(reader);
+        } catch (const SIM_SaveFileError& e) {
+            return std::string(e.what());
+        }
+        return std::string();
+    };
+    int checked = 0;
+    for (std::size_t cut = 0; cut + 1 < text.size(); cut += text.size() / 157 + 1, ++checked) {
+        const std::string error = refusal(text.substr(0, cut));
+        EXPECT_EQ(error.rfind("whole.xml: ", 0), 0u) << "cut at " << cut << ": " << error;
+    }
+    EXPECT_GT(checked, 150);
+    // Letters in numbers, a renamed tag, a removed member and a member the file does not hold.
+    const auto replaced = [&](const std::string& from, const std::string& to) {
+        std::string damaged = text;
+        const std::size_t at = damaged.find(from);
+        EXPECT_NE(at, std::string::npos) << from;
+        return at == std::string::npos ? damaged : damaged.replace(at, from.size(), to);
+    };
+    EXPECT_NE(refusal(replaced("<turncount>", "<turncount>x")).find("turncount"), std::string::npos);
+    EXPECT_NE(refusal(replaced("<chemistry>", "<chemistry>high")).find("chemistry"), std::string::npos);
+    EXPECT_NE(refusal(replaced("<communal assets>", "<communal_assets>")).find("expected"), std::string::npos);
+    EXPECT_NE(refusal(replaced("<possesions>", "<possessions>")).find("possesions"), std::string::npos);
+    const std::string member = "<member>\n<slid>";
+    const std::size_t first = text.find(member) + member.size();
+    const std::string slid = text.substr(first, text.find('<', first) - first);
+    EXPECT_NE(refusal(replaced(member + slid + "<", member + "9999<")).find("unknown slid 9999"),
+              std::string::npos);
+    EXPECT_EQ(refusal(text), "");
+}
+
+}  // namespace
