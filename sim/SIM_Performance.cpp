@@ -22,6 +22,9 @@
 namespace {
 std::vector<std::unique_ptr<SIM_Performance>> gPerformances;
 std::vector<std::unique_ptr<SIM_Gig>> gPlayed;
+// Gigs the members called off: the day's option that offered one and its screen still point at
+// it, so it lives on until the next new game.
+std::vector<std::unique_ptr<SIM_Gig>> gCalledOff;
 
 // Before this year a crowd of more than kEarlyBigCapacity is too much for the band.
 constexpr int kEarlyBigVenueYear = 2011;
@@ -56,13 +59,13 @@ float DestructionChance(const char* key, const SIM_Musician& member) {
     return Clamp01(p);
 }
 
-// Moves the gig from the booked gigs to the played ones; a gig that was never booked (a test's
+// Moves the gig from the booked gigs to the given list; a gig that was never booked (a test's
 // own) stays where it is.
-void MoveToPlayed(SIM_Gig& gig) {
+void MoveFromBooked(SIM_Gig& gig, std::vector<std::unique_ptr<SIM_Gig>>& to) {
     auto& booked = BookedGigs();
     const auto it = std::find_if(booked.begin(), booked.end(), [&](const auto& g) { return g.get() == &gig; });
     if (it == booked.end()) return;
-    gPlayed.push_back(std::move(*it));
+    to.push_back(std::move(*it));
     booked.erase(it);
 }
 }  // namespace
@@ -79,15 +82,15 @@ SIM_Performance* PlayGig(SIM_Gig* gig) {
     CheckCancellation(performance);
     if (performance.cancelled) {
         PayPerGigCosts(Tuning("RS_GIG_CANCEL_EXPENSES_PERCENTAGE"));
+        // Taken off the booked gigs here rather than destroyed by the cancellation.
+        MoveFromBooked(*gig, gCalledOff);
         CancelGig(*gig);
-        // The cancelled gig is gone; the screen shows the venue.
-        performance.gig = nullptr;
         return &performance;
     }
     EvaluatePerformance(performance);
     ApplyGigAftermath(performance);
     UpdateRelationships(Tuning("RS_MEETSCALAR_GIG"));
-    MoveToPlayed(*gig);
+    MoveFromBooked(*gig, gPlayed);
     ++GetStatistics().gigsPlayed;
     return &performance;
 }
@@ -322,6 +325,7 @@ const std::vector<std::unique_ptr<SIM_Gig>>& PlayedGigs() { return gPlayed; }
 void ClearPerformances() {
     gPerformances.clear();
     gPlayed.clear();
+    gCalledOff.clear();
 }
 
 void RegisterPerformance() {

@@ -211,7 +211,9 @@ TEST_F(Performance, ACalledOffGigCostsHalfTheGearAndFameAndItsScreenEndsTheDay) 
     const SIM_Performance* p = LatestPerformance();
     ASSERT_TRUE(p && p->cancelled);
     EXPECT_EQ(p->cancellingMembers, std::vector<SIM_Musician*>{&m});
-    EXPECT_EQ(p->gig, nullptr);
+    // The option and the screen still reach the called-off gig and its venue.
+    EXPECT_EQ(p->gig, &gig);
+    EXPECT_EQ(gig.venue, FindVenue("pub"));
     EXPECT_FLOAT_EQ(GetFinances().cash, cash - 5.0f);
     EXPECT_FLOAT_EQ(GetFame().effects.Effects().back()->value, -2.0f);
     EXPECT_TRUE(BookedGigs().empty() && PlayedGigs().empty());
