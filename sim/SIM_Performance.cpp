@@ -167,11 +167,15 @@ void ComputeAttendance(SIM_Performance& performance) {
     float a = std::max(GetFame().fame * 10.0f, 15.0f);
     if (performance.gig && performance.gig->type == GIG_CHARITY) a *= RandomFloat(1.0f, 2.0f);
     a *= 0.5f + 1.5f * Clamp01(BandHype());
-    performance.attendance = static_cast<int>(a * RandomFloat(0.9f, 1.0f));
-    const int capacity = performance.venue->capacity;
-    if (performance.attendance >= capacity) {
+    const float crowd = a * RandomFloat(0.9f, 1.0f);
+    // Compared before the cut to a whole number, so that a crowd beyond any int (a damaged
+    // fame) still fills the venue, and a damaged negative capacity lets nobody in.
+    const int capacity = std::max(performance.venue->capacity, 0);
+    if (crowd >= static_cast<float>(capacity)) {
         performance.attendance = capacity;
         performance.soldOut = true;
+    } else {
+        performance.attendance = static_cast<int>(crowd);
     }
     GetStatistics().audiencePlayedTo += performance.attendance;
 }

@@ -42,6 +42,18 @@ TEST_F(Performance, TheCrowdStartsAtFifteenAndStopsAtCapacity) {
     EXPECT_EQ(full.attendance, 60);
     EXPECT_TRUE(full.soldOut);
     EXPECT_EQ(GetStatistics().audiencePlayedTo, small.attendance + 60);
+
+    // Damaged data: a fame beyond any crowd still only fills the room, and a negative capacity
+    // lets nobody in.
+    GetFame().fame = 1e12f;
+    SIM_Performance huge = Fresh("pub");
+    ComputeAttendance(huge);
+    EXPECT_EQ(huge.attendance, 60);
+    FindVenue("pub")->capacity = -5;
+    SIM_Performance none = Fresh("pub");
+    ComputeAttendance(none);
+    EXPECT_EQ(none.attendance, 0);
+    EXPECT_TRUE(none.soldOut);
 }
 
 TEST_F(Performance, MerchandiseSellsOnlyWhatIsInStock) {
