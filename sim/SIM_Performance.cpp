@@ -234,8 +234,11 @@ void ApplyDestruction(SIM_Performance& performance) {
             continue;
         }
         if (!RandomChance(DestructionChance("RS_DESTROY_BACKSTAGE_CHANCE", *member))) continue;
-        int damage = static_cast<int>(performance.ticketRevenue * RandomFloat(0.05f, 0.2f));
-        damage = std::clamp(damage, kMinimumDamage, kMaximumDamage);
+        // Bounded before the cut to whole dollars, so that no takings can overflow it.
+        const float share = performance.ticketRevenue * RandomFloat(0.05f, 0.2f);
+        const int damage = share >= static_cast<float>(kMaximumDamage) ? kMaximumDamage
+                           : share >= static_cast<float>(kMinimumDamage) ? static_cast<int>(share)
+                                                                          : kMinimumDamage;
         SIM_Finances& money = GetFinances();
         const float cost = static_cast<float>(damage);
         money.cash = money.cash - cost + cost * money.GetBusinessDiscount();

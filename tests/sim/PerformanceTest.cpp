@@ -103,6 +103,10 @@ TEST_F(Performance, DestructiveMembersSmashOnlySpareInstrumentsElseTheBackstage)
     EXPECT_FLOAT_EQ(GetStatistics().damageCosts, 10.0f);
     EXPECT_EQ(Queued(m).back(), std::make_pair(static_cast<int>(COMMENT_KEYED), std::string("That cost us $10")));
     EXPECT_EQ(std::count(screens.calls.begin(), screens.calls.end(), "sound data/sounds/smash_guitar.ogg"), 1);
+    SIM_Performance rich = Fresh("pub");
+    rich.ticketRevenue = 1e12f;  // damaged takings: the bill stops at its cap
+    ApplyDestruction(rich);
+    EXPECT_EQ(rich.damage, 300);
 
     // With a spare, the best goes; the meter shows the boost the score never saw.
     SetTuning("RS_DESTROY_INSTRUMENT_CHANCE=1\nRS_DESTRUCTION_STAGESHOW_BOOST=0.3\n");
