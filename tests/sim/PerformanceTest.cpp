@@ -71,6 +71,21 @@ TEST_F(Performance, MerchandiseSellsOnlyWhatIsInStock) {
     EXPECT_FLOAT_EQ(GetFinances().cash, cash + 5 * 15.0f);
 }
 
+TEST_F(Performance, MerchandiseBuyersAreCappedBeforeACharityGigHalvesThem) {
+    SetTuning("RS_MERCHANDISE_SCALAR=1\nRS_CHARITY_GIG_MULTIPLIER=0.5\n");
+    for (const char* stock : {"glob_stock_tshirts", "glob_stock_sweat", "glob_stock_posters"}) SetStock(stock, 500);
+    Member(0.5f, 0.0f, {"businessman"});
+    SetBandValue("band_hype", 1.0f);
+    SIM_Gig& charity = Booked("pub", GIG_CHARITY);
+    SIM_Performance given = Fresh("pub", &charity);
+    given.attendance = 100;
+    given.score = 0.5f;  // (1 + 0.5) x 1.25 is capped at every buyer, then halved: 50
+    SellMerchandiseAtGig(given);
+    EXPECT_EQ(std::vector<int>({given.tshirtsSold, given.sweatshirtsSold, given.postersSold}),
+              std::vector<int>({20, 7, 7}));
+    EXPECT_FLOAT_EQ(given.merchandiseRevenue, 20 * 15.0f + 7 * 30.0f + 7 * 3.0f);
+}
+
 TEST_F(Performance, AlbumsSellThroughTheStudioOnlyWhenOneIsOut) {
     SetTuning("RS_CHANCE_BUY_CD_AT_GIG=0.5\nRS_CHANCE_BUY_CD_OLD=0.1\n");
     std::vector<int> sold;
