@@ -5,6 +5,9 @@ function(gigvale_target_defaults target)
   if(GIGVALE_WERROR)
     target_compile_options(${target} PRIVATE -Werror)
   endif()
+  # Floats are computed as written: no fused multiply-add, which some targets and flags would
+  # otherwise bring in, so that a seed plays the same career in every build.
+  target_compile_options(${target} PRIVATE -ffp-contract=off)
   # Source paths in assertion reports are relative to the project root. A compiler cache may
   # hand the compiler paths relative to the build folder instead, so map those too.
   target_compile_options(${target} PRIVATE "-fmacro-prefix-map=${PROJECT_SOURCE_DIR}/=")

@@ -136,7 +136,12 @@ std::string SIM_PortraitDatabase::RandomPortrait(int gender) {
         return portrait;
     }
     // The portrait pictures are data that may not be installed; people then go without a face.
-    if (all.empty()) WriteDebugLine(FormatText("No portraits found for gender %d", gender));
+    // The draw is still taken, so that a seed plays the same career with or without them.
+    if (all.empty()) {
+        WriteDebugLine(FormatText("No portraits found for gender %d", gender));
+        RandomInt();
+        return {};
+    }
     return Pick(all);
 }
 

@@ -22,6 +22,9 @@
 namespace {
 std::vector<std::unique_ptr<SIM_Performance>> gPerformances;
 std::vector<std::unique_ptr<SIM_Gig>> gPlayed;
+// Gigs the members called off: the day's option that offered one and its screen still point at
+// it, so it lives on until the next new game.
+std::vector<std::unique_ptr<SIM_Gig>> gCalledOff;
 
 // Before this year a crowd of more than kEarlyBigCapacity is too much for the band.
 constexpr int kEarlyBigVenueYear = 2011;
@@ -56,13 +59,13 @@ float DestructionChance(const char* key, const SIM_Musician& member) {
     return Clamp01(p);
 }
 
-// Moves the gig from the booked gigs to the played ones; a gig that was never booked (a test's
+// Moves the gig from the booked gigs to the given list; a gig that was never booked (a test's
 // own) stays where it is.
-void MoveToPlayed(SIM_Gig& gig) {
+void MoveFromBooked(SIM_Gig& gig, std::vector<std::unique_ptr<SIM_Gig>>& to) {
     auto& booked = BookedGigs();
     const auto it = std::find_if(booked.begin(), booked.end(), [&](const auto& g) { return g.get() == &gig; });
     if (it == booked.end()) return;
-    gPlayed.push_back(std::move(*it));
+    to.push_back(std::move(*it));
     booked.erase(it);
 }
 }  // namespace
@@ -79,15 +82,15 @@ SIM_Performance* PlayGig(SIM_Gig* gig) {
     CheckCancellation(performance);
     if (performance.cancelled) {
         PayPerGigCosts(Tuning("RS_GIG_CANCEL_EXPENSES_PERCENTAGE"));
+        // Taken off the booked gigs here rather than destroyed by the cancellation.
+        MoveFromBooked(*gig, gCalledOff);
         CancelGig(*gig);
-        // The cancelled gig is gone; the screen shows the venue.
-        performance.gig = nullptr;
         return &performance;
     }
     EvaluatePerformance(performance);
     ApplyGigAftermath(performance);
     UpdateRelationships(Tuning("RS_MEETSCALAR_GIG"));
-    MoveToPlayed(*gig);
+    MoveFromBooked(*gig, gPlayed);
     ++GetStatistics().gigsPlayed;
     return &performance;
 }
@@ -164,11 +167,15 @@ void ComputeAttendance(SIM_Performance& performance) {
     float a = std::max(GetFame().fame * 10.0f, 15.0f);
     if (performance.gig && performance.gig->type == GIG_CHARITY) a *= RandomFloat(1.0f, 2.0f);
     a *= 0.5f + 1.5f * Clamp01(BandHype());
-    performance.attendance = static_cast<int>(a * RandomFloat(0.9f, 1.0f));
-    const int capacity = performance.venue->capacity;
-    if (performance.attendance >= capacity) {
+    const float crowd = a * RandomFloat(0.9f, 1.0f);
+    // Compared before the cut to a whole number, so that a crowd beyond any int (a damaged
+    // fame) still fills the venue, and a damaged negative capacity lets nobody in.
+    const int capacity = std::max(performance.venue->capacity, 0);
+    if (crowd >= static_cast<float>(capacity)) {
         performance.attendance = capacity;
         performance.soldOut = true;
+    } else {
+        performance.attendance = static_cast<int>(crowd);
     }
     GetStatistics().audiencePlayedTo += performance.attendance;
 }
@@ -227,8 +234,11 @@ void ApplyDestruction(SIM_Performance& performance) {
             continue;
         }
         if (!RandomChance(DestructionChance("RS_DESTROY_BACKSTAGE_CHANCE", *member))) continue;
-        int damage = static_cast<int>(performance.ticketRevenue * RandomFloat(0.05f, 0.2f));
-        damage = std::clamp(damage, kMinimumDamage, kMaximumDamage);
+        // Bounded before the cut to whole dollars, so that no takings can overflow it.
+        const float share = performance.ticketRevenue * RandomFloat(0.05f, 0.2f);
+        const int damage = share >= static_cast<float>(kMaximumDamage) ? kMaximumDamage
+                           : share >= static_cast<float>(kMinimumDamage) ? static_cast<int>(share)
+                                                                          : kMinimumDamage;
         SIM_Finances& money = GetFinances();
         const float cost = static_cast<float>(damage);
         money.cash = money.cash - cost + cost * money.GetBusinessDiscount();
@@ -322,6 +332,7 @@ const std::vector<std::unique_ptr<SIM_Gig>>& PlayedGigs() { return gPlayed; }
 void ClearPerformances() {
     gPerformances.clear();
     gPlayed.clear();
+    gCalledOff.clear();
 }
 
 void RegisterPerformance() {

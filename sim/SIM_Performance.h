@@ -26,7 +26,7 @@ public:
     std::vector<SIM_Musician*> cancellingMembers;  // not owned
     SIM_DayDate date;
     SIM_Venue* venue = nullptr;  // not owned
-    SIM_Gig* gig = nullptr;      // not owned; kept in the played list
+    SIM_Gig* gig = nullptr;      // not owned; kept in the played (or called-off) gigs
     int attendance = 0;
     float ticketRevenue = 0.0f;
     float merchandiseRevenue = 0.0f;

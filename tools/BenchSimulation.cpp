@@ -54,12 +54,12 @@ void BenchCareer(int days) {
         PlayHeadlessDay();
         screens.events.clear();
     }
-    const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    const double milliseconds = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
     const int cancelled = static_cast<int>(std::count_if(Performances().begin(), Performances().end(),
                                                          [](const auto& p) { return p->cancelled; }));
     const std::size_t gigs = gigCosts.size();
     std::printf("PlayGig median %.2f us over %zu gigs of the career (%d called off)\n", Median(gigCosts), gigs,
                 cancelled);
-    std::printf("career of %d days %.2f s: %s\n", days, seconds, StateText().c_str());
+    std::printf("career of %d days %.0f ms: %s\n", days, milliseconds, StateText().c_str());
     SetScreens(nullptr);
 }

@@ -1,5 +1,6 @@
 // Personalities, names, portraits, auditions and the members' remarks.
 #include "LibDebugLog.h"
+#include "LibRandom.h"
 #include "PeopleTestSupport.h"
 #include "SIM_Auditions.h"
 #include "SIM_Commenter.h"
@@ -103,7 +104,16 @@ TEST_F(PeopleTest, PortraitsComeFromTheNeutralFaces) {
     db.builtInFolder = dir.path() + "/nothing";
     db.userFolder.clear();
     db.LoadPortraits();
-    EXPECT_EQ(db.RandomPortrait(1), "");  // without pictures people go without a face
+    // Without pictures people go without a face, but the draw is taken all the same: a career
+    // must not change with the pictures installed.
+    const std::uint32_t state = RandomState();
+    EXPECT_EQ(db.RandomPortrait(1), "");
+    RandomInt();
+    const std::uint32_t afterTwo = RandomState();
+    SetRandomState(state);
+    RandomInt();
+    RandomInt();
+    EXPECT_EQ(afterTwo, RandomState());
     EXPECT_EQ(errors.assertions, 0);
 }
 

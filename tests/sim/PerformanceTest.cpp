@@ -42,6 +42,18 @@ TEST_F(Performance, TheCrowdStartsAtFifteenAndStopsAtCapacity) {
     EXPECT_EQ(full.attendance, 60);
     EXPECT_TRUE(full.soldOut);
     EXPECT_EQ(GetStatistics().audiencePlayedTo, small.attendance + 60);
+
+    // Damaged data: a fame beyond any crowd still only fills the room, and a negative capacity
+    // lets nobody in.
+    GetFame().fame = 1e12f;
+    SIM_Performance huge = Fresh("pub");
+    ComputeAttendance(huge);
+    EXPECT_EQ(huge.attendance, 60);
+    FindVenue("pub")->capacity = -5;
+    SIM_Performance none = Fresh("pub");
+    ComputeAttendance(none);
+    EXPECT_EQ(none.attendance, 0);
+    EXPECT_TRUE(none.soldOut);
 }
 
 TEST_F(Performance, MerchandiseSellsOnlyWhatIsInStock) {
@@ -57,6 +69,21 @@ TEST_F(Performance, MerchandiseSellsOnlyWhatIsInStock) {
     EXPECT_EQ(dynamic_cast<SIM_Merchandise*>(FindAsset("tshirts(20)"))->Stock(), 0);
     EXPECT_FLOAT_EQ(p.merchandiseRevenue, 5 * 15.0f);
     EXPECT_FLOAT_EQ(GetFinances().cash, cash + 5 * 15.0f);
+}
+
+TEST_F(Performance, MerchandiseBuyersAreCappedBeforeACharityGigHalvesThem) {
+    SetTuning("RS_MERCHANDISE_SCALAR=1\nRS_CHARITY_GIG_MULTIPLIER=0.5\n");
+    for (const char* stock : {"glob_stock_tshirts", "glob_stock_sweat", "glob_stock_posters"}) SetStock(stock, 500);
+    Member(0.5f, 0.0f, {"businessman"});
+    SetBandValue("band_hype", 1.0f);
+    SIM_Gig& charity = Booked("pub", GIG_CHARITY);
+    SIM_Performance given = Fresh("pub", &charity);
+    given.attendance = 100;
+    given.score = 0.5f;  // (1 + 0.5) x 1.25 is capped at every buyer, then halved: 50
+    SellMerchandiseAtGig(given);
+    EXPECT_EQ(std::vector<int>({given.tshirtsSold, given.sweatshirtsSold, given.postersSold}),
+              std::vector<int>({20, 7, 7}));
+    EXPECT_FLOAT_EQ(given.merchandiseRevenue, 20 * 15.0f + 7 * 30.0f + 7 * 3.0f);
 }
 
 TEST_F(Performance, AlbumsSellThroughTheStudioOnlyWhenOneIsOut) {
@@ -91,6 +118,10 @@ TEST_F(Performance, DestructiveMembersSmashOnlySpareInstrumentsElseTheBackstage)
     EXPECT_FLOAT_EQ(GetStatistics().damageCosts, 10.0f);
     EXPECT_EQ(Queued(m).back(), std::make_pair(static_cast<int>(COMMENT_KEYED), std::string("That cost us $10")));
     EXPECT_EQ(std::count(screens.calls.begin(), screens.calls.end(), "sound data/sounds/smash_guitar.ogg"), 1);
+    SIM_Performance rich = Fresh("pub");
+    rich.ticketRevenue = 1e12f;  // damaged takings: the bill stops at its cap
+    ApplyDestruction(rich);
+    EXPECT_EQ(rich.damage, 300);
 
     // With a spare, the best goes; the meter shows the boost the score never saw.
     SetTuning("RS_DESTROY_INSTRUMENT_CHANCE=1\nRS_DESTRUCTION_STAGESHOW_BOOST=0.3\n");
@@ -211,7 +242,9 @@ TEST_F(Performance, ACalledOffGigCostsHalfTheGearAndFameAndItsScreenEndsTheDay) 
     const SIM_Performance* p = LatestPerformance();
     ASSERT_TRUE(p && p->cancelled);
     EXPECT_EQ(p->cancellingMembers, std::vector<SIM_Musician*>{&m});
-    EXPECT_EQ(p->gig, nullptr);
+    // The option and the screen still reach the called-off gig and its venue.
+    EXPECT_EQ(p->gig, &gig);
+    EXPECT_EQ(gig.venue, FindVenue("pub"));
     EXPECT_FLOAT_EQ(GetFinances().cash, cash - 5.0f);
     EXPECT_FLOAT_EQ(GetFame().effects.Effects().back()->value, -2.0f);
     EXPECT_TRUE(BookedGigs().empty() && PlayedGigs().empty());
