@@ -260,13 +260,23 @@ private:
         });
     }
 
+    // A comma list of whole numbers, of the given length unless it is -1.
+    void NumberList(const char* tag, const std::string& text, int count) {
+        const auto numbers = ParseIntList(text);
+        if (!numbers || (count >= 0 && numbers->size() != static_cast<std::size_t>(count)))
+            r.Fail("tag " + std::string(tag) + " holds no list of " +
+                   (count >= 0 ? std::to_string(count) + " " : std::string()) + "whole numbers: " + text);
+    }
+
     void Practice(SIM_SaveData& d) {
         r.FindTag("practice");
         d.practiceBpm = r.ReadString("bpm");
+        NumberList("bpm", d.practiceBpm, 5);
         d.practiceInstrument = r.ReadInt("inst");
         for (auto& ids : d.melodyIds) {
             r.FindTag("melody");
             ids = r.ReadString("ids");
+            NumberList("ids", ids, -1);
             r.FindTag("/melody");
         }
         r.FindTag("/practice");
@@ -337,7 +347,10 @@ private:
     void Counters(SIM_SaveData& d) {
         r.FindTag("statistics");
         d.statisticsInts = r.ReadString("ints");
+        NumberList("ints", d.statisticsInts, 7);
         d.statisticsFloats = r.ReadString("floats");
+        const auto floats = ParseFloatList(d.statisticsFloats);
+        if (!floats || floats->size() != 3) r.Fail("tag floats holds no list of 3 numbers: " + d.statisticsFloats);
         d.elapsed = r.ReadFloat("elapsed");
         r.FindTag("/statistics");
         r.FindTag("SIM_SIM");
@@ -439,6 +452,27 @@ private:
 };
 
 }  // namespace
+
+namespace {
+// The comma-separated pieces converted one by one; none when any piece fails.
+template <class T>
+std::optional<std::vector<T>> ParseList(const std::string& text, std::optional<T> (*convert)(const std::string&)) {
+    std::vector<T> numbers;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find(',', start);
+        if (end == std::string::npos) end = text.size();
+        const std::optional<T> value = convert(text.substr(start, end - start));
+        if (!value) return std::nullopt;
+        numbers.push_back(*value);
+        start = end + 1;
+    }
+    return numbers;
+}
+}  // namespace
+
+std::optional<std::vector<int>> ParseIntList(const std::string& text) { return ParseList(text, ParseWholeNumber); }
+std::optional<std::vector<float>> ParseFloatList(const std::string& text) { return ParseList(text, ParseDecimalNumber); }
 
 SIM_SaveData ReadSaveData(SIM_TagReader& reader) { return SaveParser(reader).Parse(); }
 

@@ -143,3 +143,8 @@ struct SIM_SaveData {
 SIM_SaveData ReadSaveData(SIM_TagReader& reader);
 // The save at path, or none with the reason in *error.
 std::optional<SIM_SaveData> ReadSaveFile(const std::string& path, std::string* error = nullptr);
+
+// "1,2,3," or "1,2,3" as numbers; none when a piece is not a whole number.
+std::optional<std::vector<int>> ParseIntList(const std::string& text);
+// The same for decimal numbers ("1.50,-2.00,").
+std::optional<std::vector<float>> ParseFloatList(const std::string& text);

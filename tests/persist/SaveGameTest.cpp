@@ -417,6 +417,9 @@ TEST_F(WholeSave, EveryCutAndEveryBrokenNumberIsRefusedWithFileAndTag) {
 
 #include "SIM_Album.h"
 #include "SIM_Charity.h"
+#include "SIM_LoadGame.h"
+#include "SIM_NamedValue.h"
+#include "SIM_Practice.h"
 #include "SIM_Endorsements.h"
 #include "SIM_RecordCompany.h"
 #include "SIM_RivalBands.h"
@@ -569,9 +572,70 @@ TEST_F(CareerSections, DamagedReferencesAndNamesAreRefused) {
               "c.xml: tag recordingstudio names unknown studio Shed");
     EXPECT_NE(Refusal("<royalty>0.125", "<royalty>lots").find("tag royalty holds no number"), std::string::npos);
     EXPECT_NE(Refusal("<hasdeal>", "<deal>").find("hasdeal"), std::string::npos);
+    EXPECT_NE(Refusal("<ints>0,", "<ints>0,0,").find("tag ints holds no list of 7 whole numbers"),
+              std::string::npos);
+    EXPECT_NE(Refusal("<bpm>", "<bpm>x").find("tag bpm"), std::string::npos);
+    EXPECT_NE(Refusal("<floats>", "<floats>1.00,").find("tag floats holds no list of 3"), std::string::npos);
     // Cut inside the company: a part-written last section is not an old file.
     EXPECT_NE(Refusal("</marketing>\n</recordcompany>\n</xml>\n", "</marketing>\n").find("missing tag"),
               std::string::npos);
+}
+
+TEST_F(CareerSections, StandaloneSectionsComeBackInAFreshGame) {
+    for (int day = 0; day < 10; ++day) GetSIM().UseAct();
+    GetSIM().eventGate.flags[1] = true;
+    GetSIM().eventGate.daysSinceLastEvent = 4;
+    Venues().back()->boredom = 0.75f;
+    GetBalanceHistory().Record(100.0f);
+    GetBalanceHistory().Record(250.0f);
+    Globals().Add(std::make_unique<SIM_NamedValue>("glob_stock", "Stock", 17.0f));
+    GetPracticeRecord().bpm[2] = 131;
+    GetPracticeRecord().Master(1, 3);
+    GetPracticeRecord().Master(1, 0);
+    GetPracticeRecord().inst = 2;
+    GetStatistics().gigsPlayed = 4;
+    GetStatistics().playSeconds = 90.5;
+    GetFinances().cash = 321.5f;
+    text = SaveGameText();
+    SIM_TagReader reader;
+    reader.Start(text, "c.xml");
+    const SIM_SaveData d = ReadSaveData(reader);
+
+    GetSIM().ResetForNewGame();
+    SelectStudio(nullptr);
+    ResetRecordCompany();
+    const std::vector<std::string> restored = {"date",   "recordingstudio", "other_gigs", "practice",
+                                               "endorsements", "venues", "balance", "events",
+                                               "finances", "globals", "statistics", "SIM_SIM",
+                                               "misc",    "recordcompany"};
+    const std::string fresh = SaveGameText();
+    for (const char* tag : {"date", "recordingstudio", "other_gigs", "practice", "endorsements"})
+        EXPECT_NE(Block(fresh, tag), Block(text, tag)) << tag;  // so that the restore has work to do
+    RestoreStandaloneSections(d);
+    const std::string after = SaveGameText();
+    for (const std::string& tag : restored) EXPECT_EQ(Block(after, tag), Block(text, tag)) << tag;
+    EXPECT_FALSE(GetSIM().gameOver);
+}
+
+TEST_F(CareerSections, ALoadedGameOnItsEndDateStaysOver) {
+    SIM_TagReader reader;
+    reader.Start(text, "c.xml");
+    SIM_SaveData d = ReadSaveData(reader);
+    d.calendar[10] = 0;  // the flag of an older save
+    d.calendar[0] = d.calendar[7];
+    d.calendar[2] = d.calendar[8];
+    d.calendar[3] = d.calendar[9];
+    RestoreStandaloneSections(d);
+    EXPECT_TRUE(GetSIM().gameOver);
+}
+
+TEST(NumberLists, WholeNumbersWithOrWithoutTheLastComma) {
+    EXPECT_EQ(ParseIntList("1,-2,30,"), (std::vector<int>{1, -2, 30}));
+    EXPECT_EQ(ParseIntList("4,5"), (std::vector<int>{4, 5}));
+    EXPECT_EQ(ParseIntList(""), std::vector<int>{});
+    for (const char* bad : {"1,,2", "x,", "1.5,", "99999999999,", ",", " 1"}) EXPECT_FALSE(ParseIntList(bad)) << bad;
+    EXPECT_EQ(ParseFloatList("0.00,-12.50,3,"), (std::vector<float>{0.0f, -12.5f, 3.0f}));
+    for (const char* bad : {"1.0,,2", "nan,", "inf,", "1e99,", "1.5x,", "1.0;2,"}) EXPECT_FALSE(ParseFloatList(bad)) << bad;
 }
 
 }  // namespace
