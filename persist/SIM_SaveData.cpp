@@ -5,9 +5,13 @@
 #include <set>
 
 #include "SIM_Album.h"
+#include "SIM_Asset.h"
 #include "SIM_Charity.h"
 #include "SIM_Endorsements.h"
+#include "SIM_Personality.h"
 #include "SIM_RivalBands.h"
+#include "SIM_Song.h"
+#include "SIM_Venue.h"
 
 namespace {
 
@@ -403,6 +407,29 @@ private:
 
     // Names the save gives the catalogues must be known to the ones loaded now.
     void CheckNames(const SIM_SaveData& d) {
+        const auto asset = [&](const std::string& key) {
+            if (!FindAsset(key)) r.Fail("unknown asset " + key);
+        };
+        const auto element = [&](const std::string& name) {
+            if (name != "NULL" && !FindSongElement(name)) r.Fail("unknown song element " + name);
+        };
+        for (const auto& a : d.assets) asset(a.name);
+        for (const auto& [name, listened] : d.musicAssets) asset(name);
+        for (const std::string& name : d.communalAssets) asset(name);
+        for (const SIM_SavedMusician& m : d.musicians) {
+            for (const std::string& name : m.possessions) asset(name);
+            for (const std::string& name : m.personalities)
+                if (!FindPersonality(name)) r.Fail("unknown personality " + name);
+            element(m.songElement);
+        }
+        for (const auto& [name, bringer] : d.unlockedElements) element(name);
+        for (const auto* list : {&d.songs, &d.retiredSongs})
+            for (const SIM_SavedSong& s : *list)
+                for (const std::string& name : s.elements) element(name);
+        for (const auto& booking : d.bookings)
+            if (!FindVenue(booking.venue)) r.Fail("unknown venue " + booking.venue);
+        for (const auto& [venue, boredom] : d.venueBoredom)
+            if (!FindVenue(venue)) r.Fail("unknown venue " + venue);
         for (const auto& gig : d.rivalGigs)
             if (!FindRivalBand(gig.band)) r.Fail("tag name names unknown rival band " + gig.band);
         for (const std::string& name : d.endorsements) {

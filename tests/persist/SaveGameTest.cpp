@@ -570,6 +570,10 @@ TEST_F(CareerSections, DamagedReferencesAndNamesAreRefused) {
               "c.xml: tag charity names unknown charity a cause");
     EXPECT_EQ(Refusal("<name>" + Studios()[2]->name + "</name>", "<name>Shed</name>"),
               "c.xml: tag recordingstudio names unknown studio Shed");
+    EXPECT_NE(Refusal("<asset>\n<name>", "<asset>\n<name>x").find("unknown asset x"), std::string::npos);
+    EXPECT_NE(Refusal("<venue>\n<name>", "<venue>\n<name>x").find("unknown venue x"), std::string::npos);
+    EXPECT_NE(Refusal("<venue>" + Venues().front()->key, "<venue>x").find("unknown venue x"), std::string::npos);
+    EXPECT_NE(Refusal("<0>", "<0>kazoo").find("unknown song element kazoo"), std::string::npos);
     EXPECT_NE(Refusal("<royalty>0.125", "<royalty>lots").find("tag royalty holds no number"), std::string::npos);
     EXPECT_NE(Refusal("<hasdeal>", "<deal>").find("hasdeal"), std::string::npos);
     EXPECT_NE(Refusal("<ints>0,", "<ints>0,0,").find("tag ints holds no list of 7 whole numbers"),
