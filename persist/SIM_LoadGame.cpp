@@ -1,6 +1,7 @@
 #include "SIM_LoadGame.h"
 
 #include "SIM_Album.h"
+#include "SIM_CareerStage.h"
 #include "SIM_Endorsements.h"
 #include "SIM_Finances.h"
 #include "SIM_NamedValue.h"
@@ -80,6 +81,7 @@ void RestorePractice(const SIM_SaveData& d) {
 
 void RestoreStandaloneSections(const SIM_SaveData& data) {
     RestoreCalendar(data);
+    GetCareerStage().SetStage(data.careerStage);
     RestoreWorld(data);
     RestoreCounters(data);
     RestorePractice(data);

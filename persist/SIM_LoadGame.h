@@ -1,6 +1,6 @@
 #pragma once
 // Puts a checked save back into the running game. The sections restored so far are the ones
-// that stand alone: the calendar, the world around the band, money and counters, the studio,
+// that stand alone: the calendar, the career stage, the world around the band, money and counters, the studio,
 // the record company, endorsements, rival gigs and practice. People, songs, albums and
 // everything that points at them come later.
 #include "SIM_SaveData.h"

@@ -6,6 +6,7 @@
 
 #include "SIM_Album.h"
 #include "SIM_Asset.h"
+#include "SIM_CareerStage.h"
 #include "SIM_Charity.h"
 #include "SIM_Endorsements.h"
 #include "SIM_Personality.h"
@@ -235,6 +236,8 @@ private:
         });
         r.FindTag("gamemode");
         d.careerStage = r.ReadInt("mode");
+        if (d.careerStage < 0 || d.careerStage >= SIM_CareerStage::kStages)
+            r.Fail("tag mode holds no career stage: " + std::to_string(d.careerStage));
         r.FindTag("/gamemode");
         r.FindTag("recordingstudio");
         d.studio = r.ReadString("name");

@@ -5,6 +5,7 @@
 #include "LibErrors.h"
 #include "LibRandom.h"
 #include "SIM_Band.h"
+#include "SIM_CareerStage.h"
 #include "SIM_Date.h"
 #include "SIM_Finances.h"
 #include "SIM_People.h"
@@ -560,6 +561,8 @@ TEST_F(CareerSections, DamagedReferencesAndNamesAreRefused) {
     // A song naming an album that does not hold it.
     EXPECT_NE(Refusal("<albumslid>-1<", "<albumslid>" + Slid(album) + "<").find("albumslid of song"),
               std::string::npos);
+    EXPECT_EQ(Refusal("<mode>0</mode>\n</gamemode>", "<mode>4</mode>\n</gamemode>"),
+              "c.xml: tag mode holds no career stage: 4");
     EXPECT_EQ(Refusal("<mode>1</mode>\n<title>", "<mode>4</mode>\n<title>"), "c.xml: tag mode holds no album mode: 4");
     EXPECT_NE(Refusal("<songqaulity>", "<songquality>").find("songqaulity"), std::string::npos);
     EXPECT_EQ(Refusal("<name>" + RivalBands()[2]->key + "</name>", "<name>nobody</name>"),
@@ -600,6 +603,7 @@ TEST_F(CareerSections, StandaloneSectionsComeBackInAFreshGame) {
     GetStatistics().gigsPlayed = 4;
     GetStatistics().playSeconds = 90.5;
     GetFinances().cash = 321.5f;
+    GetCareerStage().SetStage(2);
     text = SaveGameText();
     SIM_TagReader reader;
     reader.Start(text, "c.xml");
@@ -608,12 +612,12 @@ TEST_F(CareerSections, StandaloneSectionsComeBackInAFreshGame) {
     GetSIM().ResetForNewGame();
     SelectStudio(nullptr);
     ResetRecordCompany();
-    const std::vector<std::string> restored = {"date",   "recordingstudio", "other_gigs", "practice",
+    const std::vector<std::string> restored = {"date",   "gamemode", "recordingstudio", "other_gigs", "practice",
                                                "endorsements", "venues", "balance", "events",
                                                "finances", "globals", "statistics", "SIM_SIM",
                                                "misc",    "recordcompany"};
     const std::string fresh = SaveGameText();
-    for (const char* tag : {"date", "recordingstudio", "other_gigs", "practice", "endorsements"})
+    for (const char* tag : {"date", "gamemode", "recordingstudio", "other_gigs", "practice", "endorsements"})
         EXPECT_NE(Block(fresh, tag), Block(text, tag)) << tag;  // so that the restore has work to do
     RestoreStandaloneSections(d);
     const std::string after = SaveGameText();
