@@ -1,7 +1,18 @@
 #include "SIM_SaveData.h"
 
 #include <algorithm>
+#include <map>
 #include <set>
+
+#include "SIM_Album.h"
+#include "SIM_Asset.h"
+#include "SIM_CareerStage.h"
+#include "SIM_Charity.h"
+#include "SIM_Endorsements.h"
+#include "SIM_Personality.h"
+#include "SIM_RivalBands.h"
+#include "SIM_Song.h"
+#include "SIM_Venue.h"
 
 namespace {
 
@@ -25,6 +36,7 @@ public:
         Links(d);
         World(d);
         Counters(d);
+        if (r.PeekTag() == "recordcompany") RecordCompany(d);
         r.FindTag("/xml");
         CheckReferences(d);
         return d;
@@ -205,10 +217,27 @@ private:
         });
         List("songs", "song", [&] { d.songs.push_back(Song()); });
         List("retired_songs", "song", [&] { d.retiredSongs.push_back(Song()); });
-        // Albums are read by the albums' own loader once they are part of the game.
-        List("albums", "album", [&] { r.Fail("albums cannot be loaded by this build"); });
+        List("albums", "album", [&] {
+            SIM_SavedAlbum a;
+            a.slid = r.ReadInt("slid");
+            a.mode = r.ReadInt("mode");
+            a.title = r.ReadString("title");
+            a.weeksSinceRelease = r.ReadInt("weekssincerelease");
+            a.songQuality = r.ReadFloat("songqaulity");
+            a.productionQuality = r.ReadFloat("productionquality");
+            a.productionCost = r.ReadFloat("productioncost");
+            a.daysInStudio = r.ReadInt("daysinstudio");
+            a.coverTexture = r.ReadString("covertexture");
+            a.royaltiesEarned = r.ReadFloat("royaltiesearned");
+            a.totalEarned = r.ReadFloat("totalearned");
+            a.copiesSold = r.ReadInt("copiessold");
+            List("tracks", "track", [&] { a.tracks.push_back(r.ReadInt("slid")); });
+            d.albums.push_back(std::move(a));
+        });
         r.FindTag("gamemode");
         d.careerStage = r.ReadInt("mode");
+        if (d.careerStage < 0 || d.careerStage >= SIM_CareerStage::kStages)
+            r.Fail("tag mode holds no career stage: " + std::to_string(d.careerStage));
         r.FindTag("/gamemode");
         r.FindTag("recordingstudio");
         d.studio = r.ReadString("name");
@@ -238,13 +267,23 @@ private:
         });
     }
 
+    // A comma list of whole numbers, of the given length unless it is -1.
+    void NumberList(const char* tag, const std::string& text, int count) {
+        const auto numbers = ParseIntList(text);
+        if (!numbers || (count >= 0 && numbers->size() != static_cast<std::size_t>(count)))
+            r.Fail("tag " + std::string(tag) + " holds no list of " +
+                   (count >= 0 ? std::to_string(count) + " " : std::string()) + "whole numbers: " + text);
+    }
+
     void Practice(SIM_SaveData& d) {
         r.FindTag("practice");
         d.practiceBpm = r.ReadString("bpm");
+        NumberList("bpm", d.practiceBpm, 5);
         d.practiceInstrument = r.ReadInt("inst");
         for (auto& ids : d.melodyIds) {
             r.FindTag("melody");
             ids = r.ReadString("ids");
+            NumberList("ids", ids, -1);
             r.FindTag("/melody");
         }
         r.FindTag("/practice");
@@ -315,7 +354,10 @@ private:
     void Counters(SIM_SaveData& d) {
         r.FindTag("statistics");
         d.statisticsInts = r.ReadString("ints");
+        NumberList("ints", d.statisticsInts, 7);
         d.statisticsFloats = r.ReadString("floats");
+        const auto floats = ParseFloatList(d.statisticsFloats);
+        if (!floats || floats->size() != 3) r.Fail("tag floats holds no list of 3 numbers: " + d.statisticsFloats);
         d.elapsed = r.ReadFloat("elapsed");
         r.FindTag("/statistics");
         r.FindTag("SIM_SIM");
@@ -327,6 +369,85 @@ private:
         d.topSlid = r.ReadInt("TopSLID");
         d.skin = r.ReadString("skin");
         r.FindTag("/misc");
+    }
+
+    void RecordCompany(SIM_SaveData& d) {
+        r.FindTag("recordcompany");
+        SIM_RecordCompanyState company;
+        company.name = r.ReadString("name");
+        company.hasDeal = r.ReadInt("hasdeal") != 0;
+        company.royalty = r.ReadFloat("royalty");
+        company.marketing = r.ReadFloat("marketing");
+        r.FindTag("/recordcompany");
+        d.recordCompany = company;
+    }
+
+    void CheckAlbums(const SIM_SaveData& d, const std::set<int>& songs, std::set<int>& albums) {
+        std::set<int> onAlbum;
+        for (const SIM_SavedAlbum& a : d.albums) {
+            if (!albums.insert(a.slid).second) r.Fail("album slid " + std::to_string(a.slid) + " is used twice");
+            if (a.mode != ALBUM_IN_STUDIO && a.mode != ALBUM_RELEASED)
+                r.Fail("tag mode holds no album mode: " + std::to_string(a.mode));
+            if (a.tracks.size() > static_cast<std::size_t>(kAlbumTracks)) r.Fail("tag tracks holds too many tracks");
+            for (int track : a.tracks) {
+                if (!songs.count(track)) r.Fail("tag track names unknown slid " + std::to_string(track));
+                if (!onAlbum.insert(track).second) r.Fail("song slid " + std::to_string(track) + " is on two albums");
+            }
+        }
+        // A song's album must hold it, and a track's song must name its album.
+        std::map<int, int> albumOf;
+        for (const SIM_SavedAlbum& a : d.albums)
+            for (int track : a.tracks) albumOf[track] = a.slid;
+        for (const auto* list : {&d.songs, &d.retiredSongs})
+            for (const SIM_SavedSong& s : *list) {
+                const auto found = albumOf.find(s.slid);
+                const int expected = found == albumOf.end() ? -1 : found->second;
+                if (s.albumSlid != expected)
+                    r.Fail("tag albumslid of song " + std::to_string(s.slid) + " names album " +
+                           std::to_string(s.albumSlid) + ", not its album " + std::to_string(expected));
+            }
+    }
+
+    // Names the save gives the catalogues must be known to the ones loaded now.
+    void CheckNames(const SIM_SaveData& d) {
+        const auto asset = [&](const std::string& key) {
+            if (!FindAsset(key)) r.Fail("unknown asset " + key);
+        };
+        const auto element = [&](const std::string& name) {
+            if (name != "NULL" && !FindSongElement(name)) r.Fail("unknown song element " + name);
+        };
+        for (const auto& a : d.assets) asset(a.name);
+        for (const auto& [name, listened] : d.musicAssets) asset(name);
+        for (const std::string& name : d.communalAssets) asset(name);
+        for (const SIM_SavedMusician& m : d.musicians) {
+            for (const std::string& name : m.possessions) asset(name);
+            for (const std::string& name : m.personalities)
+                if (!FindPersonality(name)) r.Fail("unknown personality " + name);
+            element(m.songElement);
+        }
+        for (const auto& [name, bringer] : d.unlockedElements) element(name);
+        for (const auto* list : {&d.songs, &d.retiredSongs})
+            for (const SIM_SavedSong& s : *list)
+                for (const std::string& name : s.elements) element(name);
+        for (const auto& booking : d.bookings)
+            if (!FindVenue(booking.venue)) r.Fail("unknown venue " + booking.venue);
+        for (const auto& [venue, boredom] : d.venueBoredom)
+            if (!FindVenue(venue)) r.Fail("unknown venue " + venue);
+        for (const auto& gig : d.rivalGigs)
+            if (!FindRivalBand(gig.band)) r.Fail("tag name names unknown rival band " + gig.band);
+        for (const std::string& name : d.endorsements) {
+            const auto known = [&](const auto& list) {
+                return std::any_of(list.begin(), list.end(), [&](const auto& e) { return e->name == name; });
+            };
+            if (!known(AvailableEndorsements()) && !known(RetiredEndorsements()))
+                r.Fail("tag endorsement names unknown endorsement " + name);
+        }
+        for (const auto& booking : d.bookings)
+            if (booking.charity != "null" && !FindCharity(booking.charity))
+                r.Fail("tag charity names unknown charity " + booking.charity);
+        if (d.studio != "null" &&
+            std::none_of(Studios().begin(), Studios().end(), [&](const auto& s) { return s->name == d.studio; }))
+            r.Fail("tag recordingstudio names unknown studio " + d.studio);
     }
 
     void CheckReferences(const SIM_SaveData& d) {
@@ -349,14 +470,39 @@ private:
         }
         for (const auto& [element, bringer] : d.unlockedElements)
             if (bringer != -1) need(people, bringer, "song_elements");
-        if (d.topSlid <= std::max(*people.rbegin(), songs.empty() ? 0 : *songs.rbegin()))
-            r.Fail("tag TopSLID is not above every saved slid");
+        std::set<int> albums;
+        CheckAlbums(d, songs, albums);
+        CheckNames(d);
+        const int highest = std::max({*people.rbegin(), songs.empty() ? 0 : *songs.rbegin(),
+                                      albums.empty() ? 0 : *albums.rbegin()});
+        if (d.topSlid <= highest) r.Fail("tag TopSLID is not above every saved slid");
     }
 
     SIM_TagReader& r;
 };
 
 }  // namespace
+
+namespace {
+// The comma-separated pieces converted one by one; none when any piece fails.
+template <class T>
+std::optional<std::vector<T>> ParseList(const std::string& text, std::optional<T> (*convert)(const std::string&)) {
+    std::vector<T> numbers;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find(',', start);
+        if (end == std::string::npos) end = text.size();
+        const std::optional<T> value = convert(text.substr(start, end - start));
+        if (!value) return std::nullopt;
+        numbers.push_back(*value);
+        start = end + 1;
+    }
+    return numbers;
+}
+}  // namespace
+
+std::optional<std::vector<int>> ParseIntList(const std::string& text) { return ParseList(text, ParseWholeNumber); }
+std::optional<std::vector<float>> ParseFloatList(const std::string& text) { return ParseList(text, ParseDecimalNumber); }
 
 SIM_SaveData ReadSaveData(SIM_TagReader& reader) { return SaveParser(reader).Parse(); }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "SIM_RecordCompany.h"
 #include "SIM_TagReader.h"
 
 struct SIM_SavedEffect {
@@ -49,6 +50,18 @@ struct SIM_SavedSong {
     std::string elements[7];
 };
 
+struct SIM_SavedAlbum {
+    int slid = 0, mode = 0;
+    std::string title;
+    int weeksSinceRelease = 0;
+    float songQuality = 0, productionQuality = 0, productionCost = 0;
+    int daysInStudio = 0;
+    std::string coverTexture;
+    float royaltiesEarned = 0, totalEarned = 0;
+    int copiesSold = 0;
+    std::vector<int> tracks;  // song slids
+};
+
 struct SIM_SaveData {
     std::string version;
     std::string avatarTexture, bandName, date;
@@ -76,8 +89,9 @@ struct SIM_SaveData {
     std::vector<std::string> communalAssets;
     std::vector<std::pair<std::string, int>> unlockedElements;  // name, bringer's slid
     std::vector<SIM_SavedSong> songs, retiredSongs;
+    std::vector<SIM_SavedAlbum> albums;
     int careerStage = 0;
-    std::string studio;
+    std::string studio;  // a studio's name or "null"
     struct Booking {
         int type = 0;
         std::string venue, charity;
@@ -119,9 +133,18 @@ struct SIM_SaveData {
     float elapsed = 0;
     int maxActs = 0, acts = 0, turncount = 0, topSlid = 0;
     std::string skin;
+    // Files from before the company was saved have none.
+    std::optional<SIM_RecordCompanyState> recordCompany;
 };
 
 // Reads and checks the whole file; throws SIM_SaveFileError naming the file and the tag.
+// Names the file gives the game's catalogues (rival bands, endorsements, charities, studios)
+// must be known to the catalogues loaded now.
 SIM_SaveData ReadSaveData(SIM_TagReader& reader);
 // The save at path, or none with the reason in *error.
 std::optional<SIM_SaveData> ReadSaveFile(const std::string& path, std::string* error = nullptr);
+
+// "1,2,3," or "1,2,3" as numbers; none when a piece is not a whole number.
+std::optional<std::vector<int>> ParseIntList(const std::string& text);
+// The same for decimal numbers ("1.50,-2.00,").
+std::optional<std::vector<float>> ParseFloatList(const std::string& text);

@@ -6,12 +6,15 @@
 #include "LibErrors.h"
 #include "LibFileList.h"
 #include "LibString.h"
+#include "SIM_Album.h"
 #include "SIM_Asset.h"
 #include "SIM_Attribute.h"
 #include "SIM_Band.h"
 #include "SIM_CareerStage.h"
+#include "SIM_Charity.h"
 #include "SIM_Date.h"
 #include "SIM_Effect.h"
+#include "SIM_Endorsements.h"
 #include "SIM_Fame.h"
 #include "SIM_Finances.h"
 #include "SIM_NamedValue.h"
@@ -19,8 +22,10 @@
 #include "SIM_PlayerOptions.h"
 #include "SIM_Personality.h"
 #include "SIM_Practice.h"
+#include "SIM_RecordCompany.h"
 #include "SIM_Rehearsal.h"
 #include "SIM_Relationship.h"
+#include "SIM_RivalBands.h"
 #include "SIM_SIM.h"
 #include "SIM_SLIDBase.h"
 #include "SIM_Screens.h"
@@ -261,8 +266,7 @@ void WriteSong(TagWriter& w, const SIM_Song& song) {
     w.Float("initialinspiration", song.initialInspiration);
     w.Leaf("description", song.description);
     w.Flag("classic", song.classic);
-    // Albums are not part of this build yet; a song on one is written with its album's number.
-    w.Int("albumslid", -1);
+    w.Int("albumslid", SlidOf(song.album));
     w.Open("suitabilities");
     for (const SIM_Suitability& s : song.suitabilities) {
         w.Open("suitability");
@@ -278,6 +282,30 @@ void WriteSong(TagWriter& w, const SIM_Song& song) {
         w.Leaf(std::to_string(slot), song.elements[slot] ? song.elements[slot]->name : "NULL");
     w.Close("elements");
     w.Close("song");
+}
+
+void WriteAlbum(TagWriter& w, const SIM_Album& album) {
+    w.Open("album");
+    w.Int("slid", album.GetSLID());
+    w.Int("mode", album.mode);
+    w.Leaf("title", album.title);
+    w.Int("weekssincerelease", album.weeksSinceRelease);
+    w.Float("songqaulity", album.songQuality);
+    w.Float("productionquality", album.productionQuality);
+    w.Float("productioncost", album.productionCost);
+    w.Int("daysinstudio", album.daysInStudio);
+    w.Leaf("covertexture", album.coverTexture);
+    w.Float("royaltiesearned", album.royaltiesEarned);
+    w.Float("totalearned", album.totalEarned);
+    w.Int("copiessold", album.copiesSold);
+    w.Open("tracks");
+    for (const SIM_Song* track : album.tracks) {
+        w.Open("track");
+        w.Int("slid", SlidOf(track));
+        w.Close("track");
+    }
+    w.Close("tracks");
+    w.Close("album");
 }
 
 void WriteSongs(TagWriter& w) {
@@ -297,12 +325,13 @@ void WriteSongs(TagWriter& w) {
     for (const auto& song : RetiredSongs()) WriteSong(w, *song);
     w.Close("retired_songs");
     w.Open("albums");
+    for (const auto& album : Albums()) WriteAlbum(w, *album);
     w.Close("albums");
     w.Open("gamemode");
     w.Int("mode", GetCareerStage().GetStage());
     w.Close("gamemode");
     w.Open("recordingstudio");
-    w.Leaf("name", "null");
+    w.Leaf("name", SelectedStudioSaveName());
     w.Close("recordingstudio");
 }
 
@@ -313,8 +342,7 @@ void WriteGigs(TagWriter& w) {
         w.Open("booking");
         w.Int("type", gig->type);
         w.Leaf("venue", gig->venue ? gig->venue->key : std::string());
-        // Charities are not part of this build yet.
-        w.Leaf("charity", "null");
+        w.Leaf("charity", gig->charity ? gig->charity->key : "null");
         w.Int("date_day", gig->date.day);
         w.Int("date_month", gig->date.month);
         w.Int("date_year", gig->date.year);
@@ -323,6 +351,15 @@ void WriteGigs(TagWriter& w) {
     w.Close("booked");
     w.Close("gigs");
     w.Open("other_gigs");
+    for (const auto& gig : RivalGigs()) {
+        if (!gig->band) continue;
+        w.Open("gig");
+        w.Leaf("name", gig->band->key);
+        w.Int("day", gig->date.day);
+        w.Int("month", gig->date.month);
+        w.Int("year", gig->date.year);
+        w.Close("gig");
+    }
     w.Close("other_gigs");
 }
 
@@ -353,7 +390,13 @@ void WritePeopleLinks(TagWriter& w) {
         w.Close("relationship");
     }
     w.Close("relationships");
+    // Taken and turned down alike: neither is offered again after a load.
     w.Open("endorsements");
+    for (const auto& endorsement : RetiredEndorsements()) {
+        w.Open("endorsement");
+        w.Leaf("name", endorsement->name);
+        w.Close("endorsement");
+    }
     w.Close("endorsements");
     w.Open("rehearsal_data");
     for (const SIM_RehearsalData* data : AllRehearsalData()) {
@@ -440,6 +483,19 @@ void WriteCounters(TagWriter& w) {
     w.Leaf("skin", "default");
     w.Close("misc");
 }
+
+// The record company comes last, after "<misc>": readers of files written before it existed
+// find "</xml>" there instead and start a fresh company with no deal. Leaves "name",
+// "hasdeal" (0 or 1), "royalty" and "marketing" (%.3f, shares of 0..1).
+void WriteRecordCompany(TagWriter& w) {
+    const SIM_RecordCompanyState company = RecordCompanyState();
+    w.Open("recordcompany");
+    w.Leaf("name", company.name);
+    w.Flag("hasdeal", company.hasDeal);
+    w.Float("royalty", company.royalty);
+    w.Float("marketing", company.marketing);
+    w.Close("recordcompany");
+}
 }  // namespace
 
 void SetSaveGameFolder(const std::string& folder) { gFolder = folder; }
@@ -472,6 +528,7 @@ std::string SaveGameText() {
     WritePeopleLinks(w);
     WriteWorld(w);
     WriteCounters(w);
+    WriteRecordCompany(w);
     w.Close("xml");
     return std::move(w.Text());
 }

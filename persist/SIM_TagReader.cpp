@@ -57,20 +57,31 @@ std::string SIM_TagReader::ReadValue(const std::string& tag) {
     return value;
 }
 
-int SIM_TagReader::ReadInt(const std::string& tag) {
-    const std::string text = ReadValue(tag);
+std::optional<int> ParseWholeNumber(const std::string& text) {
     int value = 0;
     const char* last = text.data() + text.size();
     const auto [end, error] = std::from_chars(text.data(), last, value);
-    if (text.empty() || error != std::errc() || end != last) Fail("tag " + tag + " holds no whole number: " + text);
+    if (text.empty() || error != std::errc() || end != last) return std::nullopt;
     return value;
+}
+
+std::optional<float> ParseDecimalNumber(const std::string& text) {
+    char* end = nullptr;
+    const float value = std::strtof(text.c_str(), &end);
+    if (text.empty() || end != text.c_str() + text.size() || !std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
+int SIM_TagReader::ReadInt(const std::string& tag) {
+    const std::string text = ReadValue(tag);
+    const std::optional<int> value = ParseWholeNumber(text);
+    if (!value) Fail("tag " + tag + " holds no whole number: " + text);
+    return *value;
 }
 
 float SIM_TagReader::ReadFloat(const std::string& tag) {
     const std::string text = ReadValue(tag);
-    char* end = nullptr;
-    const float value = std::strtof(text.c_str(), &end);
-    if (text.empty() || end != text.c_str() + text.size() || !std::isfinite(value))
-        Fail("tag " + tag + " holds no number: " + text);
-    return value;
+    const std::optional<float> value = ParseDecimalNumber(text);
+    if (!value) Fail("tag " + tag + " holds no number: " + text);
+    return *value;
 }

@@ -4,12 +4,17 @@
 // menu's summary reader skips what it does not want. Anything wrong with the file (a missing or
 // unexpected tag, a number that is not one, a value too long, a cut-off end) throws
 // SIM_SaveFileError naming the file and the tag, so a damaged save never takes the game down.
+#include <optional>
 #include <stdexcept>
 #include <string>
 
 struct SIM_SaveFileError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
+
+// The conversions of ReadInt and ReadFloat: none when the text is not such a number.
+std::optional<int> ParseWholeNumber(const std::string& text);
+std::optional<float> ParseDecimalNumber(const std::string& text);
 
 class SIM_TagReader {
 public:

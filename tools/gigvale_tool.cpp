@@ -9,6 +9,7 @@
 #include "LibFileList.h"
 #include "SIM_Band.h"
 #include "SIM_SIM.h"
+#include "SIM_SaveData.h"
 #include "SIM_SaveGame.h"
 #include "SIM_Screens.h"
 
@@ -18,6 +19,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -167,12 +169,40 @@ int ContactSheet(const std::vector<std::string>& args) {
 }
 // --- end contact sheet ---
 
+// --- check-save ---
+// Reads a save file whole and checks it against the shipped catalogues of a new game; exit 2
+// with the file and tag when it is refused.
+int CheckSave(const std::vector<std::string>& args) {
+    if (args.size() != 1) {
+        std::fprintf(stderr, "usage: gigvale-tool check-save FILE\n");
+        return 2;
+    }
+    if (!HasRunFolderData("check-save")) return 2;
+    SIM_HeadlessScreens screens;
+    StartHeadlessGame(screens, 1);
+    SetScreens(nullptr);
+    std::string error;
+    const std::optional<SIM_SaveData> data = ReadSaveFile(args[0], &error);
+    if (!data) {
+        std::fprintf(stderr, "gigvale-tool check-save: %s\n", error.c_str());
+        return 2;
+    }
+    std::printf("%s: musicians %zu songs %zu retired %zu albums %zu booked %zu rival gigs %zu endorsements %zu "
+                "studio %s record company %s\n",
+                args[0].c_str(), data->musicians.size(), data->songs.size(), data->retiredSongs.size(),
+                data->albums.size(), data->bookings.size(), data->rivalGigs.size(), data->endorsements.size(),
+                data->studio.c_str(), data->recordCompany ? (data->recordCompany->hasDeal ? "deal" : "no deal") : "none");
+    return 0;
+}
+// --- end check-save ---
+
 const std::vector<Verb>& Verbs() {
     static const std::vector<Verb> verbs = {
         {"version", "version                 print the build label", Version},
         {"simulate", "simulate --seed S --days N [--strict] [--save FILE]  run a new game N days headless", Simulate},
         {"bench", "bench [--days N] | bench render [--frames N] [--png FILE]  day cycle or frame timings", Bench},
         {"contact-sheet", "contact-sheet OUT.png [DATADIR]  every picture with its name", ContactSheet},
+        {"check-save", "check-save FILE         read a save file back and check it", CheckSave},
     };
     return verbs;
 }

@@ -5,6 +5,7 @@
 #include "LibErrors.h"
 #include "LibRandom.h"
 #include "SIM_Band.h"
+#include "SIM_CareerStage.h"
 #include "SIM_Date.h"
 #include "SIM_Finances.h"
 #include "SIM_People.h"
@@ -93,7 +94,8 @@ TEST_F(SaveGameTest, SectionsComeInTheirFixedOrder) {
     EXPECT_EQ(sections,
               "<header><load_data><milo><date><assets><musicians><band><song_elements><songs><retired_songs>"
               "<albums><gamemode><recordingstudio><gigs><other_gigs><practice><relationships><endorsements>"
-              "<rehearsal_data><venues><balance><events><finances><fame><globals><statistics><SIM_SIM><misc>");
+              "<rehearsal_data><venues><balance><events><finances><fame><globals><statistics><SIM_SIM><misc>"
+              "<recordcompany>");
     EXPECT_EQ(text.rfind("<xml>\n<header>\n<version>1.17</version>\n</header>\n<load_data>\n", 0), 0u);
     EXPECT_EQ(text.substr(text.size() - 7), "</xml>\n");
 }
@@ -410,6 +412,238 @@ TEST_F(WholeSave, EveryCutAndEveryBrokenNumberIsRefusedWithFileAndTag) {
     EXPECT_NE(refusal(replaced(member + slid + "<", member + "9999<")).find("unknown slid 9999"),
               std::string::npos);
     EXPECT_EQ(refusal(text), "");
+}
+
+}  // namespace
+
+#include "SIM_Album.h"
+#include "SIM_Charity.h"
+#include "SIM_LoadGame.h"
+#include "SIM_NamedValue.h"
+#include "SIM_Practice.h"
+#include "SIM_Endorsements.h"
+#include "SIM_RecordCompany.h"
+#include "SIM_RivalBands.h"
+
+namespace {
+
+// One album of two songs in the studio, a charity gig, a rival gig, a taken endorsement, a
+// chosen studio and a signed deal, written and read back.
+class CareerSections : public SaveGameTest {
+protected:
+    void SetUp() override {
+        SaveGameTest::SetUp();
+        ASSERT_FALSE(Charities().empty());
+        ASSERT_FALSE(RivalBands().empty());
+        ASSERT_FALSE(AvailableEndorsements().empty());
+        ASSERT_FALSE(Studios().empty());
+        first = &AddCurrentSong();
+        second = &AddCurrentSong();
+        loose = &AddCurrentSong();
+        album = &CreateAlbum();
+        ASSERT_TRUE(AddTrack(album, second));
+        ASSERT_TRUE(AddTrack(album, first));
+        album->title = "Tin Cans";
+        album->weeksSinceRelease = 3;
+        album->songQuality = 0.5f;
+        album->productionQuality = 0.25f;
+        album->productionCost = 1200.0f;
+        album->daysInStudio = 2;
+        album->royaltiesEarned = 10.5f;
+        album->totalEarned = 20.25f;
+        album->copiesSold = 7;
+        album->mode = ALBUM_RELEASED;
+        auto gig = std::make_unique<SIM_Gig>();
+        gig->venue = Venues().front().get();
+        gig->charity = Charities()[1].get();
+        BookGig(std::move(gig)).date = {5, 6, 2006};
+        ASSERT_TRUE(RestoreRivalGig(RivalBands()[2]->key, {9, 7, 2006}));
+        endorsement = AvailableEndorsements()[1]->name;
+        ASSERT_TRUE(RetireEndorsementByName(endorsement));
+        SelectStudio(Studios()[2].get());
+        GetRecordCompany().name = "Tin Roof";
+        GetRecordCompany().hasDeal = true;
+        GetRecordCompany().royalty = 0.125f;
+        GetRecordCompany().marketing = 0.5f;
+        text = SaveGameText();
+    }
+    void TearDown() override {
+        ResetRecordCompany();
+        SaveGameTest::TearDown();
+    }
+    static std::string Slid(const SIM_SLIDBase* object) { return std::to_string(object->GetSLID()); }
+    // The reading of a copy of the text with one piece replaced; "" when it is read.
+    std::string Refusal(const std::string& from, const std::string& to) const {
+        std::string damaged = text;
+        const std::size_t at = damaged.find(from);
+        if (at == std::string::npos) return "no " + from;
+        damaged.replace(at, from.size(), to);
+        SIM_TagReader reader;
+        reader.Start(damaged, "c.xml");
+        try {
+            ReadSaveData(reader);
+        } catch (const SIM_SaveFileError& e) {
+            return e.what();
+        }
+        return "";
+    }
+
+    SIM_Song *first = nullptr, *second = nullptr, *loose = nullptr;
+    SIM_Album* album = nullptr;
+    std::string endorsement, text;
+};
+
+TEST_F(CareerSections, AreWrittenByteForByte) {
+    EXPECT_EQ(Block(text, "albums"),
+              "<albums>\n<album>\n<slid>" + Slid(album) +
+                  "</slid>\n<mode>1</mode>\n<title>Tin Cans</title>\n<weekssincerelease>3</weekssincerelease>\n"
+                  "<songqaulity>0.500</songqaulity>\n<productionquality>0.250</productionquality>\n"
+                  "<productioncost>1200.000</productioncost>\n<daysinstudio>2</daysinstudio>\n"
+                  "<covertexture>ass_cd.bmp</covertexture>\n<royaltiesearned>10.500</royaltiesearned>\n"
+                  "<totalearned>20.250</totalearned>\n<copiessold>7</copiessold>\n<tracks>\n<track>\n<slid>" +
+                  Slid(second) + "</slid>\n</track>\n<track>\n<slid>" + Slid(first) +
+                  "</slid>\n</track>\n</tracks>\n</album>\n</albums>\n");
+    const auto albumSlidOf = [&](const SIM_Song* song) {
+        const std::string block = text.substr(text.find("<song>\n<slid>" + Slid(song) + "</slid>\n"));
+        return block.substr(block.find("<albumslid>"), block.find("</albumslid>") - block.find("<albumslid>"));
+    };
+    EXPECT_EQ(albumSlidOf(first), "<albumslid>" + Slid(album));
+    EXPECT_EQ(albumSlidOf(loose), "<albumslid>-1");
+    EXPECT_EQ(Block(text, "recordingstudio"),
+              "<recordingstudio>\n<name>" + Studios()[2]->name + "</name>\n</recordingstudio>\n");
+    EXPECT_NE(Block(text, "booked").find("<charity>" + Charities()[1]->key + "</charity>\n"), std::string::npos);
+    EXPECT_EQ(Block(text, "other_gigs"), "<other_gigs>\n<gig>\n<name>" + RivalBands()[2]->key +
+                                             "</name>\n<day>9</day>\n<month>7</month>\n<year>2006</year>\n</gig>\n"
+                                             "</other_gigs>\n");
+    EXPECT_EQ(Block(text, "endorsements"),
+              "<endorsements>\n<endorsement>\n<name>" + endorsement + "</name>\n</endorsement>\n</endorsements>\n");
+    // The company closes the file, after everything older readers expect.
+    EXPECT_EQ(text.substr(text.find("</misc>\n")),
+              "</misc>\n<recordcompany>\n<name>Tin Roof</name>\n<hasdeal>1</hasdeal>\n<royalty>0.125</royalty>\n"
+              "<marketing>0.500</marketing>\n</recordcompany>\n</xml>\n");
+}
+
+TEST_F(CareerSections, ReadBackWithAndWithoutTheCompany) {
+    SIM_TagReader reader;
+    reader.Start(text, "c.xml");
+    const SIM_SaveData d = ReadSaveData(reader);
+    ASSERT_EQ(d.albums.size(), 1u);
+    EXPECT_EQ(d.albums[0].title, "Tin Cans");
+    EXPECT_EQ(d.albums[0].copiesSold, 7);
+    EXPECT_FLOAT_EQ(d.albums[0].totalEarned, 20.25f);
+    EXPECT_EQ(d.albums[0].tracks, (std::vector<int>{second->GetSLID(), first->GetSLID()}));
+    EXPECT_EQ(d.studio, Studios()[2]->name);
+    ASSERT_EQ(d.bookings.size(), 1u);
+    EXPECT_EQ(d.bookings[0].charity, Charities()[1]->key);
+    ASSERT_EQ(d.rivalGigs.size(), 1u);
+    EXPECT_EQ(d.rivalGigs[0].band, RivalBands()[2]->key);
+    EXPECT_EQ(d.rivalGigs[0].month, 7);
+    EXPECT_EQ(d.endorsements, std::vector<std::string>{endorsement});
+    ASSERT_TRUE(d.recordCompany);
+    EXPECT_TRUE(d.recordCompany->hasDeal);
+    EXPECT_FLOAT_EQ(d.recordCompany->royalty, 0.125f);
+
+    // A file written before the company was saved still reads, with no company in it.
+    const std::size_t from = text.find("<recordcompany>"), to = text.find("</xml>");
+    reader.Start(text.substr(0, from) + text.substr(to), "old.xml");
+    EXPECT_FALSE(ReadSaveData(reader).recordCompany);
+}
+
+TEST_F(CareerSections, DamagedReferencesAndNamesAreRefused) {
+    ASSERT_EQ(Refusal("<xml>", "<xml>"), "");
+    const std::string track = "<track>\n<slid>" + Slid(second) + "</slid>";
+    EXPECT_EQ(Refusal(track, "<track>\n<slid>9999</slid>"), "c.xml: tag track names unknown slid 9999");
+    // A loose song on the album: its song does not name the album.
+    EXPECT_NE(Refusal(track, "<track>\n<slid>" + Slid(loose) + "</slid>").find("albumslid of song"),
+              std::string::npos);
+    EXPECT_NE(Refusal(track, "<track>\n<slid>" + Slid(first) + "</slid>").find("on two albums"),
+              std::string::npos);
+    // A song naming an album that does not hold it.
+    EXPECT_NE(Refusal("<albumslid>-1<", "<albumslid>" + Slid(album) + "<").find("albumslid of song"),
+              std::string::npos);
+    EXPECT_EQ(Refusal("<mode>0</mode>\n</gamemode>", "<mode>4</mode>\n</gamemode>"),
+              "c.xml: tag mode holds no career stage: 4");
+    EXPECT_EQ(Refusal("<mode>1</mode>\n<title>", "<mode>4</mode>\n<title>"), "c.xml: tag mode holds no album mode: 4");
+    EXPECT_NE(Refusal("<songqaulity>", "<songquality>").find("songqaulity"), std::string::npos);
+    EXPECT_EQ(Refusal("<name>" + RivalBands()[2]->key + "</name>", "<name>nobody</name>"),
+              "c.xml: tag name names unknown rival band nobody");
+    EXPECT_EQ(Refusal("<name>" + endorsement + "</name>", "<name>fizz</name>"),
+              "c.xml: tag endorsement names unknown endorsement fizz");
+    EXPECT_EQ(Refusal("<charity>" + Charities()[1]->key, "<charity>a cause"),
+              "c.xml: tag charity names unknown charity a cause");
+    EXPECT_EQ(Refusal("<name>" + Studios()[2]->name + "</name>", "<name>Shed</name>"),
+              "c.xml: tag recordingstudio names unknown studio Shed");
+    EXPECT_NE(Refusal("<asset>\n<name>", "<asset>\n<name>x").find("unknown asset x"), std::string::npos);
+    EXPECT_NE(Refusal("<venue>\n<name>", "<venue>\n<name>x").find("unknown venue x"), std::string::npos);
+    EXPECT_NE(Refusal("<venue>" + Venues().front()->key, "<venue>x").find("unknown venue x"), std::string::npos);
+    EXPECT_NE(Refusal("<0>", "<0>kazoo").find("unknown song element kazoo"), std::string::npos);
+    EXPECT_NE(Refusal("<royalty>0.125", "<royalty>lots").find("tag royalty holds no number"), std::string::npos);
+    EXPECT_NE(Refusal("<hasdeal>", "<deal>").find("hasdeal"), std::string::npos);
+    EXPECT_NE(Refusal("<ints>0,", "<ints>0,0,").find("tag ints holds no list of 7 whole numbers"),
+              std::string::npos);
+    EXPECT_NE(Refusal("<bpm>", "<bpm>x").find("tag bpm"), std::string::npos);
+    EXPECT_NE(Refusal("<floats>", "<floats>1.00,").find("tag floats holds no list of 3"), std::string::npos);
+    // Cut inside the company: a part-written last section is not an old file.
+    EXPECT_NE(Refusal("</marketing>\n</recordcompany>\n</xml>\n", "</marketing>\n").find("missing tag"),
+              std::string::npos);
+}
+
+TEST_F(CareerSections, StandaloneSectionsComeBackInAFreshGame) {
+    for (int day = 0; day < 10; ++day) GetSIM().UseAct();
+    GetSIM().eventGate.flags[1] = true;
+    GetSIM().eventGate.daysSinceLastEvent = 4;
+    Venues().back()->boredom = 0.75f;
+    GetBalanceHistory().Record(100.0f);
+    GetBalanceHistory().Record(250.0f);
+    Globals().Add(std::make_unique<SIM_NamedValue>("glob_stock", "Stock", 17.0f));
+    GetPracticeRecord().bpm[2] = 131;
+    GetPracticeRecord().Master(1, 3);
+    GetPracticeRecord().Master(1, 0);
+    GetPracticeRecord().inst = 2;
+    GetStatistics().gigsPlayed = 4;
+    GetStatistics().playSeconds = 90.5;
+    GetFinances().cash = 321.5f;
+    GetCareerStage().SetStage(2);
+    text = SaveGameText();
+    SIM_TagReader reader;
+    reader.Start(text, "c.xml");
+    const SIM_SaveData d = ReadSaveData(reader);
+
+    GetSIM().ResetForNewGame();
+    SelectStudio(nullptr);
+    ResetRecordCompany();
+    const std::vector<std::string> restored = {"date",   "gamemode", "recordingstudio", "other_gigs", "practice",
+                                               "endorsements", "venues", "balance", "events",
+                                               "finances", "globals", "statistics", "SIM_SIM",
+                                               "misc",    "recordcompany"};
+    const std::string fresh = SaveGameText();
+    for (const char* tag : {"date", "gamemode", "recordingstudio", "other_gigs", "practice", "endorsements"})
+        EXPECT_NE(Block(fresh, tag), Block(text, tag)) << tag;  // so that the restore has work to do
+    RestoreStandaloneSections(d);
+    const std::string after = SaveGameText();
+    for (const std::string& tag : restored) EXPECT_EQ(Block(after, tag), Block(text, tag)) << tag;
+    EXPECT_FALSE(GetSIM().gameOver);
+}
+
+TEST_F(CareerSections, ALoadedGameOnItsEndDateStaysOver) {
+    SIM_TagReader reader;
+    reader.Start(text, "c.xml");
+    SIM_SaveData d = ReadSaveData(reader);
+    d.calendar[10] = 0;  // the flag of an older save
+    d.calendar[0] = d.calendar[7];
+    d.calendar[2] = d.calendar[8];
+    d.calendar[3] = d.calendar[9];
+    RestoreStandaloneSections(d);
+    EXPECT_TRUE(GetSIM().gameOver);
+}
+
+TEST(NumberLists, WholeNumbersWithOrWithoutTheLastComma) {
+    EXPECT_EQ(ParseIntList("1,-2,30,"), (std::vector<int>{1, -2, 30}));
+    EXPECT_EQ(ParseIntList("4,5"), (std::vector<int>{4, 5}));
+    EXPECT_EQ(ParseIntList(""), std::vector<int>{});
+    for (const char* bad : {"1,,2", "x,", "1.5,", "99999999999,", ",", " 1"}) EXPECT_FALSE(ParseIntList(bad)) << bad;
+    EXPECT_EQ(ParseFloatList("0.00,-12.50,3,"), (std::vector<float>{0.0f, -12.5f, 3.0f}));
+    for (const char* bad : {"1.0,,2", "nan,", "inf,", "1e99,", "1.5x,", "1.0;2,"}) EXPECT_FALSE(ParseFloatList(bad)) << bad;
 }
 
 }  // namespace

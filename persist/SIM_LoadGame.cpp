@@ -1,0 +1,90 @@
+#include "SIM_LoadGame.h"
+
+#include "SIM_Album.h"
+#include "SIM_CareerStage.h"
+#include "SIM_Endorsements.h"
+#include "SIM_Finances.h"
+#include "SIM_NamedValue.h"
+#include "SIM_Practice.h"
+#include "SIM_RecordCompany.h"
+#include "SIM_RivalBands.h"
+#include "SIM_SIM.h"
+#include "SIM_SLIDBase.h"
+#include "SIM_Venue.h"
+
+namespace {
+
+void RestoreCalendar(const SIM_SaveData& d) {
+    SIM_Date& date = GetSIMDate();
+    date.date.day = d.calendar[0];
+    date.date.weekday = d.calendar[1];
+    date.date.month = d.calendar[2];
+    date.date.year = d.calendar[3];
+    date.nextReview = {d.calendar[4], d.calendar[5], d.calendar[6]};
+    date.gameEnd = {d.calendar[7], d.calendar[8], d.calendar[9]};
+    // The end screen has been shown once the end date is reached; it must not come back.
+    GetSIM().gameOver = d.calendar[10] != 0 || HasReached(date.date.Date(), date.gameEnd);
+}
+
+void RestoreWorld(const SIM_SaveData& d) {
+    for (const auto& [key, boredom] : d.venueBoredom)
+        if (SIM_Venue* venue = FindVenue(key)) venue->boredom = boredom;
+    SIM_BalanceHistory& balance = GetBalanceHistory();
+    balance.Clear();
+    balance.entries.assign(d.balance.begin(), d.balance.end());
+    balance.status = d.balanceStatus;
+    SIM_EventGate& gate = GetSIM().eventGate;
+    gate.daysSinceLastEvent = d.daysSinceLastEvent;
+    for (int i = 0; i < 3; ++i) gate.flags[i] = d.eventFlags[i] != 0;
+    for (const auto& global : d.globals) {
+        if (SIM_NamedValue* value = Globals().Find(global.name)) value->value = global.value;
+        else Globals().Add(std::make_unique<SIM_NamedValue>(global.name, global.guiname, global.value));
+    }
+    for (const std::string& name : d.endorsements) RetireEndorsementByName(name);
+    for (const auto& gig : d.rivalGigs) RestoreRivalGig(gig.band, {gig.day, gig.month, gig.year});
+}
+
+void RestoreCounters(const SIM_SaveData& d) {
+    GetFinances().cash = d.financesCash;
+    SIM_SIM& sim = GetSIM();
+    sim.maxActs = d.maxActs;
+    sim.acts = d.acts;
+    sim.turncount = d.turncount;
+    SetTopSLID(d.topSlid);
+    SIM_GameStatistics& s = GetStatistics();
+    if (const auto ints = ParseIntList(d.statisticsInts); ints && ints->size() == 7) {
+        int* const counters[] = {&s.desktopClicks,        &s.gigsPlayed,     &s.songsWritten,    &s.rehearsals,
+                                 &s.rehearsalsCancelled, &s.unnamedCounter, &s.audiencePlayedTo};
+        for (std::size_t i = 0; i < 7; ++i) *counters[i] = (*ints)[i];
+    }
+    if (const auto floats = ParseFloatList(d.statisticsFloats); floats && floats->size() == 3) {
+        s.damageCosts = (*floats)[0];
+        s.moneyEarned = (*floats)[1];
+        s.peakCash = (*floats)[2];
+    }
+    s.playSeconds = d.elapsed;
+}
+
+void RestorePractice(const SIM_SaveData& d) {
+    SIM_PracticeRecord& record = GetPracticeRecord();
+    if (const auto bpm = ParseIntList(d.practiceBpm); bpm && bpm->size() == static_cast<std::size_t>(kPracticeSets))
+        for (int set = 0; set < kPracticeSets; ++set) record.bpm[set] = (*bpm)[set];
+    record.inst = d.practiceInstrument;
+    for (int set = 0; set < kPracticeSets; ++set) {
+        record.ids[set].clear();
+        if (const auto ids = ParseIntList(d.melodyIds[set]))
+            for (int id : *ids) record.Master(set, id);
+    }
+}
+
+}  // namespace
+
+void RestoreStandaloneSections(const SIM_SaveData& data) {
+    RestoreCalendar(data);
+    GetCareerStage().SetStage(data.careerStage);
+    RestoreWorld(data);
+    RestoreCounters(data);
+    RestorePractice(data);
+    RestoreSelectedStudio(data.studio);
+    RestoreRecordCompany(data.recordCompany ? &*data.recordCompany : nullptr);
+}
