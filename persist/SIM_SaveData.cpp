@@ -454,8 +454,11 @@ private:
         std::set<int> people = {d.playerSlid}, songs;
         for (const SIM_SavedMusician& m : d.musicians)
             if (!people.insert(m.slid).second) r.Fail("slid " + std::to_string(m.slid) + " is used twice");
+        // A number held twice would give a track or a readiness record two songs to point at.
         for (const auto* list : {&d.songs, &d.retiredSongs})
-            for (const SIM_SavedSong& s : *list) songs.insert(s.slid);
+            for (const SIM_SavedSong& s : *list)
+                if (people.count(s.slid) || !songs.insert(s.slid).second)
+                    r.Fail("slid " + std::to_string(s.slid) + " is used twice");
         const auto need = [&](const std::set<int>& known, int slid, const char* tag) {
             if (!known.count(slid)) r.Fail("tag " + std::string(tag) + " names unknown slid " + std::to_string(slid));
         };

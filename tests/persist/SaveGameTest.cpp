@@ -647,3 +647,101 @@ TEST(NumberLists, WholeNumbersWithOrWithoutTheLastComma) {
 }
 
 }  // namespace
+
+#include "SIM_LoadSongs.h"
+
+namespace {
+
+// A repertoire that has lived: a retired song, edited elements, a classic, and elements
+// unlocked for good and by a member who brought one.
+class Repertoire : public SaveGameTest {
+protected:
+    void SetUp() override {
+        SaveGameTest::SetUp();
+        ASSERT_GE(CurrentSongs().size(), 3u);
+        ASSERT_GE(SongElements().size(), 3u);
+        SIM_Song& edited = *CurrentSongs()[0];
+        edited.elements[SECTION_BRIDGE] = nullptr;
+        edited.elements[SECTION_INTRO] = SongElements()[1].get();
+        edited.classic = true;
+        edited.boredom = 0.375f;
+        edited.name = "Rust";
+        RetireSong(*CurrentSongs()[1]);
+        CreateSong(0.8f);
+        // The new game starts with some elements unlocked; take two it starts without.
+        for (const auto& element : SongElements())
+            if (!element->unlocked) locked.push_back(element->name);
+        ASSERT_GE(locked.size(), 2u);
+        SIM_Musician& bringer = CreateMusician();
+        bringerSlid = bringer.GetSLID();
+        SongElementJoins(*FindSongElement(locked[0]), &bringer);
+        UnlockSongElementForGood(*FindSongElement(locked[1]));
+        text = SaveGameText();
+        SIM_TagReader reader;
+        reader.Start(text, "r.xml");
+        data = ReadSaveData(reader);
+        GetSIM().ResetForNewGame();
+    }
+    int bringerSlid = -1;  // the member himself is gone with the old game
+    std::vector<std::string> locked;  // by name: a new game loads the catalogue again
+    std::string text;
+    SIM_SaveData data;
+};
+
+TEST_F(Repertoire, SongsAndUnlockedElementsComeBackByteForByte) {
+    const std::string fresh = SaveGameText();
+    for (const char* tag : {"songs", "retired_songs", "song_elements"})
+        EXPECT_NE(Block(fresh, tag), Block(text, tag)) << tag;
+    // Someone of the fresh game with readiness for its songs (numbered clear of the file's).
+    SIM_Musician& present = CreateMusician();
+    present.SetSLID(data.topSlid + 50);
+    RehearsalDataFor(present);
+    CreateSong(0.5f);
+    RestoreSongSections(data);
+    EXPECT_EQ(TopSLID(), data.topSlid);
+    std::string after = SaveGameText();
+    EXPECT_EQ(Block(after, "songs"), Block(text, "songs"));
+    EXPECT_EQ(Block(after, "retired_songs"), Block(text, "retired_songs"));
+    // Until the musicians are back the bringer is unknown, but the element is unlocked.
+    const SIM_SongElement* brought = FindSongElement(locked[0]);
+    ASSERT_NE(brought, nullptr);
+    EXPECT_TRUE(brought->unlocked);
+    EXPECT_EQ(brought->bringer, nullptr);
+    // He comes back with his number, as the musicians' restore will bring him.
+    ASSERT_EQ(FindBySLID(bringerSlid), nullptr);
+    present.SetSLID(bringerSlid);
+    LinkSongElementBringers(data);
+    EXPECT_EQ(brought->bringer, &present);
+    after = SaveGameText();
+    EXPECT_EQ(Block(after, "song_elements"), Block(text, "song_elements"));
+    // The fresh game's songs leave no readiness behind; every restored song has its own.
+    ASSERT_FALSE(AllRehearsalData().empty());
+    for (const SIM_RehearsalData* record : AllRehearsalData()) {
+        EXPECT_EQ(record->entries.size(), CurrentSongs().size());
+        for (const SIM_SongReadiness& entry : record->entries)
+            EXPECT_TRUE(std::any_of(CurrentSongs().begin(), CurrentSongs().end(),
+                                    [&](const auto& song) { return song.get() == entry.song; }));
+    }
+    SIM_TagReader reader;
+    reader.Start(after, "after.xml");
+    const SIM_SaveData again = ReadSaveData(reader);
+    EXPECT_EQ(again.songs.size(), data.songs.size());
+}
+
+TEST_F(Repertoire, ASongNumberHeldTwiceIsRefused) {
+    ASSERT_GE(data.songs.size(), 2u);
+    const std::string first = "<song>\n<slid>" + std::to_string(data.songs[0].slid) + "<";
+    const std::string second = "<song>\n<slid>" + std::to_string(data.songs[1].slid) + "<";
+    std::string damaged = text;
+    damaged.replace(damaged.find(second), second.size(), first);
+    SIM_TagReader reader;
+    reader.Start(damaged, "r.xml");
+    EXPECT_THROW(ReadSaveData(reader), SIM_SaveFileError);
+    damaged = text;
+    const std::string person = "<slid>" + std::to_string(bringerSlid) + "<";
+    damaged.replace(damaged.find(second), second.size(), "<song>\n" + person);
+    reader.Start(damaged, "r.xml");
+    EXPECT_THROW(ReadSaveData(reader), SIM_SaveFileError);
+}
+
+}  // namespace

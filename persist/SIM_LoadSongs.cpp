@@ -1,0 +1,61 @@
+#include "SIM_LoadSongs.h"
+
+#include "SIM_Album.h"
+#include "SIM_Person.h"
+#include "SIM_SLIDBase.h"
+#include "SIM_Song.h"
+
+namespace {
+
+std::unique_ptr<SIM_Song> MakeSong(const SIM_SavedSong& saved) {
+    auto song = std::make_unique<SIM_Song>();
+    song->SetSLID(saved.slid);
+    song->name = saved.name;
+    song->description = saved.description;
+    song->boredom = saved.boredom;
+    song->quality = saved.quality;
+    song->initialInspiration = saved.initialInspiration;
+    song->classic = saved.classic != 0;
+    for (const auto& s : saved.suitabilities) song->suitabilities.push_back({s.name, s.suitability, s.left, s.right});
+    // The reader has refused names the catalogue does not hold; "NULL" is an empty slot.
+    for (int slot = 0; slot < kSongSections; ++slot)
+        song->elements[slot] = saved.elements[slot] == "NULL" ? nullptr : FindSongElement(saved.elements[slot]);
+    return song;
+}
+
+// The fresh game's songs go, with their rehearsal records, before the saved ones come.
+void ClearRepertoire() {
+    ResetAlbums();
+    for (const auto& song : CurrentSongs())
+        if (SongSeams().songRemoved) SongSeams().songRemoved(*song);
+    CurrentSongs().clear();
+    RetiredSongs().clear();
+}
+
+}  // namespace
+
+void RestoreSongSections(const SIM_SaveData& data) {
+    ClearRepertoire();
+    for (const SIM_SavedSong& saved : data.songs) {
+        CurrentSongs().push_back(MakeSong(saved));
+        if (SongSeams().songAdded) SongSeams().songAdded(*CurrentSongs().back());
+    }
+    for (const SIM_SavedSong& saved : data.retiredSongs) RetiredSongs().push_back(MakeSong(saved));
+    for (const auto& element : SongElements()) {
+        element->unlocked = false;
+        element->bringer = nullptr;
+    }
+    for (const auto& [name, bringer] : data.unlockedElements)
+        if (SIM_SongElement* element = FindSongElement(name)) element->unlocked = true;
+    UpdateAlbumReadyFlag();
+    if (SongSeams().repertoireChanged) SongSeams().repertoireChanged();
+    SetTopSLID(data.topSlid);
+}
+
+void LinkSongElementBringers(const SIM_SaveData& data) {
+    for (const auto& [name, bringer] : data.unlockedElements) {
+        SIM_SongElement* element = FindSongElement(name);
+        if (!element || bringer == -1) continue;
+        element->bringer = dynamic_cast<SIM_Musician*>(FindBySLID(bringer));
+    }
+}
