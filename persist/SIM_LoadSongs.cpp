@@ -5,6 +5,8 @@
 #include "SIM_SLIDBase.h"
 #include "SIM_Song.h"
 
+#include <map>
+
 namespace {
 
 std::unique_ptr<SIM_Song> MakeSong(const SIM_SavedSong& saved) {
@@ -32,6 +34,31 @@ void ClearRepertoire() {
     RetiredSongs().clear();
 }
 
+// Tracks are found among the restored songs only: a fresh game's object may hold the same number.
+void RestoreAlbums(const SIM_SaveData& data) {
+    std::map<int, SIM_Song*> bySlid;
+    for (const auto* list : {&CurrentSongs(), &RetiredSongs()})
+        for (const auto& song : *list) bySlid[song->GetSLID()] = song.get();
+    for (const SIM_SavedAlbum& saved : data.albums) {
+        SIM_Album& album = CreateAlbum();
+        album.SetSLID(saved.slid);
+        album.mode = saved.mode;
+        album.title = saved.title;
+        album.weeksSinceRelease = saved.weeksSinceRelease;
+        album.productionQuality = saved.productionQuality;
+        album.productionCost = saved.productionCost;
+        album.daysInStudio = saved.daysInStudio;
+        album.coverTexture = saved.coverTexture;
+        album.royaltiesEarned = saved.royaltiesEarned;
+        album.totalEarned = saved.totalEarned;
+        album.copiesSold = saved.copiesSold;
+        for (int slid : saved.tracks)
+            if (const auto found = bySlid.find(slid); found != bySlid.end()) AddTrack(&album, found->second);
+        // Adding a track works the mean out again; the saved figure is the one the game had.
+        album.songQuality = saved.songQuality;
+    }
+}
+
 }  // namespace
 
 void RestoreSongSections(const SIM_SaveData& data) {
@@ -41,6 +68,7 @@ void RestoreSongSections(const SIM_SaveData& data) {
         if (SongSeams().songAdded) SongSeams().songAdded(*CurrentSongs().back());
     }
     for (const SIM_SavedSong& saved : data.retiredSongs) RetiredSongs().push_back(MakeSong(saved));
+    RestoreAlbums(data);
     for (const auto& element : SongElements()) {
         element->unlocked = false;
         element->bringer = nullptr;

@@ -475,6 +475,8 @@ private:
             if (bringer != -1) need(people, bringer, "song_elements");
         std::set<int> albums;
         CheckAlbums(d, songs, albums);
+        for (int album : albums)
+            if (people.count(album) || songs.count(album)) r.Fail("slid " + std::to_string(album) + " is used twice");
         CheckNames(d);
         const int highest = std::max({*people.rbegin(), songs.empty() ? 0 : *songs.rbegin(),
                                       albums.empty() ? 0 : *albums.rbegin()});

@@ -745,3 +745,48 @@ TEST_F(Repertoire, ASongNumberHeldTwiceIsRefused) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(CareerSections, AlbumsComeBackWithTheirTracksAndSongLinks) {
+    RetireSong(*second);  // a retired song stays on its album
+    text = SaveGameText();
+    SIM_TagReader reader;
+    reader.Start(text, "c.xml");
+    const SIM_SaveData d = ReadSaveData(reader);
+    GetSIM().ResetForNewGame();
+    ASSERT_TRUE(Albums().empty());
+    RestoreSongSections(d);
+    const std::string after = SaveGameText();
+    for (const char* tag : {"songs", "retired_songs", "albums"}) EXPECT_EQ(Block(after, tag), Block(text, tag)) << tag;
+    ASSERT_EQ(Albums().size(), 1u);
+    const SIM_Album& back = *Albums()[0];
+    ASSERT_EQ(back.tracks.size(), 2u);
+    EXPECT_EQ(back.tracks[0], RetiredSongs().back().get());
+    EXPECT_EQ(back.tracks[0]->album, &back);
+    EXPECT_EQ(TopSLID(), d.topSlid);
+}
+
+TEST_F(CareerSections, AnAlbumNumberHeldBySongOrPersonIsRefused) {
+    // The album and the songs on it are renumbered together, so only the clash is wrong.
+    const auto renumbered = [&](int slid) {
+        std::string damaged = text;
+        for (const std::string tag : {"<album>\n<slid>", "<albumslid>"})
+            for (std::size_t at = 0; (at = damaged.find(tag + Slid(album) + "<", at)) != std::string::npos;
+                 at += tag.size())
+                damaged.replace(at, tag.size() + Slid(album).size(), tag + std::to_string(slid));
+        SIM_TagReader reader;
+        reader.Start(damaged, "c.xml");
+        try {
+            ReadSaveData(reader);
+        } catch (const SIM_SaveFileError& e) {
+            return std::string(e.what());
+        }
+        return std::string();
+    };
+    EXPECT_EQ(renumbered(album->GetSLID()), "");
+    EXPECT_EQ(renumbered(loose->GetSLID()), "c.xml: slid " + Slid(loose) + " is used twice");
+    EXPECT_EQ(renumbered(GetMilo().GetSLID()), "c.xml: slid " + Slid(&GetMilo()) + " is used twice");
+}
+
+}  // namespace
