@@ -49,6 +49,12 @@ public:
     void Int(const std::string& tag, int value) { Leaf(tag, std::to_string(value)); }
     void Flag(const std::string& tag, bool value) { Int(tag, value ? 1 : 0); }
     void Float(const std::string& tag, float value) { Leaf(tag, Format("%.3f", value)); }
+    // An entry that holds nothing but a name.
+    void NamedEntry(const std::string& tag, const std::string& name) {
+        Open(tag);
+        Leaf("name", name);
+        Close(tag);
+    }
     std::string& Text() { return text_; }
 
     static std::string Format(const char* format, double value) {
@@ -212,18 +218,10 @@ void WriteMusician(TagWriter& w, const SIM_Musician& m) {
     w.Leaf("songelement", m.songElement ? m.songElement->name : "NULL");
     w.Flag("active", m.active);
     w.Open("personalities");
-    for (const SIM_Personality* trait : m.personalities) {
-        w.Open("personality");
-        w.Leaf("name", trait->name);
-        w.Close("personality");
-    }
+    for (const SIM_Personality* trait : m.personalities) w.NamedEntry("personality", trait->name);
     w.Close("personalities");
     w.Open("possesions");
-    for (const SIM_Asset* asset : m.possessions) {
-        w.Open("possesion");
-        w.Leaf("name", asset->key);
-        w.Close("possesion");
-    }
+    for (const SIM_Asset* asset : m.possessions) w.NamedEntry("possesion", asset->key);
     w.Close("possesions");
     w.Close("musician");
 }
@@ -248,11 +246,7 @@ void WriteBand(TagWriter& w) {
         WriteShortAttribute(w, band ? dynamic_cast<const SIM_Attribute*>(band->bandValues.Find(name)) : nullptr);
     w.Open("communal assets");
     if (band)
-        for (const SIM_Asset* asset : band->communalAssets) {
-            w.Open("asset");
-            w.Leaf("name", asset->key);
-            w.Close("asset");
-        }
+        for (const SIM_Asset* asset : band->communalAssets) w.NamedEntry("asset", asset->key);
     w.Close("communal assets");
     w.Close("band");
 }
@@ -330,9 +324,7 @@ void WriteSongs(TagWriter& w) {
     w.Open("gamemode");
     w.Int("mode", GetCareerStage().GetStage());
     w.Close("gamemode");
-    w.Open("recordingstudio");
-    w.Leaf("name", SelectedStudioSaveName());
-    w.Close("recordingstudio");
+    w.NamedEntry("recordingstudio", SelectedStudioSaveName());
 }
 
 void WriteGigs(TagWriter& w) {
@@ -392,11 +384,7 @@ void WritePeopleLinks(TagWriter& w) {
     w.Close("relationships");
     // Taken and turned down alike: neither is offered again after a load.
     w.Open("endorsements");
-    for (const auto& endorsement : RetiredEndorsements()) {
-        w.Open("endorsement");
-        w.Leaf("name", endorsement->name);
-        w.Close("endorsement");
-    }
+    for (const auto& endorsement : RetiredEndorsements()) w.NamedEntry("endorsement", endorsement->name);
     w.Close("endorsements");
     w.Open("rehearsal_data");
     for (const SIM_RehearsalData* data : AllRehearsalData()) {
