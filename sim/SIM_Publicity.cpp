@@ -24,6 +24,8 @@
 
 namespace {
 std::vector<std::unique_ptr<SIM_PublicityEventType>> gTypes;
+// Read once: a missing or empty catalogue is not read again every day.
+bool gTypesLoaded = false;
 std::vector<std::unique_ptr<SIM_PublicityEvent>> gToday;
 
 // Below this reach the members grumble that nobody noticed.
@@ -85,6 +87,7 @@ void SIM_PublicityEventType::LoadFromRow(const std::string& row) {
 void LoadPublicityTypes(const std::string& path) {
     gToday.clear();  // events point at the old types
     gTypes.clear();
+    gTypesLoaded = true;
     const auto sheet = LoadSpreadsheet(path);
     for (const std::string& row : sheet->rows) {
         auto type = std::make_unique<SIM_PublicityEventType>();
@@ -99,7 +102,7 @@ void ClearPublicityEvents() { gToday.clear(); }
 
 void OfferPublicityEvents() {
     gToday.clear();
-    if (gTypes.empty()) LoadPublicityTypes();
+    if (!gTypesLoaded) LoadPublicityTypes();
     for (const auto& type : gTypes) {
         if (!IsOffered(*type)) continue;
         gToday.push_back(std::make_unique<SIM_PublicityEvent>(*type));
@@ -281,5 +284,6 @@ void RegisterPublicity() {
 void ResetPublicity() {
     gToday.clear();
     gTypes.clear();
+    gTypesLoaded = false;
     ResetRelaxation();
 }
