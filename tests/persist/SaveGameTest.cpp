@@ -590,6 +590,8 @@ TEST_F(CareerSections, DamagedReferencesAndNamesAreRefused) {
 
 TEST_F(CareerSections, StandaloneSectionsComeBackInAFreshGame) {
     for (int day = 0; day < 10; ++day) GetSIM().UseAct();
+    // Whether those days bring a rival gig depends on the draws; one is booked for certain.
+    ScheduleRivalGig(*RivalBands()[0]);
     GetSIM().eventGate.flags[1] = true;
     GetSIM().eventGate.daysSinceLastEvent = 4;
     Venues().back()->boredom = 0.75f;
