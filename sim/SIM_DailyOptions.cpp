@@ -1,6 +1,8 @@
 #include "SIM_DailyOptions.h"
 
 #include "LibErrors.h"
+#include "SIM_Band.h"
+#include "SIM_Quotes.h"
 #include "SIM_SIM.h"
 #include "SIM_Screens.h"
 #include "SIM_WorldSeams.h"
@@ -68,12 +70,22 @@ bool SIM_DailyOptions::RemoveMessage(const SIM_Musician* owner) {
     return true;
 }
 
+std::string SIM_DailyOptions::QuoteLine() const {
+    unsigned salt = 2166136261U;  // FNV-1a over the band's name
+    for (unsigned char ch : GetBand().Name) salt = (salt ^ ch) * 16777619U;
+    const SIM_Quote* quote = QuoteForDay(GetSIM().turncount, salt);
+    return quote ? FormatQuoteLine(*quote) : std::string();
+}
+
 SIM_DailyOptions& GetDailyOptions() {
     if (!gOptions) gOptions = std::make_unique<SIM_DailyOptions>();
     return *gOptions;
 }
 
-void ResetDailyOptions() { gOptions.reset(); }
+void ResetDailyOptions() {
+    gOptions.reset();
+    ResetQuotes();
+}
 
 int SIM_DailyOptionsLayout::HighestFirstRow() const { return std::max(0, rows_ - kVisibleRows); }
 

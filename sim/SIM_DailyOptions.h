@@ -54,6 +54,10 @@ public:
     void ClearMessages() { messages_.clear(); }
     const std::vector<SIM_Message>& Messages() const { return messages_; }
 
+    // Today's quote line for the screen (SIM_Quotes.h); empty when there are no quotes. Each
+    // band name walks the quotes in its own order.
+    std::string QuoteLine() const;
+
 private:
     std::vector<std::unique_ptr<SIM_DailyOption>> options_;
     std::vector<SIM_Message> messages_;
