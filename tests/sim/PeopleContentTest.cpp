@@ -130,23 +130,12 @@ TEST_F(PeopleContent, ShippedPeopleCataloguesAreDeepAndConsistent) {
     }
 
     LoadAuditionees();
-    int count[kInstrumentCount] = {}, women[kInstrumentCount] = {};
-    float weakest[kInstrumentCount] = {1, 1, 1, 1, 1, 1}, strongest[kInstrumentCount] = {};
+    int count[kInstrumentCount] = {};
     for (const auto& a : AllAuditionees()) {
         ++count[a->instrument];
-        women[a->instrument] += a->gender;
-        weakest[a->instrument] = std::min(weakest[a->instrument], a->ability);
-        strongest[a->instrument] = std::max(strongest[a->instrument], a->ability);
         for (const std::string& t : a->traitNames) EXPECT_EQ(traits.count(t), 1u) << t;
     }
-    for (int i = 0; i < kInstrumentCount; ++i) {
-        EXPECT_GE(count[i], 15) << "instrument " << i;
-        EXPECT_GT(women[i], 0) << "instrument " << i;
-        EXPECT_LT(women[i], count[i]) << "instrument " << i;
-        EXPECT_LT(weakest[i], 0.4f) << "instrument " << i;
-        EXPECT_GT(strongest[i], 0.8f) << "instrument " << i;
-        EXPECT_LE(strongest[i], 1.0f) << "instrument " << i;
-    }
+    for (int i = 0; i < kInstrumentCount; ++i) EXPECT_GE(count[i], 15) << "instrument " << i;
 
     LoadEndorsements();
     ExpectUniqueKeys(AvailableEndorsements(), [](const SIM_Endorsement& e) { return e.name; }, "sponsor");
