@@ -589,7 +589,9 @@ TEST_F(CareerSections, DamagedReferencesAndNamesAreRefused) {
 }
 
 TEST_F(CareerSections, StandaloneSectionsComeBackInAFreshGame) {
-    for (int day = 0; day < 10; ++day) GetSIM().UseAct();
+    // Play on until a rival gig is on offer, however many random draws the catalogues take.
+    for (int day = 0; day < 10 || (RivalGigs().empty() && day < 84); ++day) GetSIM().UseAct();
+    ASSERT_FALSE(RivalGigs().empty());
     GetSIM().eventGate.flags[1] = true;
     GetSIM().eventGate.daysSinceLastEvent = 4;
     Venues().back()->boredom = 0.75f;
