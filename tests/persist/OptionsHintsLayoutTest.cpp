@@ -219,12 +219,17 @@ TEST(ShippedHints, EveryKeyTheGameAsksForIsInTheCatalogue) {
           "no_money", "songnotes", "jigsaw dropped", "jigsaw accent", "songwriting", "song edit name", "song entry",
           "new album", "other gig", "practice", "rehearsals", "rehearsal post mortem", "song details",
           "new game screen", "engineer_low_fame", "purchase_instrument", "purchase_album", "shopping",
-          "classic song"}) {
+          "classic song", "audition_button"}) {
         const auto& hints = Hints();
         const auto hint = std::find_if(hints.begin(), hints.end(), [&](const SIM_Hint& h) { return h.key == key; });
         ASSERT_NE(hint, hints.end()) << key;
         EXPECT_FALSE(hint->text.empty()) << key;
         EXPECT_TRUE(hint->x >= 0 && hint->x + 300 <= 1024 && hint->y >= 0 && hint->y + 200 <= 768) << key;
+    }
+    // A hint's hook runs as its window opens: an unknown one would end the game.
+    for (const SIM_Hint& hint : Hints()) {
+        EXPECT_TRUE(hint.hook.empty() || GetFunctionTable().HasHook(hint.hook)) << hint.key << ": " << hint.hook;
+        EXPECT_LE(hint.text.size(), 240u) << hint.key << " does not fit its window";
     }
     ResetHints();
 }

@@ -195,21 +195,29 @@ void RivalBand(ArtCanvas& c, const std::string& title, std::uint32_t seed) {
     SceneCaption(c, SignText(title), neon);
 }
 
-// Asset icons pick a motif from words in the name, so a new row still gets a fitting symbol.
-void Asset(ArtCanvas& c, const std::string& title, std::uint32_t seed) {
+// Asset icons pick a motif from words in the name or the picture's file name ("asset_album_x"
+// for a record with a fanciful title), so a new row still gets a fitting symbol.
+void Asset(ArtCanvas& c, const std::string& title, const std::string& file, std::uint32_t seed) {
     LeatherKey(c, false, Palette::kNeonAmber);
     cairo_t* cr = c.cr();
     const double s = c.width();
-    const std::string t = Lower(title);
+    const std::string t = Lower(title + " " + file);
     auto has = [&t](const char* word) { return t.find(word) != std::string::npos; };
     SetColor(cr, Mix(Palette::kCream, Palette::kBrass, 0.35));
-    if (has("bass")) ShapeGuitar(cr, s / 2, s * 0.48, s * 0.42, 0.6, true);
+    // Records first: an album named after an instrument is still a record.
+    if (has("cd") || has("album") || has("record") || has("video")) {
+        cairo_arc(cr, s / 2, s * 0.42, s * 0.22, 0, 2 * M_PI);
+        cairo_fill(cr);
+        cairo_set_source_rgb(cr, 0.1, 0.05, 0.03);
+        cairo_arc(cr, s / 2, s * 0.42, s * 0.05, 0, 2 * M_PI);
+        cairo_fill(cr);
+    } else if (has("bass")) ShapeGuitar(cr, s / 2, s * 0.48, s * 0.42, 0.6, true);
     else if (has("guitar")) ShapeGuitar(cr, s / 2, s * 0.5, s * 0.4, 0.6);
     else if (has("drum")) ShapeDrumKit(cr, s / 2, s * 0.45, s * 0.6);
     else if (has("key") || has("synth") || has("piano")) ShapeKeyboard(cr, s / 2, s * 0.4, s * 0.6);
     else if (has("sax")) ShapeSax(cr, s / 2, s * 0.45, s * 0.55);
     else if (has("mic") || has("vocal") || has("pa ")) ShapeMic(cr, s / 2, s * 0.45, s * 0.6);
-    else if (has("light") || has("laser") || has("spot") || has("pyro") || has("smoke")) {
+    else if (has("light") || has("laser") || has("spot") || has("pyro") || has("smoke") || has("fog")) {
         Glow(cr, s / 2, s * 0.4, s * 0.3, Palette::kNeonAmber, 0.9);
         SetColor(cr, Palette::kCream);
         ShapeStar(cr, s / 2, s * 0.4, s * 0.16, s * 0.06, 8);
@@ -229,12 +237,6 @@ void Asset(ArtCanvas& c, const std::string& title, std::uint32_t seed) {
         cairo_line_to(cr, s * 0.3, s * 0.42);
         cairo_line_to(cr, s * 0.18, s * 0.38);
         cairo_close_path(cr);
-        cairo_fill(cr);
-    } else if (has("cd") || has("album") || has("record") || has("video")) {
-        cairo_arc(cr, s / 2, s * 0.42, s * 0.22, 0, 2 * M_PI);
-        cairo_fill(cr);
-        cairo_set_source_rgb(cr, 0.1, 0.05, 0.03);
-        cairo_arc(cr, s / 2, s * 0.42, s * 0.05, 0, 2 * M_PI);
         cairo_fill(cr);
     } else {  // people and anything else: a person
         ShapePerson(cr, s / 2, s * 0.68, s * 0.5, static_cast<int>(seed % 3));
@@ -305,7 +307,7 @@ bool MakeCataloguePictures(const std::vector<CataloguePicture>& pictures, const 
             case CatalogueKind::ResultScene: ResultScene(canvas, picture.title, seed); break;
             case CatalogueKind::Charity: Charity(canvas, picture.title, seed); break;
             case CatalogueKind::RivalBand: RivalBand(canvas, picture.title, seed); break;
-            case CatalogueKind::Asset: Asset(canvas, picture.title, seed); break;
+            case CatalogueKind::Asset: Asset(canvas, picture.title, picture.file, seed); break;
         }
         if (!canvas.Save(dataDir + "/bitmaps/catalogue/" + picture.file)) {
             std::fprintf(stderr, "artgen: cannot write %s\n", picture.file.c_str());
