@@ -31,7 +31,8 @@ TEST(DataKeyScan, ClassifiesKeysByTheCallThatReadsThem) {
         const char* const kTitles[] = {"GAMEMODE_DREAMER", "RS_STRESS_THRESHOLD"};
         std::string t = Translate(std::string(kTitles[s]) + "_TEXT");
         std::string d = Translate("COMMENT_POSSESION_DEMAND_" + kind) + FormatText("DAY_ABBV_%d", n);
-        TriggerHint("new album");
+        TriggerHint("new album"); if (HasTrait("lazy") && BandOwns("tour bus") && GetValue("inspiration")) {}
+        player.AddAttributeEffect("stress", "a reason, not an attribute", 0.1f);
         RegisterHook("practice", [] { Open("NOT_A_KEY"); });
     )";
     EXPECT_EQ(Found(source, ScannedKind::kTuning),
@@ -44,6 +45,9 @@ TEST(DataKeyScan, ClassifiesKeysByTheCallThatReadsThem) {
     EXPECT_EQ(Found(source, ScannedKind::kPattern), (Keys{"DAY_ABBV_%d"}));
     EXPECT_EQ(Found(source, ScannedKind::kHint), (Keys{"new album"}));
     EXPECT_EQ(Found(source, ScannedKind::kHook), (Keys{"practice"}));
+    EXPECT_EQ(Found(source, ScannedKind::kTrait), (Keys{"ambitious", "lazy"}));
+    EXPECT_EQ(Found(source, ScannedKind::kAsset), (Keys{"tour bus"}));
+    EXPECT_EQ(Found(source, ScannedKind::kAttribute), (Keys{"inspiration", "stress"}));
 }
 
 TEST(DataKeyScan, LeavesCommentsTagsAndPlainWordsAlone) {
@@ -166,7 +170,7 @@ TEST_F(StagedCopy, ChecksEveryCatalogueRowByItsColumns) {
     EXPECT_TRUE(Has(problems, "'no such asset' is not an asset"));
     EXPECT_TRUE(Has(problems, "trait 'grumpyish' is not in simulation/personalities.csv"));
     EXPECT_TRUE(Has(problems, "factor 'wizardly' is neither random"));
-    EXPECT_TRUE(Has(problems, "modifier names 'band_nonsense', not a band value"));
+    EXPECT_TRUE(Has(problems, "modifier names 'band_nonsense', not a band value a modifier may change"));
     EXPECT_TRUE(Has(problems, "modifier amount '_NO_SUCH_TUNING' is missing from config.txt"));
     EXPECT_TRUE(Has(problems, "'no hook' is not a hook the game registers"));
     EXPECT_TRUE(Has(problems, "simulation/hints.csv: made up: window at 900,10 leaves the screen"));
@@ -188,10 +192,14 @@ TEST_F(StagedCopy, RefusesAKeyBuiltAtRunTimeWithoutARule) {
     keys.push_back({ScannedKind::kTextPrefix, "MYSTERY_", "sim/SIM_New.cpp", 12});
     keys.push_back({ScannedKind::kHint, "no such hint", "sim/SIM_New.cpp", 13});
     keys.push_back({ScannedKind::kSound, "data/sounds/kazoo.ogg", "sim/SIM_New.cpp", 14});
+    keys.push_back({ScannedKind::kTrait, "kazoophile", "sim/SIM_New.cpp", 15});
+    keys.push_back({ScannedKind::kAsset, "golden kazoo", "sim/SIM_New.cpp", 16});
     const auto problems = Problems(keys);
     EXPECT_TRUE(Has(problems, "sim/SIM_New.cpp: 12: builds text prefix 'MYSTERY_' at run time"));
     EXPECT_TRUE(Has(problems, "simulation/hints.csv: no such hint: hint missing (used at sim/SIM_New.cpp:13)"));
     EXPECT_TRUE(Has(problems, "sim/SIM_New.cpp: 14: sound 'data/sounds/kazoo.ogg' is not staged"));
+    EXPECT_TRUE(Has(problems, "simulation/personalities.csv: kazoophile: trait missing (used at sim/SIM_New.cpp:15)"));
+    EXPECT_TRUE(Has(problems, "simulation/assets.csv: golden kazoo: asset missing (used at sim/SIM_New.cpp:16)"));
 }
 
 TEST_F(StagedCopy, NoticesMissingFilesAndFonts) {

@@ -79,13 +79,16 @@ std::string Sanitise(std::string_view source, std::vector<Literal>& literals) {
 
 bool IsIdentifierChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
 
-// The name of the innermost call whose brackets hold the offset; empty outside any call.
-std::string EnclosingCall(const std::string& code, std::size_t offset) {
+// The name of the innermost call whose brackets hold the offset (empty outside any call), and
+// which of its arguments holds it (0 for the first).
+std::string EnclosingCall(const std::string& code, std::size_t offset, int& argument) {
     int depth = 0;
+    argument = 0;
     for (std::size_t i = offset; i-- > 0;) {
         const char c = code[i];
         if (c == ')' || c == ']') ++depth;
         else if (c == '[') --depth;
+        else if (c == ',' && depth == 0) ++argument;
         else if (c == '(') {
             if (depth > 0) {
                 --depth;
@@ -149,6 +152,10 @@ const char* ScannedKindName(ScannedKind kind) {
     case ScannedKind::kHook: return "hook";
     case ScannedKind::kPicture: return "picture";
     case ScannedKind::kSound: return "sound";
+    case ScannedKind::kTrait: return "trait";
+    case ScannedKind::kAsset: return "asset";
+    case ScannedKind::kAttribute: return "attribute";
+    case ScannedKind::kBandValue: return "band value";
     }
     return "?";
 }
@@ -160,7 +167,8 @@ std::vector<ScannedKey> ScanSource(std::string_view source, const std::string& f
     for (const Literal& literal : literals) {
         const std::string& text = literal.text;
         if (text.empty()) continue;
-        const std::string call = EnclosingCall(code, literal.start);
+        int argument = 0;
+        const std::string call = EnclosingCall(code, literal.start, argument);
         auto add = [&](ScannedKind kind, std::string key) {
             keys.push_back({kind, std::move(key), fileName, literal.line});
         };
@@ -192,6 +200,26 @@ std::vector<ScannedKey> ScanSource(std::string_view source, const std::string& f
         }
         if (call == "RegisterHook") {
             add(ScannedKind::kHook, text);
+            continue;
+        }
+        // Catalogue names the rules look up, always the call's first argument.
+        if (argument > 0 && In(call, {"HasTrait", "CountMembersWithTrait", "BandOwns", "GetValue",
+                                       "AddAttributeEffect", "GetBandValue"}))
+            continue;
+        if (In(call, {"HasTrait", "CountMembersWithTrait"})) {
+            add(ScannedKind::kTrait, text);
+            continue;
+        }
+        if (call == "BandOwns") {
+            add(ScannedKind::kAsset, text);
+            continue;
+        }
+        if (In(call, {"GetValue", "AddAttributeEffect"})) {
+            add(ScannedKind::kAttribute, text);
+            continue;
+        }
+        if (call == "GetBandValue") {
+            add(ScannedKind::kBandValue, text);
             continue;
         }
         const bool tuningCall = In(call, {"GetTuningValue", "Tuning"});

@@ -20,6 +20,10 @@ enum class ScannedKind {
     kHook,           // RegisterHook: a hook name the hints may run
     kPicture,        // a texture, found by file name below the pictures folder
     kSound,          // a sound file below the data folder
+    kTrait,          // a personality trait the code tests
+    kAsset,          // an asset the code asks the band about
+    kAttribute,      // a player attribute the code reads or changes
+    kBandValue,      // a band value the code reads
 };
 
 struct ScannedKey {

@@ -472,7 +472,11 @@ private:
         modifierNames_.insert(name);
         if (name.find("glob_") != std::string::npos) {
         } else if (name.find("band_") != std::string::npos) {
-            if (!bandValues_.count(name)) Problem(file, where, "modifier names '" + name + "', not a band value");
+            // The band values a modifier may change (SIM_Band::ModifyBandValue ends the game on any other).
+            static const std::set<std::string> kModifiable = {"band_hype",     "band_live_experience", "band_rehearsal",
+                                                              "band_motivation", "band_stress",        "band_boredom"};
+            if (!kModifiable.count(name))
+                Problem(file, where, "modifier names '" + name + "', not a band value a modifier may change");
         } else if (!attributes_.count(name)) {
             Problem(file, where, "modifier names '" + name + "', not a player attribute");
         }
@@ -541,6 +545,20 @@ private:
                 if (!hints.count(key.key)) Problem("simulation/hints.csv", key.key, "hint missing (" + Origin(key) + ")");
                 break;
             case ScannedKind::kHook: break;
+            case ScannedKind::kTrait:
+                if (!personalities_.count(key.key))
+                    Problem("simulation/personalities.csv", key.key, "trait missing (" + Origin(key) + ")");
+                break;
+            case ScannedKind::kAsset:
+                if (!assets_.count(key.key)) Problem("simulation/assets.csv", key.key, "asset missing (" + Origin(key) + ")");
+                break;
+            case ScannedKind::kAttribute:
+                if (!attributes_.count(key.key))
+                    Problem("simulation/attributes.csv", key.key, "attribute missing (" + Origin(key) + ")");
+                break;
+            case ScannedKind::kBandValue:
+                if (!bandValues_.count(key.key)) Problem("simulation/band.csv", key.key, "band value missing (" + Origin(key) + ")");
+                break;
             case ScannedKind::kPicture:
                 if (key.key.rfind("data/", 0) == 0) NeedFile(key.file, std::to_string(key.line), key.key, "picture");
                 else NeedPicture(key.file, std::to_string(key.line), key.key);

@@ -39,6 +39,10 @@ const char* KindEnumerator(ScannedKind kind) {
     case ScannedKind::kHook: return "kHook";
     case ScannedKind::kPicture: return "kPicture";
     case ScannedKind::kSound: return "kSound";
+    case ScannedKind::kTrait: return "kTrait";
+    case ScannedKind::kAsset: return "kAsset";
+    case ScannedKind::kAttribute: return "kAttribute";
+    case ScannedKind::kBandValue: return "kBandValue";
     }
     return "kText";
 }
