@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -340,6 +341,27 @@ private:
             }
         }
         CheckHintPositions();
+        CheckRehearsalRanges();
+    }
+
+    // A member expects the rehearsal venue whose fame range holds his ego times the band's
+    // fame (whole numbers); an expectation no range holds counts as no venue at all.
+    void CheckRehearsalRanges() {
+        const auto found = catalogues_.find("rehearsals.csv");
+        if (found == catalogues_.end()) return;
+        std::vector<std::pair<double, double>> ranges;
+        for (const auto& row : found->second.rows)
+            if (row.size() > 5 && IsNumber(row[4], false) && IsNumber(row[5], false))
+                ranges.emplace_back(std::strtod(row[4].c_str(), nullptr), std::strtod(row[5].c_str(), nullptr));
+        std::sort(ranges.begin(), ranges.end());
+        double covered = -1.0;  // every whole number up to here is held by a range
+        for (const auto& [low, high] : ranges) {
+            if (low > covered + 1.0)
+                Problem("simulation/rehearsals.csv", "fame ranges",
+                        "no venue is expected from " + std::to_string(static_cast<long>(covered + 1.0)) + " to " +
+                            std::to_string(static_cast<long>(std::ceil(low) - 1.0)));
+            covered = std::max(covered, std::floor(high));
+        }
     }
 
     void CheckCell(const std::string& file, const std::string& where, std::size_t column, Cell kind,
