@@ -28,6 +28,7 @@ TEST(DataKeyScan, ClassifiesKeysByTheCallThatReadsThem) {
         float b = GetTuningValue("_REHEARSAL_DEGRADE") + Tuning("RS_X");
         std::string he = Translate(male ? "HE" : "SHE");
         std::string pick = TranslateRandom(tired ? "GIG_CANCELLED_TOOTIRED" : "record companies");
+        int big = 1'000; std::string grade = TranslatePick(quality, "SONG_GRADES");
         const char* const kTitles[] = {"GAMEMODE_DREAMER", "RS_STRESS_THRESHOLD"};
         std::string t = Translate(std::string(kTitles[s]) + "_TEXT");
         std::string d = Translate("COMMENT_POSSESION_DEMAND_" + kind) + FormatText("DAY_ABBV_%d", n);
@@ -38,7 +39,7 @@ TEST(DataKeyScan, ClassifiesKeysByTheCallThatReadsThem) {
     EXPECT_EQ(Found(source, ScannedKind::kTuning),
               (Keys{"MUSICIAN_PROGRESS_A", "MUSICIAN_PROGRESS", "_REHEARSAL_DEGRADE", "RS_X", "RS_STRESS_THRESHOLD"}));
     EXPECT_EQ(Found(source, ScannedKind::kText), (Keys{"HE", "SHE"}));
-    EXPECT_EQ(Found(source, ScannedKind::kSection), (Keys{"GIG_CANCELLED_TOOTIRED", "record companies"}));
+    EXPECT_EQ(Found(source, ScannedKind::kSection), (Keys{"GIG_CANCELLED_TOOTIRED", "record companies", "SONG_GRADES"}));
     EXPECT_EQ(Found(source, ScannedKind::kTextOrSection), (Keys{"GAMEMODE_DREAMER"}));
     EXPECT_EQ(Found(source, ScannedKind::kTextSuffix), (Keys{"_TEXT"}));
     EXPECT_EQ(Found(source, ScannedKind::kTextPrefix), (Keys{"COMMENT_POSSESION_DEMAND_"}));
@@ -188,6 +189,41 @@ TEST_F(StagedCopy, FollowsKeysBuiltFromTheCatalogues) {
     EXPECT_TRUE(Has(problems, "strings.ini: [SONG_DESCRIPTION_KAZOO CHORUS]: numbered section missing"));
     EXPECT_TRUE(Has(problems, "strings.ini: COMMENT_POSSESION_DEMAND_KAZOO: text missing"));
     EXPECT_TRUE(Has(problems, "strings.ini: nv_glob_kazoo_love: text missing"));
+}
+
+TEST_F(StagedCopy, ReadsEachAssetKindsOwnCellsAndItsModifiers) {
+    Append("simulation/assets.csv",
+           "#,gizmo,mystery box,Mystery Box,general,?,asset_amp1.png,,10,0,0,0,,,,box,,#\n"
+           "#,merchandise,mugs(10),Mugs,merchandise,Mugs.,asset_tshirt.png,,50,0,0,0,,,REBUYABLE,merchandise,ten,2,glob_stock_mugs,,#\n"
+           "#,recorded_music,lost tapes,Lost Tapes,music,Tapes.,asset_amp1.png,,20,0,0,0,,BAND,\"REBUYABLE,SHINY\",album,"
+           "yodel bridge,x,,\"inspiration,0.1,RS_STRESS_THRESHOLD\",\"stress,lots,0.9\",\"confidence,0.1,NO_SUCH_DEGRADE\",#\n"
+           "#,instrument,kazoo deluxe,Kazoo Deluxe,instruments,Buzz.,asset_amp1.png,data/sounds/kazoo.ogg,90,0,0,5,,VOCALS,,vocals,1.5,,#\n");
+    const auto problems = Problems();
+    EXPECT_TRUE(Has(problems, "(mystery box): unknown asset kind 'gizmo'"));
+    EXPECT_TRUE(Has(problems, "(mugs(10)) cell 16: 'ten' is not a whole number"));
+    EXPECT_TRUE(Has(problems, "(lost tapes) cell 14: unknown flag 'SHINY'"));
+    EXPECT_TRUE(Has(problems, "(lost tapes) cell 16: 'yodel bridge' is not a song element"));
+    EXPECT_TRUE(Has(problems, "(lost tapes): modifier 'stress,lots,0.9' has no number for its amount"));
+    EXPECT_TRUE(Has(problems, "(lost tapes): modifier degrade 'NO_SUCH_DEGRADE' is missing from config.txt"));
+    EXPECT_FALSE(Has(problems, "RS_STRESS_THRESHOLD")) << "a degrade may name a tuning key that exists";
+    EXPECT_TRUE(Has(problems, "(kazoo deluxe) cell 7: sound 'data/sounds/kazoo.ogg' is not staged"));
+    EXPECT_TRUE(Has(problems, "(kazoo deluxe) cell 16: '1.5' is outside 0..1"));
+    // An instrument bought for a member earns his thanks; its key loses its blanks on the way.
+    EXPECT_TRUE(Has(problems, "strings.ini: kazoodeluxe_THANKS: text missing"));
+}
+
+TEST_F(StagedCopy, KnowsWhichTextsMayBeEmptyAndHowLongASectionMayBe) {
+    // An element's phrase may be empty (the element goes unmentioned); no other text may.
+    Append("strings.ini", "\n[SONG_DESCRIPTION_TEST ELEMENT]\n0=\n1=its test\n[TEST_TEXTS]\n0=\n");
+    auto problems = Problems();
+    EXPECT_FALSE(Has(problems, "[SONG_DESCRIPTION_TEST ELEMENT]"));
+    EXPECT_TRUE(Has(problems, "strings.ini: [TEST_TEXTS] 0: empty text"));
+    // Texts past the first 128,000 characters of [strings] would never be read.
+    const std::string all = ReadWholeFile(File("strings.ini"));
+    const std::size_t after = all.find('\n', all.find("[strings]")) + 1;
+    dir.Write("strings.ini", all.substr(0, after) + "LONG_TEXT=" + std::string(130000, 'a') + "\n" + all.substr(after));
+    problems = Problems();
+    EXPECT_TRUE(Has(problems, "strings.ini: [strings]: longer than the 128,000 characters"));
 }
 
 TEST_F(StagedCopy, RefusesAKeyBuiltAtRunTimeWithoutARule) {
