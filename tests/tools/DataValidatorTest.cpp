@@ -59,7 +59,8 @@ TEST(DataKeyScan, LeavesCommentsTagsAndPlainWordsAlone) {
                                "char c = '\"'; auto s = \"a (bracket\"; Translate(\"AFTER_QUOTE_CHAR\");\n"
                                "Translate(\"ESCAPED_\\\"QUOTE\");\n"
                                "auto r = R\"(Translate(\"IN_RAW\"))\";\n"
-                               "std::string late = Translate(\"LINE_EIGHT\");\n";
+                               "std::string late = Translate(\"LINE_EIGHT\");\n"
+                               "Log(\"LOOKS_LIKE_A_KEY\");  // not a data key\n";
     const std::vector<ScannedKey> keys = ScanSource(source, "y.cpp");
     ASSERT_EQ(keys.size(), 3u);
     EXPECT_EQ(keys[0].key, "AFTER_QUOTE_CHAR");

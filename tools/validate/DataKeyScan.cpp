@@ -6,6 +6,9 @@
 
 namespace {
 
+// A line comment holding this leaves the line's literals out, for a text that only looks like a key.
+constexpr std::string_view kExemptMark = "not a data key";
+
 struct Literal {
     std::size_t start = 0;  // offset of the opening quote
     int line = 0;
@@ -14,7 +17,7 @@ struct Literal {
 
 // The source with comments and the insides of literals blanked (so brackets in them do not
 // count), and the literals themselves.
-std::string Sanitise(std::string_view source, std::vector<Literal>& literals) {
+std::string Sanitise(std::string_view source, std::vector<Literal>& literals, std::vector<int>& exemptLines) {
     std::string code(source);
     int line = 1;
     std::size_t i = 0;
@@ -25,6 +28,8 @@ std::string Sanitise(std::string_view source, std::vector<Literal>& literals) {
             ++line;
             ++i;
         } else if (c == '/' && i + 1 < n && source[i + 1] == '/') {
+            const std::size_t end = std::min(source.find('\n', i), n);
+            if (source.substr(i, end - i).find(kExemptMark) != std::string_view::npos) exemptLines.push_back(line);
             while (i < n && source[i] != '\n') code[i++] = ' ';
         } else if (c == '/' && i + 1 < n && source[i + 1] == '*') {
             while (i < n && !(source[i] == '*' && i + 1 < n && source[i + 1] == '/')) {
@@ -162,11 +167,13 @@ const char* ScannedKindName(ScannedKind kind) {
 
 std::vector<ScannedKey> ScanSource(std::string_view source, const std::string& fileName) {
     std::vector<Literal> literals;
-    const std::string code = Sanitise(source, literals);
+    std::vector<int> exemptLines;
+    const std::string code = Sanitise(source, literals, exemptLines);
     std::vector<ScannedKey> keys;
     for (const Literal& literal : literals) {
         const std::string& text = literal.text;
         if (text.empty()) continue;
+        if (std::find(exemptLines.begin(), exemptLines.end(), literal.line) != exemptLines.end()) continue;
         int argument = 0;
         const std::string call = EnclosingCall(code, literal.start, argument);
         auto add = [&](ScannedKind kind, std::string key) {

@@ -34,5 +34,6 @@ struct ScannedKey {
 };
 
 const char* ScannedKindName(ScannedKind kind);
-// The keys named by one source file, in the order they appear.
+// The keys named by one source file, in the order they appear. A line whose comment says
+// "not a data key" is left out.
 std::vector<ScannedKey> ScanSource(std::string_view source, const std::string& fileName);
