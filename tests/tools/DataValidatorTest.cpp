@@ -34,6 +34,7 @@ TEST(DataKeyScan, ClassifiesKeysByTheCallThatReadsThem) {
         std::string d = Translate("COMMENT_POSSESION_DEMAND_" + kind) + FormatText("DAY_ABBV_%d", n);
         TriggerHint("new album"); if (HasTrait("lazy") && BandOwns("tour bus") && GetValue("inspiration")) {}
         player.AddAttributeEffect("stress", "a reason, not an attribute", 0.1f);
+        ReplaceToken(text, "<BANDNAME>", name); ReplaceToken(text, "<not a token>", name);
         RegisterHook("practice", [] { Open("NOT_A_KEY"); });
     )";
     EXPECT_EQ(Found(source, ScannedKind::kTuning),
@@ -46,6 +47,7 @@ TEST(DataKeyScan, ClassifiesKeysByTheCallThatReadsThem) {
     EXPECT_EQ(Found(source, ScannedKind::kPattern), (Keys{"DAY_ABBV_%d"}));
     EXPECT_EQ(Found(source, ScannedKind::kHint), (Keys{"new album"}));
     EXPECT_EQ(Found(source, ScannedKind::kHook), (Keys{"practice"}));
+    EXPECT_EQ(Found(source, ScannedKind::kToken), (Keys{"<BANDNAME>"}));
     EXPECT_EQ(Found(source, ScannedKind::kTrait), (Keys{"ambitious", "lazy"}));
     EXPECT_EQ(Found(source, ScannedKind::kAsset), (Keys{"tour bus"}));
     EXPECT_EQ(Found(source, ScannedKind::kAttribute), (Keys{"inspiration", "stress"}));
@@ -138,6 +140,21 @@ TEST_F(StagedCopy, NamesAMissingTuningTextOrSectionAndWhereTheCodeReadsIt) {
     EXPECT_TRUE(Has(problems, "config.txt: " + tuning.key + ": tuning value missing (used at " + tuning.file + ":"));
     EXPECT_TRUE(Has(problems, "strings.ini: " + text.key + ": text missing (used at " + text.file));
     EXPECT_TRUE(Has(problems, "strings.ini: [REHEARSAL_COMMENT_CANCELLED]: numbered section missing"));
+}
+
+TEST_F(StagedCopy, ReportsAPlaceholderNoCodeFillsInATextTheCodeShows) {
+    const ScannedKey& text = FirstOfKind(ScannedKind::kText);
+    std::istringstream in(ReadWholeFile(File("strings.ini")));
+    std::string edited, line;
+    while (std::getline(in, line))
+        edited += (line.rfind(text.key + "=", 0) == 0 ? text.key + "=Hello <BANDNAME>, meet <NOBODY_FILLS_THIS>" : line) + "\n";
+    dir.Write("strings.ini", edited);
+    const auto problems = Problems();
+    EXPECT_EQ(std::count_if(problems.begin(), problems.end(),
+                            [](const std::string& p) { return p.find("<NOBODY_FILLS_THIS>") != std::string::npos; }),
+              1);
+    EXPECT_TRUE(Has(problems, "strings.ini: " + text.key + ": placeholder <NOBODY_FILLS_THIS> is filled by no code"));
+    EXPECT_FALSE(Has(problems, "<BANDNAME>"));
 }
 
 TEST_F(StagedCopy, FindsFaultsOfTheTextFilesThemselves) {

@@ -161,6 +161,7 @@ const char* ScannedKindName(ScannedKind kind) {
     case ScannedKind::kAsset: return "asset";
     case ScannedKind::kAttribute: return "attribute";
     case ScannedKind::kBandValue: return "band value";
+    case ScannedKind::kToken: return "placeholder";
     }
     return "?";
 }
@@ -184,6 +185,11 @@ std::vector<ScannedKey> ScanSource(std::string_view source, const std::string& f
                       "FindTag", "Leaf", "Line", "need", "Fail", "WriteDebugLine", "REPORT_ERROR", "FATAL_ERROR",
                       "ReportError", "FatalError", "GAME_ASSERT"}))
             continue;
+        if (text.size() > 2 && text.front() == '<' && text.back() == '>' &&
+            std::all_of(text.begin() + 1, text.end() - 1, [](char c) { return std::isupper(static_cast<unsigned char>(c)) || c == '_'; })) {
+            add(ScannedKind::kToken, text);
+            continue;
+        }
         const bool hasNumber = text.find("%d") != std::string::npos;
         const bool sound = EndsWith(text, ".ogg") || EndsWith(text, ".wav");
         const bool picture =

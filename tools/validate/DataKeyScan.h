@@ -24,6 +24,7 @@ enum class ScannedKind {
     kAsset,          // an asset the code asks the band about
     kAttribute,      // a player attribute the code reads or changes
     kBandValue,      // a band value the code reads
+    kToken,          // a placeholder the code fills in texts ("<BANDNAME>")
 };
 
 struct ScannedKey {

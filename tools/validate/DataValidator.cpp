@@ -171,7 +171,12 @@ public:
         CheckCodeKeys();
         CheckMelodies();
         CheckFonts();
-        return std::move(problems_);
+        // A key read in several places is reported once.
+        std::vector<DataProblem> unique;
+        std::set<std::string> seen;
+        for (DataProblem& problem : problems_)
+            if (seen.insert(FormatProblem(problem)).second) unique.push_back(std::move(problem));
+        return unique;
     }
 
 private:
@@ -544,14 +549,36 @@ private:
     // -- keys the code reads
     void NeedText(const ScannedKey& from, const std::string& key) {
         if (!HasText(key)) Problem("strings.ini", key, "text missing (" + Origin(from) + ")");
+        else CheckTokens(key, texts_.Lookup(key));
     }
     void NeedSection(const ScannedKey& from, const std::string& name) {
-        if (!HasSection(name)) Problem("strings.ini", "[" + name + "]", "numbered section missing (" + Origin(from) + ")");
+        if (!HasSection(name)) {
+            Problem("strings.ini", "[" + name + "]", "numbered section missing (" + Origin(from) + ")");
+            return;
+        }
+        LibConfigSection section;
+        section.Load(name, Path("strings.ini"));
+        for (const auto& entry : section.Entries()) CheckTokens("[" + name + "] " + entry.key, entry.value);
+    }
+    // A placeholder no code fills would reach the player as written.
+    void CheckTokens(const std::string& where, const std::string& text) {
+        for (std::size_t open = text.find('<'); open != std::string::npos; open = text.find('<', open + 1)) {
+            const std::size_t close = text.find('>', open);
+            if (close == std::string::npos) break;
+            const std::string token = text.substr(open, close - open + 1);
+            const bool shaped = std::all_of(token.begin() + 1, token.end() - 1, [](char c) {
+                return std::isupper(static_cast<unsigned char>(c)) || c == '_';
+            });
+            if (shaped && token.size() > 2 && !tokens_.count(token))
+                Problem("strings.ini", where, "placeholder " + token + " is filled by no code");
+        }
     }
     static std::string Origin(const ScannedKey& key) { return "used at " + key.file + ":" + std::to_string(key.line); }
 
     void CheckCodeKeys() {
         const std::set<std::string> hints = Keys("hints.csv", 0);
+        for (const ScannedKey& key : codeKeys_)
+            if (key.kind == ScannedKind::kToken) tokens_.insert(key.key);
         for (const ScannedKey& key : codeKeys_) {
             switch (key.kind) {
             case ScannedKind::kTuning:
@@ -560,9 +587,11 @@ private:
             case ScannedKind::kText: NeedText(key, key.key); break;
             case ScannedKind::kSection: NeedSection(key, key.key); break;
             case ScannedKind::kTextOrSection:
-                if (!HasText(key.key) && !HasSection(key.key))
-                    Problem("strings.ini", key.key, "text or numbered section missing (" + Origin(key) + ")");
+                if (HasText(key.key)) NeedText(key, key.key);
+                else if (HasSection(key.key)) NeedSection(key, key.key);
+                else Problem("strings.ini", key.key, "text or numbered section missing (" + Origin(key) + ")");
                 break;
+            case ScannedKind::kToken: break;
             case ScannedKind::kHint:
                 if (!hints.count(key.key)) Problem("simulation/hints.csv", key.key, "hint missing (" + Origin(key) + ")");
                 break;
@@ -689,6 +718,7 @@ private:
     GHashTable texts_;
     std::set<std::string> sections_;
     std::set<std::string> pictures_;
+    std::set<std::string> tokens_;
     std::map<std::string, Catalogue> catalogues_;
     std::set<std::string> elements_, personalities_, assets_, attributes_, bandValues_, hooks_, modifierNames_;
 };

@@ -43,6 +43,7 @@ const char* KindEnumerator(ScannedKind kind) {
     case ScannedKind::kAsset: return "kAsset";
     case ScannedKind::kAttribute: return "kAttribute";
     case ScannedKind::kBandValue: return "kBandValue";
+    case ScannedKind::kToken: return "kToken";
     }
     return "kText";
 }
