@@ -6,7 +6,6 @@
 #include "LibSpreadsheet.h"
 #include "LibString.h"
 #include "SIM_Date.h"
-#include "SIM_FunctionTable.h"
 #include "SIM_Practice.h"
 
 #include <algorithm>
@@ -301,12 +300,9 @@ private:
         assets_ = Keys("assets.csv", 1);
         attributes_ = Keys("attributes.csv", 0);
         bandValues_ = Keys("band.csv", 0);
-        hooks_ = {};
-        SIM_FunctionTable table;  // the hooks every game starts with
+        // The hooks the code registers by name (the hint catalogue may run them).
         for (const ScannedKey& key : codeKeys_)
             if (key.kind == ScannedKind::kHook) hooks_.insert(key.key);
-        for (const char* name : {"practice", "shopping"})
-            if (table.HasHook(name)) hooks_.insert(name);
     }
     std::set<std::string> Keys(const std::string& file, std::size_t column) const {
         std::set<std::string> keys;
