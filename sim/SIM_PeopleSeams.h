@@ -58,7 +58,7 @@ void ResetPeopleSeams();
 struct SIM_NewGameSettings {
     std::string playerName = "You";
     std::string bandName;
-    std::string avatar = "m_avatar.jpg";  // its first letter gives the player's gender
+    std::string avatar = "mavatar1.jpg";  // a staged avatar; its first letter gives the player's gender
 };
 
 SIM_NewGameSettings& NewGameSettings();

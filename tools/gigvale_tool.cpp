@@ -3,6 +3,7 @@
 #include "ArtContactSheet.h"
 #include "BenchRender.h"
 #include "BenchSimulation.h"
+#include "DataValidator.h"
 #include "HeadlessPlayer.h"
 #include "LibConfigSection.h"
 #include "LibErrors.h"
@@ -18,6 +19,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -196,6 +198,26 @@ int CheckSave(const std::vector<std::string>& args) {
 }
 // --- end check-save ---
 
+// --- validate-data ---
+// Checks a data folder (default: the run folder's) against the keys the code reads and the
+// catalogues' rules; one problem a line, exit 1 when there is any.
+int ValidateDataVerb(const std::vector<std::string>& args) {
+    if (args.size() > 1) {
+        std::fprintf(stderr, "usage: gigvale-tool validate-data [DIR]\n");
+        return 2;
+    }
+    const std::string dir = args.empty() ? "data" : args[0];
+    if (!std::filesystem::is_directory(dir)) {
+        std::fprintf(stderr, "gigvale-tool validate-data: %s is not a folder\n", dir.c_str());
+        return 2;
+    }
+    const std::vector<DataProblem> problems = ValidateData(dir, CodeDataKeys());
+    for (const DataProblem& problem : problems) std::printf("%s\n", FormatProblem(problem).c_str());
+    std::printf("%zu problems in %s (%zu keys from the code)\n", problems.size(), dir.c_str(), CodeDataKeys().size());
+    return problems.empty() ? 0 : 1;
+}
+// --- end validate-data ---
+
 const std::vector<Verb>& Verbs() {
     static const std::vector<Verb> verbs = {
         {"version", "version                 print the build label", Version},
@@ -203,6 +225,8 @@ const std::vector<Verb>& Verbs() {
         {"bench", "bench [--days N] | bench render [--frames N] [--png FILE]  day cycle or frame timings", Bench},
         {"contact-sheet", "contact-sheet OUT.png [DATADIR]  every picture with its name", ContactSheet},
         {"check-save", "check-save FILE         read a save file back and check it", CheckSave},
+        {"validate-data", "validate-data [DIR]     check the data folder against the code and its own rules",
+         ValidateDataVerb},
     };
     return verbs;
 }
