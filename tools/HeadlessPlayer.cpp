@@ -37,6 +37,8 @@ int gHeadlessGigsBooked = 0;
 
 // ---- The headless band ---------------------------------------------------------------
 
+}  // namespace
+
 // The first instrument the line-up still lacks, or -1 when it is complete.
 int MissingInstrument() {
     const SIM_Band& band = GetBand();
@@ -53,7 +55,9 @@ int MissingInstrument() {
 // Once a week the player writes a song through the puzzle, keeping whichever offered element
 // raises it most in each section. With a full repertoire he writes once every four weeks and
 // makes room by retiring the weakest song that is not a classic.
+namespace {
 constexpr std::size_t kHeadlessRepertoire = 12;
+}  // namespace
 
 bool WriteHeadlessSong() {
     if (GetSIMDate().GetDate().weekday != 2) return false;
@@ -76,6 +80,26 @@ bool WriteHeadlessSong() {
 }
 // ---- end of the headless songwriter ----
 
+bool AuditionHeadless(int instrument, bool ablest) {
+    SIM_AuditionPicker& picker = GetAuditionPicker();
+    if (instrument < 0 || !picker.Open(instrument)) return false;
+    const int count = static_cast<int>(picker.cards.size());
+    int pick = -1;
+    if (ablest) {
+        for (int i = 0; i < count; ++i)
+            if (pick < 0 || picker.cards[static_cast<std::size_t>(i)].abilityBar >
+                                picker.cards[static_cast<std::size_t>(pick)].abilityBar)
+                pick = i;
+    } else if (count > 0) {
+        pick = RandomIndex(count);
+    }
+    if (pick >= 0) picker.Hire(pick);
+    picker.Close();
+    return true;
+}
+
+namespace {
+
 // ---- The headless band's shopping ---------------------------------------------------------
 
 // What the headless player keeps back for rent and upkeep before buying anything.
@@ -85,11 +109,21 @@ bool Affordable(const SIM_Asset& asset) {
     return GetFinances().DiscountedCost(asset.price) + kShoppingReserve <= GetFinances().cash;
 }
 
-// Once a week the band goes shopping: an album it has not heard through gets a listen; then
-// the member with the poorest instrument gets the cheapest better one, else the cheapest stage
-// gear (which the gigs show off), else an album. No staff or vehicles: their upkeep would
+// Once a week the band goes shopping: a resentful member's wish comes first; an album it has
+// not heard through gets a listen; then the member with the poorest instrument gets the
+// cheapest better one, else the cheapest stage gear (which the gigs show off), else an album. No staff or vehicles: their upkeep would
 // outrun a band that earns nothing yet.
 bool ShopHeadless() {
+    // The shop asks every member what he wants; a member who resents what he owns gets it
+    // first, as long as the reserve stays.
+    GetBand().PickWantedAssets();
+    for (SIM_Musician* m : GetBand().members)
+        if (m->resentment > 0.0f && m->wantedAsset && !m->wantedAsset->owned && Affordable(*m->wantedAsset)) {
+            SIM_Asset* wanted = m->wantedAsset;
+            ShopPurchase(*wanted);
+            GetBand().PickWantedAssets();
+            return true;
+        }
     for (SIM_AssetMusic* album : MusicAssets())
         if (album->owned && album->progress < 1.0f) {
             album->Listen();
@@ -206,17 +240,7 @@ std::string StateText() {
 bool PlayHeadlessAct() {
     SIM_Band& band = GetBand();
     const int missing = MissingInstrument();
-    SIM_AuditionPicker& picker = GetAuditionPicker();
-    if (missing >= 0 && picker.Open(missing)) {
-        int best = -1;
-        for (int i = 0; i < static_cast<int>(picker.cards.size()); ++i)
-            if (best < 0 || picker.cards[static_cast<std::size_t>(i)].abilityBar >
-                                picker.cards[static_cast<std::size_t>(best)].abilityBar)
-                best = i;
-        if (best >= 0) picker.Hire(best);
-        picker.Close();
-        return false;
-    }
+    if (AuditionHeadless(missing, true)) return false;
     if (band.members.empty()) return false;
     if (missing < 0 && WriteHeadlessSong()) return true;
     if (EquipHeadlessForGigs()) return false;

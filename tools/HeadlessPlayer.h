@@ -13,6 +13,15 @@ struct SIM_DailyOption;
 // A new game on the run folder's data, with the screens answered headless.
 void StartHeadlessGame(SIM_HeadlessScreens& screens, std::uint32_t seed);
 
+// The first instrument the line-up still lacks (drums, bass, then a lead), or -1.
+int MissingInstrument();
+// Auditions for the instrument and hires the ablest candidate, or one at random; false when
+// no audition could be held (no instrument, no money for it).
+bool AuditionHeadless(int instrument, bool ablest);
+// On Wednesdays, writes a song through the puzzle (making room in a full repertoire); true
+// when the finished song ended the day's acts.
+bool WriteHeadlessSong();
+
 // Takes up the day's options the headless player wants; true when that used the day's act.
 bool AcceptHeadlessOptions();
 // Whether the headless player takes an option of the day.

@@ -1,0 +1,39 @@
+// The reckless player: each morning it buys the dearest thing the shop will sell it, again and
+// again until nothing is within its cash (staff, vans and merchandise included), then plays the
+// day as the sensible player does.
+#include "HeadlessStrategies.h"
+
+#include "HeadlessPlayer.h"
+
+#include "SIM_Asset.h"
+#include "SIM_Finances.h"
+
+#include <set>
+#include <string>
+
+namespace {
+// Merchandise can be restocked without end: this only bounds one morning's spree.
+constexpr int kMostPurchasesADay = 50;
+
+SIM_Asset* DearestAffordable() {
+    std::set<std::string> tabs;
+    for (const SIM_Asset* asset : AllAssets()) tabs.insert(asset->shopTab);
+    SIM_Asset* pick = nullptr;
+    const SIM_Finances& money = GetFinances();
+    for (const std::string& tab : tabs)
+        for (SIM_Asset* asset : ShopTabListing(tab))
+            if (asset->price > 0.0f && money.DiscountedCost(asset->price) <= money.cash &&
+                (!pick || asset->price > pick->price))
+                pick = asset;
+    return pick;
+}
+}  // namespace
+
+void PlayRecklessDay() {
+    for (int i = 0; i < kMostPurchasesADay; ++i) {
+        SIM_Asset* asset = DearestAffordable();
+        if (!asset) break;
+        ShopPurchase(*asset);
+    }
+    PlayHeadlessDay();
+}
