@@ -103,10 +103,16 @@ namespace {
 // ---- The headless band's shopping ---------------------------------------------------------
 
 // What the headless player keeps back for rent and upkeep before buying anything.
-constexpr float kShoppingReserve = 400.0f;
-
 bool Affordable(const SIM_Asset& asset) {
-    return GetFinances().DiscountedCost(asset.price) + kShoppingReserve <= GetFinances().cash;
+    return GetFinances().DiscountedCost(asset.price) + HeadlessReserve() <= GetFinances().cash;
+}
+
+// A wish is granted only when a year of its upkeep is put by as well: a van or a tour bus
+// bought on the last dollar would eat the band's savings.
+bool AffordableWithUpkeep(const SIM_Asset& asset) {
+    return GetFinances().DiscountedCost(asset.price) + HeadlessReserve() +
+               asset.dailyCost * static_cast<float>(kUpkeepReserveDays) <=
+           GetFinances().cash;
 }
 
 // Once a week the band goes shopping: a resentful member's wish comes first; an album it has
@@ -118,7 +124,8 @@ bool ShopHeadless() {
     // first, as long as the reserve stays.
     GetBand().PickWantedAssets();
     for (SIM_Musician* m : GetBand().members)
-        if (m->resentment > 0.0f && m->wantedAsset && !m->wantedAsset->owned && Affordable(*m->wantedAsset)) {
+        if (m->resentment > 0.0f && m->wantedAsset && !m->wantedAsset->owned &&
+            AffordableWithUpkeep(*m->wantedAsset)) {
             SIM_Asset* wanted = m->wantedAsset;
             ShopPurchase(*wanted);
             GetBand().PickWantedAssets();
@@ -183,7 +190,7 @@ bool BookHeadlessGig() {
     BuildGigOffers();
     SIM_Gig* best = nullptr;
     for (const auto& gig : GigOffers()) {
-        if (!GigCard(*gig).canBook || gig->venue->rental > GetFinances().cash * 0.5f) continue;
+        if (!GigCard(*gig).canBook || gig->venue->rental > GetFinances().cash * CurrentThrift().budgetShare) continue;
         if (!best || gig->venue->capacity > best->venue->capacity) best = gig.get();
     }
     if (!best || !PressBookButton(*best)) return false;
@@ -192,6 +199,17 @@ bool BookHeadlessGig() {
 }
 
 }  // namespace
+
+HeadlessThrift& CurrentThrift() {
+    static HeadlessThrift thrift;
+    return thrift;
+}
+
+float HeadlessReserve() {
+    float daily = PerGigCosts() / 7.0f;
+    for (const SIM_Asset* asset : OwnedAssets()) daily += asset->dailyCost;
+    return CurrentThrift().reserve + CurrentThrift().upkeepDays * daily;
+}
 
 // A new game on the run folder's data, with the screens answered headless.
 void StartHeadlessGame(SIM_HeadlessScreens& screens, std::uint32_t seed) {
@@ -211,6 +229,7 @@ void StartHeadlessGame(SIM_HeadlessScreens& screens, std::uint32_t seed) {
     GetSIM().ResetForNewGame();
     screens.events.clear();
     gHeadlessGigsBooked = 0;
+    CurrentThrift() = HeadlessThrift{};
     ResetHeadlessPublicity();
     ResetHeadlessWorld();
 }

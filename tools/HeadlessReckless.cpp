@@ -1,6 +1,8 @@
-// The reckless player: each morning it buys the dearest thing the shop will sell it, again and
+// The reckless player: once its line-up is complete, each morning it buys the dearest thing the
+// shop will sell it, again and
 // again until nothing is within its cash (staff, vans and merchandise included), then plays the
-// day as the sensible player does.
+// day as the sensible player does, but with nothing kept back: every gig's rental and studio
+// bill may take all the cash.
 #include "HeadlessStrategies.h"
 
 #include "HeadlessPlayer.h"
@@ -15,6 +17,12 @@ namespace {
 // Merchandise can be restocked without end: this only bounds one morning's spree.
 constexpr int kMostPurchasesADay = 50;
 
+// Merchandise still in stock is not restocked: the spree goes on the flashy things.
+bool OnTheShelf(const SIM_Asset& asset) {
+    const auto* merchandise = dynamic_cast<const SIM_Merchandise*>(&asset);
+    return merchandise && merchandise->Stock() > 0;
+}
+
 SIM_Asset* DearestAffordable() {
     std::set<std::string> tabs;
     for (const SIM_Asset* asset : AllAssets()) tabs.insert(asset->shopTab);
@@ -22,7 +30,7 @@ SIM_Asset* DearestAffordable() {
     const SIM_Finances& money = GetFinances();
     for (const std::string& tab : tabs)
         for (SIM_Asset* asset : ShopTabListing(tab))
-            if (asset->price > 0.0f && money.DiscountedCost(asset->price) <= money.cash &&
+            if (asset->price > 0.0f && money.DiscountedCost(asset->price) <= money.cash && !OnTheShelf(*asset) &&
                 (!pick || asset->price > pick->price))
                 pick = asset;
     return pick;
@@ -30,10 +38,13 @@ SIM_Asset* DearestAffordable() {
 }  // namespace
 
 void PlayRecklessDay() {
-    for (int i = 0; i < kMostPurchasesADay; ++i) {
+    // Even a reckless band first pays for the auditions that make it a band.
+    for (int i = 0; MissingInstrument() < 0 && i < kMostPurchasesADay; ++i) {
         SIM_Asset* asset = DearestAffordable();
         if (!asset) break;
         ShopPurchase(*asset);
     }
+    CurrentThrift() = HeadlessThrift{1.0f, 0.0f, 0.0f};
     PlayHeadlessDay();
+    CurrentThrift() = HeadlessThrift{};
 }
