@@ -15,7 +15,9 @@
 #include "SIM_Screens.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 int CopiesSold() {
@@ -42,6 +44,42 @@ std::string Dollars(double amount) {
     return (amount < 0.0 ? "-$" : "$") + FormatThousands(static_cast<long long>(amount < 0.0 ? -amount : amount));
 }
 }  // namespace
+
+namespace {
+bool ParseSeed(const std::string& text, std::uint32_t& out) {
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) return false;
+    errno = 0;
+    const unsigned long long value = std::strtoull(text.c_str(), nullptr, 10);
+    if (errno == ERANGE || value > 0xffffffffULL) return false;
+    out = static_cast<std::uint32_t>(value);
+    return true;
+}
+}  // namespace
+
+bool ParseSeedRange(const std::string& text, std::uint32_t& first, std::uint32_t& last) {
+    const std::size_t dots = text.find("..");
+    const bool parsed = dots == std::string::npos
+                            ? ParseSeed(text, first) && ParseSeed(text, last)
+                            : ParseSeed(text.substr(0, dots), first) && ParseSeed(text.substr(dots + 2), last);
+    return parsed && first <= last;
+}
+
+bool ParseStrategies(const std::string& text, std::vector<CareerStrategy>& out) {
+    out.clear();
+    const std::string list = text == "all" ? "sensible,idle,random,reckless" : text;
+    std::size_t start = 0;
+    while (start <= list.size()) {
+        const std::size_t comma = std::min(list.find(',', start), list.size());
+        CareerStrategy strategy{};
+        if (!ParseCareerStrategy(list.substr(start, comma - start), strategy)) {
+            out.clear();
+            return false;
+        }
+        out.push_back(strategy);
+        start = comma + 1;
+    }
+    return !out.empty();
+}
 
 double Median(std::vector<double> values) {
     if (values.empty()) return 0.0;

@@ -31,6 +31,12 @@ struct CareerFigures {
     float royalties = 0.0f;   // album sales that reached the band
 };
 
+// "A..B" or a single number: an inclusive range of 32-bit seeds; false when either end is not a
+// whole number or the range runs backwards.
+bool ParseSeedRange(const std::string& text, std::uint32_t& first, std::uint32_t& last);
+// One strategy's name, a comma-separated list of them, or "all"; false when any is unknown.
+bool ParseStrategies(const std::string& text, std::vector<CareerStrategy>& out);
+
 // Plays one career of `days` days from a new game; every failed assertion on the way counts.
 CareerFigures PlayCareer(CareerStrategy strategy, std::uint32_t seed, int days);
 

@@ -57,38 +57,17 @@ bool ParseNumber(const std::string& text, long long& out) {
 }
 
 // ---- Careers by strategy ----
-// "A..B" (or a single number) as an inclusive range of seeds.
-bool ParseSeedRange(const std::string& text, long long& first, long long& last) {
-    const std::size_t dots = text.find("..");
-    const bool parsed = dots == std::string::npos
-                            ? ParseNumber(text, first) && ParseNumber(text, last)
-                            : ParseNumber(text.substr(0, dots), first) && ParseNumber(text.substr(dots + 2), last);
-    return parsed && first >= 0 && first <= last && last <= 0xffffffffLL;  // seeds are 32-bit
-}
-
-// "sensible", a comma-separated list of strategies, or "all".
-bool ParseStrategies(const std::string& text, std::vector<CareerStrategy>& out) {
-    out.clear();
-    const std::string list = text == "all" ? "sensible,idle,random,reckless" : text;
-    std::size_t start = 0;
-    while (start <= list.size()) {
-        const std::size_t comma = std::min(list.find(',', start), list.size());
-        CareerStrategy strategy{};
-        if (!ParseCareerStrategy(list.substr(start, comma - start), strategy)) return false;
-        out.push_back(strategy);
-        start = comma + 1;
-    }
-    return !out.empty();
-}
+// A thousand game years: more is a typing slip.
+constexpr int kMostCareerDays = 1000 * kDaysPerGameYear;
 
 // Plays a career per seed for each strategy; prints each career, then each strategy's figures.
-int SimulateCareers(const std::vector<CareerStrategy>& strategies, long long firstSeed, long long lastSeed,
+int SimulateCareers(const std::vector<CareerStrategy>& strategies, std::uint32_t firstSeed, std::uint32_t lastSeed,
                     long long days, bool strict, const std::string& csvFile) {
     std::string csv;
     int asserts = 0;
     for (CareerStrategy strategy : strategies) {
         std::vector<CareerFigures> careers;
-        for (long long seed = firstSeed; seed <= lastSeed; ++seed) {
+        for (std::uint64_t seed = firstSeed; seed <= lastSeed; ++seed) {
             careers.push_back(PlayCareer(strategy, static_cast<std::uint32_t>(seed), static_cast<int>(days)));
             asserts += careers.back().asserts;
             std::printf("%s %s\n", CareerStrategyName(strategy), CareerText(careers.back()).c_str());
@@ -108,7 +87,8 @@ int SimulateCareers(const std::vector<CareerStrategy>& strategies, long long fir
 // ---- end of careers by strategy ----
 
 int Simulate(const std::vector<std::string>& args) {
-    long long seed = 1, days = 0, firstSeed = 1, lastSeed = 1, years = -1;
+    long long seed = 1, days = 0, years = -1;
+    std::uint32_t firstSeed = 1, lastSeed = 1;
     bool strict = false, careers = false;
     std::string saveFile, csvFile;
     std::vector<CareerStrategy> strategies = {CareerStrategy::kSensible};
@@ -136,6 +116,10 @@ int Simulate(const std::vector<std::string>& args) {
         }
         LoadTuningTable();
         if (years < 0) years = static_cast<long long>(GetTuningValue("GAME_DURATION_YEARS"));
+        if (days > kMostCareerDays) {
+            std::fprintf(stderr, "gigvale-tool simulate: careers of at most %d days\n", kMostCareerDays);
+            return 2;
+        }
         return SimulateCareers(strategies, firstSeed, lastSeed, days > 0 ? days : years * kDaysPerGameYear, strict,
                                csvFile);
     }
