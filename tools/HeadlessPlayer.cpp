@@ -29,6 +29,7 @@
 #include "SIM_SongPuzzle.h"
 #include "SIM_Venue.h"
 
+#include <set>
 #include <vector>
 
 namespace {
@@ -203,6 +204,15 @@ bool BookHeadlessGig() {
 HeadlessThrift& CurrentThrift() {
     static HeadlessThrift thrift;
     return thrift;
+}
+
+std::vector<SIM_Asset*> HeadlessShopListing() {
+    std::set<std::string> tabs;
+    for (const SIM_Asset* asset : AllAssets()) tabs.insert(asset->shopTab);
+    std::vector<SIM_Asset*> listing;
+    for (const std::string& tab : tabs)
+        for (SIM_Asset* asset : ShopTabListing(tab)) listing.push_back(asset);
+    return listing;
 }
 
 float HeadlessReserve() {

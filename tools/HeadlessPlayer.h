@@ -7,6 +7,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
+
+class SIM_Asset;
 
 struct SIM_DailyOption;
 
@@ -37,6 +40,9 @@ bool AuditionHeadless(int instrument, bool ablest);
 // On Wednesdays, writes a song through the puzzle (making room in a full repertoire); true
 // when the finished song ended the day's acts.
 bool WriteHeadlessSong();
+
+// Everything the shop lists now, tab by tab.
+std::vector<SIM_Asset*> HeadlessShopListing();
 
 // Takes up the day's options the headless player wants; true when that used the day's act.
 bool AcceptHeadlessOptions();

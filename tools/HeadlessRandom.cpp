@@ -24,7 +24,6 @@
 #include "SIM_Song.h"
 #include "SIM_Venue.h"
 
-#include <set>
 #include <string>
 #include <vector>
 
@@ -114,12 +113,9 @@ bool BookAtRandom() {
 }
 
 bool ShopAtRandom() {
-    std::set<std::string> tabs;
-    for (const SIM_Asset* asset : AllAssets()) tabs.insert(asset->shopTab);
     std::vector<SIM_Asset*> affordable;
-    for (const std::string& tab : tabs)
-        for (SIM_Asset* asset : ShopTabListing(tab))
-            if (GetFinances().DiscountedCost(asset->price) <= GetFinances().cash) affordable.push_back(asset);
+    for (SIM_Asset* asset : HeadlessShopListing())
+        if (GetFinances().DiscountedCost(asset->price) <= GetFinances().cash) affordable.push_back(asset);
     SIM_Asset* pick = PickAny(affordable);
     if (!pick) return false;
     ShopPurchase(*pick);

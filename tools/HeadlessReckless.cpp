@@ -1,8 +1,7 @@
 // The reckless player: once its line-up is complete, each morning it buys the dearest thing the
-// shop will sell it, again and
-// again until nothing is within its cash (staff, vans and merchandise included), then plays the
-// day as the sensible player does, but with nothing kept back: every gig's rental and studio
-// bill may take all the cash.
+// shop will sell it, again and again until nothing is within its cash (staff and vans included;
+// merchandise once it has sold out), then plays the day as the sensible player does, but with
+// nothing kept back: every gig's rental and studio bill may take all the cash.
 #include "HeadlessStrategies.h"
 
 #include "HeadlessPlayer.h"
@@ -10,11 +9,8 @@
 #include "SIM_Asset.h"
 #include "SIM_Finances.h"
 
-#include <set>
-#include <string>
-
 namespace {
-// Merchandise can be restocked without end: this only bounds one morning's spree.
+// Only a bound on one morning's spree: it ends long before.
 constexpr int kMostPurchasesADay = 50;
 
 // Merchandise still in stock is not restocked: the spree goes on the flashy things.
@@ -24,15 +20,12 @@ bool OnTheShelf(const SIM_Asset& asset) {
 }
 
 SIM_Asset* DearestAffordable() {
-    std::set<std::string> tabs;
-    for (const SIM_Asset* asset : AllAssets()) tabs.insert(asset->shopTab);
     SIM_Asset* pick = nullptr;
     const SIM_Finances& money = GetFinances();
-    for (const std::string& tab : tabs)
-        for (SIM_Asset* asset : ShopTabListing(tab))
-            if (asset->price > 0.0f && money.DiscountedCost(asset->price) <= money.cash && !OnTheShelf(*asset) &&
-                (!pick || asset->price > pick->price))
-                pick = asset;
+    for (SIM_Asset* asset : HeadlessShopListing())
+        if (asset->price > 0.0f && money.DiscountedCost(asset->price) <= money.cash && !OnTheShelf(*asset) &&
+            (!pick || asset->price > pick->price))
+            pick = asset;
     return pick;
 }
 }  // namespace
