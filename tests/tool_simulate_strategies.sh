@@ -32,6 +32,10 @@ playing=$(awk -F, '$1 == "sensible" && $11 > 0' "$csv" | wc -l)
 # The same seed plays the same career.
 again=$("$tool" simulate --strategy random --seeds 2 --years 2 | grep '^random seed 2 ')
 [ "$again" = "$(echo "$out" | grep '^random seed 2 ')" ] || fail "seed 2 played differently: $again"
+# With a strategy, "--seed S" plays that one seed.
+one=$("$tool" simulate --strategy idle --seed 3 --years 1 | grep -c '^idle seed ')
+[ "$one" -eq 1 ] && "$tool" simulate --strategy idle --seed 3 --years 1 | grep -q '^idle seed 3 ' ||
+  fail "--seed 3 did not play seed 3 alone"
 # Arguments the verb refuses.
 for args in "--strategy lazy" "--seeds 3..1" "--seeds x..2" "--years -1" "--strategy idle --save x.sav"; do
   "$tool" simulate $args >/dev/null 2>&1

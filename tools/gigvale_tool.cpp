@@ -89,17 +89,18 @@ int SimulateCareers(const std::vector<CareerStrategy>& strategies, std::uint32_t
 int Simulate(const std::vector<std::string>& args) {
     long long seed = 1, days = 0, years = -1;
     std::uint32_t firstSeed = 1, lastSeed = 1;
-    bool strict = false, careers = false;
+    bool strict = false, careers = false, seedGiven = false, seedsGiven = false;
     std::string saveFile, csvFile;
     std::vector<CareerStrategy> strategies = {CareerStrategy::kSensible};
     for (std::size_t i = 0; i < args.size(); ++i) {
         const bool hasValue = i + 1 < args.size();
         if (args[i] == "--strategy" && hasValue && ParseStrategies(args[i + 1], strategies)) careers = true, ++i;
-        else if (args[i] == "--seeds" && hasValue && ParseSeedRange(args[i + 1], firstSeed, lastSeed)) careers = true, ++i;
+        else if (args[i] == "--seeds" && hasValue && ParseSeedRange(args[i + 1], firstSeed, lastSeed))
+            careers = seedsGiven = true, ++i;
         else if (args[i] == "--years" && hasValue && ParseNumber(args[i + 1], years) && years >= 0 && years <= 1000)
             careers = true, ++i;
         else if (args[i] == "--csv" && hasValue) careers = true, csvFile = args[++i];
-        else if (args[i] == "--seed" && hasValue && ParseNumber(args[i + 1], seed)) ++i;
+        else if (args[i] == "--seed" && hasValue && ParseNumber(args[i + 1], seed)) seedGiven = true, ++i;
         else if (args[i] == "--save" && hasValue) saveFile = args[++i];
         else if (args[i] == "--days" && hasValue && ParseNumber(args[i + 1], days) && days >= 0) ++i;
         else if (args[i] == "--strict") strict = true;
@@ -116,6 +117,14 @@ int Simulate(const std::vector<std::string>& args) {
         }
         LoadTuningTable();
         if (years < 0) years = static_cast<long long>(GetTuningValue("GAME_DURATION_YEARS"));
+        // "--seed S" with a strategy plays that one seed.
+        if (seedGiven && !seedsGiven) {
+            if (seed < 0 || seed > 0xffffffffLL) {
+                std::fprintf(stderr, "gigvale-tool simulate: seeds are 0..4294967295\n");
+                return 2;
+            }
+            firstSeed = lastSeed = static_cast<std::uint32_t>(seed);
+        }
         if (days > kMostCareerDays) {
             std::fprintf(stderr, "gigvale-tool simulate: careers of at most %d days\n", kMostCareerDays);
             return 2;
