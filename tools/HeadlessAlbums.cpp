@@ -16,7 +16,8 @@
 namespace {
 constexpr float kMinimumRoyalty = 0.3f;
 
-// The best studio whose day costs at most the player's share of the cash (half, when sensible), or -1.
+// The best studio whose day costs at most the player's budget share of the cash (half, when
+// sensible), or -1.
 int HeadlessStudioChoice() {
     const float budget = GetFinances().cash * CurrentThrift().budgetShare;
     int pick = -1;

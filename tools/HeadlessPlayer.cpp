@@ -36,9 +36,9 @@ namespace {
 // Gigs the headless player has booked in this run.
 int gHeadlessGigsBooked = 0;
 
-// ---- The headless band ---------------------------------------------------------------
-
 }  // namespace
+
+// ---- The headless band ---------------------------------------------------------------
 
 // The first instrument the line-up still lacks, or -1 when it is complete.
 int MissingInstrument() {
@@ -118,8 +118,9 @@ bool AffordableWithUpkeep(const SIM_Asset& asset) {
 
 // Once a week the band goes shopping: a resentful member's wish comes first; an album it has
 // not heard through gets a listen; then the member with the poorest instrument gets the
-// cheapest better one, else the cheapest stage gear (which the gigs show off), else an album. No staff or vehicles: their upkeep would
-// outrun a band that earns nothing yet.
+// cheapest better one, else the cheapest stage gear (which the gigs show off), else an album.
+// Staff and vehicles only as a member's wish: their upkeep would outrun a band that earns
+// nothing yet.
 bool ShopHeadless() {
     // The shop asks every member what he wants; a member who resents what he owns gets it
     // first, as long as the reserve stays.
@@ -184,14 +185,15 @@ bool RehearseHeadless(int missing) {
     return true;
 }
 
-// Books the biggest gig on offer whose rental leaves half the cash, one booking at a time;
-// true when the booking took the day's act.
+// Books the biggest gig on offer whose rental leaves half the cash (the player's budget share),
+// one booking at a time; true when the booking took the day's act.
 bool BookHeadlessGig() {
     if (!BookGigAvailability().enabled || !BookedGigs().empty()) return false;
     BuildGigOffers();
     SIM_Gig* best = nullptr;
     for (const auto& gig : GigOffers()) {
-        if (!GigCard(*gig).canBook || gig->venue->rental > GetFinances().cash * CurrentThrift().budgetShare) continue;
+        if (!GigCard(*gig).canBook || gig->venue->rental > GetFinances().cash * CurrentThrift().budgetShare)
+            continue;
         if (!best || gig->venue->capacity > best->venue->capacity) best = gig.get();
     }
     if (!best || !PressBookButton(*best)) return false;
