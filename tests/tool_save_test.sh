@@ -4,8 +4,12 @@
 tool="$1"
 dir="$2"
 save="$dir/mid_career.xml"
-"$tool" simulate --seed 1 --days 840 --save "$save" >/dev/null || { echo "simulate failed"; exit 1; }
-out=$("$tool" check-save "$save") || { echo "mid-career save refused: $out"; exit 1; }
+# Not every career is signed by a record company: the first of a few seeds that is.
+for seed in 1 2 3 4 5 6 7 8 9 10; do
+  "$tool" simulate --seed $seed --days 840 --save "$save" >/dev/null || { echo "simulate failed"; exit 1; }
+  out=$("$tool" check-save "$save") || { echo "mid-career save refused: $out"; exit 1; }
+  echo "$out" | grep -q 'record company deal' && break
+done
 echo "$out"
 echo "$out" | grep -q 'albums [1-9]' || { echo "no albums in the save"; exit 1; }
 echo "$out" | grep -q 'record company deal' || { echo "no record deal in the save"; exit 1; }

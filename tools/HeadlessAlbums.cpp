@@ -1,5 +1,7 @@
 #include "HeadlessAlbums.h"
 
+#include "HeadlessPlayer.h"
+
 #include "LibString.h"
 #include "SIM_Album.h"
 #include "SIM_AlbumScreens.h"
@@ -14,9 +16,10 @@
 namespace {
 constexpr float kMinimumRoyalty = 0.3f;
 
-// The best studio whose day costs at most half the cash, or -1.
+// The best studio whose day costs at most the player's budget share of the cash (half, when
+// sensible), or -1.
 int HeadlessStudioChoice() {
-    const float budget = GetFinances().cash * 0.5f;
+    const float budget = GetFinances().cash * CurrentThrift().budgetShare;
     int pick = -1;
     const auto& studios = Studios();
     for (int i = 0; i < static_cast<int>(studios.size()); ++i) {

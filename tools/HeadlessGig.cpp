@@ -7,9 +7,11 @@
 #include "SIM_GigScreen.h"
 #include "SIM_Performance.h"
 
+#include <algorithm>
+
 namespace {
 // Cash that pays for the key and a year of its upkeep several times over: a van opens the
-// distant venues, a manager the big ones.
+// distant venues, a manager the big ones. Whatever the upkeep, a year of it is put by too.
 struct GigKey {
     const char* asset;
     float cash;
@@ -21,7 +23,9 @@ bool EquipHeadlessForGigs() {
     if (GetStatistics().gigsPlayed == 0) return false;
     for (const GigKey& key : kGigKeys) {
         SIM_Asset* asset = FindAsset(key.asset);
-        if (!asset || BandOwns(key.asset) || GetFinances().cash < key.cash) continue;
+        if (!asset || BandOwns(key.asset)) continue;
+        const float upkeep = asset->dailyCost * static_cast<float>(kUpkeepReserveDays);
+        if (GetFinances().cash < std::max(key.cash, asset->price + upkeep)) continue;
         ShopPurchase(*asset);
         return true;
     }

@@ -29,11 +29,14 @@
 #include "SIM_SongPuzzle.h"
 #include "SIM_Venue.h"
 
+#include <set>
 #include <vector>
 
 namespace {
 // Gigs the headless player has booked in this run.
 int gHeadlessGigsBooked = 0;
+
+}  // namespace
 
 // ---- The headless band ---------------------------------------------------------------
 
@@ -53,7 +56,9 @@ int MissingInstrument() {
 // Once a week the player writes a song through the puzzle, keeping whichever offered element
 // raises it most in each section. With a full repertoire he writes once every four weeks and
 // makes room by retiring the weakest song that is not a classic.
+namespace {
 constexpr std::size_t kHeadlessRepertoire = 12;
+}  // namespace
 
 bool WriteHeadlessSong() {
     if (GetSIMDate().GetDate().weekday != 2) return false;
@@ -76,20 +81,58 @@ bool WriteHeadlessSong() {
 }
 // ---- end of the headless songwriter ----
 
+bool AuditionHeadless(int instrument, bool ablest) {
+    SIM_AuditionPicker& picker = GetAuditionPicker();
+    if (instrument < 0 || !picker.Open(instrument)) return false;
+    const int count = static_cast<int>(picker.cards.size());
+    int pick = -1;
+    if (ablest) {
+        for (int i = 0; i < count; ++i)
+            if (pick < 0 || picker.cards[static_cast<std::size_t>(i)].abilityBar >
+                                picker.cards[static_cast<std::size_t>(pick)].abilityBar)
+                pick = i;
+    } else if (count > 0) {
+        pick = RandomIndex(count);
+    }
+    if (pick >= 0) picker.Hire(pick);
+    picker.Close();
+    return true;
+}
+
+namespace {
+
 // ---- The headless band's shopping ---------------------------------------------------------
 
 // What the headless player keeps back for rent and upkeep before buying anything.
-constexpr float kShoppingReserve = 400.0f;
-
 bool Affordable(const SIM_Asset& asset) {
-    return GetFinances().DiscountedCost(asset.price) + kShoppingReserve <= GetFinances().cash;
+    return GetFinances().DiscountedCost(asset.price) + HeadlessReserve() <= GetFinances().cash;
 }
 
-// Once a week the band goes shopping: an album it has not heard through gets a listen; then
-// the member with the poorest instrument gets the cheapest better one, else the cheapest stage
-// gear (which the gigs show off), else an album. No staff or vehicles: their upkeep would
-// outrun a band that earns nothing yet.
+// A wish is granted only when a year of its upkeep is put by as well: a van or a tour bus
+// bought on the last dollar would eat the band's savings.
+bool AffordableWithUpkeep(const SIM_Asset& asset) {
+    return GetFinances().DiscountedCost(asset.price) + HeadlessReserve() +
+               asset.dailyCost * static_cast<float>(kUpkeepReserveDays) <=
+           GetFinances().cash;
+}
+
+// Once a week the band goes shopping: a resentful member's wish comes first; an album it has
+// not heard through gets a listen; then the member with the poorest instrument gets the
+// cheapest better one, else the cheapest stage gear (which the gigs show off), else an album.
+// Staff and vehicles only as a member's wish: their upkeep would outrun a band that earns
+// nothing yet.
 bool ShopHeadless() {
+    // The shop asks every member what he wants; a member who resents what he owns gets it
+    // first, as long as the reserve stays.
+    GetBand().PickWantedAssets();
+    for (SIM_Musician* m : GetBand().members)
+        if (m->resentment > 0.0f && m->wantedAsset && !m->wantedAsset->owned &&
+            AffordableWithUpkeep(*m->wantedAsset)) {
+            SIM_Asset* wanted = m->wantedAsset;
+            ShopPurchase(*wanted);
+            GetBand().PickWantedAssets();
+            return true;
+        }
     for (SIM_AssetMusic* album : MusicAssets())
         if (album->owned && album->progress < 1.0f) {
             album->Listen();
@@ -142,14 +185,15 @@ bool RehearseHeadless(int missing) {
     return true;
 }
 
-// Books the biggest gig on offer whose rental leaves half the cash, one booking at a time;
-// true when the booking took the day's act.
+// Books the biggest gig on offer whose rental leaves half the cash (the player's budget share),
+// one booking at a time; true when the booking took the day's act.
 bool BookHeadlessGig() {
     if (!BookGigAvailability().enabled || !BookedGigs().empty()) return false;
     BuildGigOffers();
     SIM_Gig* best = nullptr;
     for (const auto& gig : GigOffers()) {
-        if (!GigCard(*gig).canBook || gig->venue->rental > GetFinances().cash * 0.5f) continue;
+        if (!GigCard(*gig).canBook || gig->venue->rental > GetFinances().cash * CurrentThrift().budgetShare)
+            continue;
         if (!best || gig->venue->capacity > best->venue->capacity) best = gig.get();
     }
     if (!best || !PressBookButton(*best)) return false;
@@ -158,6 +202,26 @@ bool BookHeadlessGig() {
 }
 
 }  // namespace
+
+HeadlessThrift& CurrentThrift() {
+    static HeadlessThrift thrift;
+    return thrift;
+}
+
+std::vector<SIM_Asset*> HeadlessShopListing() {
+    std::set<std::string> tabs;
+    for (const SIM_Asset* asset : AllAssets()) tabs.insert(asset->shopTab);
+    std::vector<SIM_Asset*> listing;
+    for (const std::string& tab : tabs)
+        for (SIM_Asset* asset : ShopTabListing(tab)) listing.push_back(asset);
+    return listing;
+}
+
+float HeadlessReserve() {
+    float daily = PerGigCosts() / 7.0f;
+    for (const SIM_Asset* asset : OwnedAssets()) daily += asset->dailyCost;
+    return CurrentThrift().reserve + CurrentThrift().upkeepDays * daily;
+}
 
 // A new game on the run folder's data, with the screens answered headless.
 void StartHeadlessGame(SIM_HeadlessScreens& screens, std::uint32_t seed) {
@@ -177,6 +241,7 @@ void StartHeadlessGame(SIM_HeadlessScreens& screens, std::uint32_t seed) {
     GetSIM().ResetForNewGame();
     screens.events.clear();
     gHeadlessGigsBooked = 0;
+    CurrentThrift() = HeadlessThrift{};
     ResetHeadlessPublicity();
     ResetHeadlessWorld();
 }
@@ -206,17 +271,7 @@ std::string StateText() {
 bool PlayHeadlessAct() {
     SIM_Band& band = GetBand();
     const int missing = MissingInstrument();
-    SIM_AuditionPicker& picker = GetAuditionPicker();
-    if (missing >= 0 && picker.Open(missing)) {
-        int best = -1;
-        for (int i = 0; i < static_cast<int>(picker.cards.size()); ++i)
-            if (best < 0 || picker.cards[static_cast<std::size_t>(i)].abilityBar >
-                                picker.cards[static_cast<std::size_t>(best)].abilityBar)
-                best = i;
-        if (best >= 0) picker.Hire(best);
-        picker.Close();
-        return false;
-    }
+    if (AuditionHeadless(missing, true)) return false;
     if (band.members.empty()) return false;
     if (missing < 0 && WriteHeadlessSong()) return true;
     if (EquipHeadlessForGigs()) return false;

@@ -7,11 +7,42 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
+
+class SIM_Asset;
 
 struct SIM_DailyOption;
 
+// How freely the headless player spends: the share of its cash one gig's rental or one album's
+// studio may take, and the cash it keeps back when it shops or pays for an evening out.
+struct HeadlessThrift {
+    float budgetShare = 0.5f;
+    float reserve = 400.0f;
+    // Besides, this many days of what the band owes every day (and per gig, a gig a week).
+    float upkeepDays = 28.0f;
+};
+// Days of upkeep the sensible player puts by before it takes on something that costs money
+// every day (a year of the calendar).
+constexpr int kUpkeepReserveDays = 84;
+// The sensible player's thrift unless a strategy has set another.
+HeadlessThrift& CurrentThrift();
+// The cash the player keeps back now: the reserve plus the upkeep days of the band's running costs.
+float HeadlessReserve();
+
 // A new game on the run folder's data, with the screens answered headless.
 void StartHeadlessGame(SIM_HeadlessScreens& screens, std::uint32_t seed);
+
+// The first instrument the line-up still lacks (drums, bass, then a lead), or -1.
+int MissingInstrument();
+// Auditions for the instrument and hires the ablest candidate, or one at random; false when
+// no audition could be held (no instrument, no money for it).
+bool AuditionHeadless(int instrument, bool ablest);
+// On Wednesdays, writes a song through the puzzle (making room in a full repertoire); true
+// when the finished song ended the day's acts.
+bool WriteHeadlessSong();
+
+// Everything the shop lists now, tab by tab.
+std::vector<SIM_Asset*> HeadlessShopListing();
 
 // Takes up the day's options the headless player wants; true when that used the day's act.
 bool AcceptHeadlessOptions();

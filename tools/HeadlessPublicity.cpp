@@ -1,5 +1,7 @@
 #include "HeadlessPublicity.h"
 
+#include "HeadlessPlayer.h"
+
 #include "LibString.h"
 #include "SIM_Band.h"
 #include "SIM_DailyOptions.h"
@@ -19,8 +21,6 @@ int gRelaxations = 0;
 constexpr float kRelaxStress = 0.3f;
 constexpr int kRelaxEveryMonths = 3;
 constexpr int kRelaxWeekday = 4;
-// Cash the band keeps back for rent and upkeep when it pays for an evening out.
-constexpr float kRelaxReserve = 400.0f;
 // Publicity while the band's hype is below this; below this reach it mostly annoys the members,
 // and below this hype it is not worth a day.
 constexpr float kHypeWanted = 0.2f;
@@ -44,7 +44,7 @@ std::size_t PickRelaxCard(const SIM_RelaxChooser& chooser) {
     for (std::size_t i = 0; i < chooser.cards.size(); ++i) {
         const SIM_RelaxChooser::Card& card = chooser.cards[i];
         const float cost = RelaxCost(*card.venue);
-        if (!card.canUse || (cost > 0.0f && cost + kRelaxReserve > GetFinances().cash)) continue;
+        if (!card.canUse || (cost > 0.0f && cost + HeadlessReserve() > GetFinances().cash)) continue;
         if (pick == chooser.cards.size()) {
             pick = i;
             continue;

@@ -1,5 +1,7 @@
 #include "HeadlessWorld.h"
 
+#include "HeadlessPlayer.h"
+
 #include "LibString.h"
 #include "SIM_Asset.h"
 #include "SIM_Band.h"
@@ -26,13 +28,12 @@ constexpr float kRivalTicketShare = 0.1f;
 // The manager (whom sponsors talk to) is hired once the band is famous enough for them and
 // has a year of his wages put by.
 constexpr float kManagerFame = 75.0f;
-constexpr float kManagerReserveDays = 84.0f;
 
 void HireManagerForSponsors() {
     SIM_Asset* manager = FindAsset("manager");
     if (!manager || manager->owned || GetFame().fame < kManagerFame) return;
     const float cost = GetFinances().DiscountedCost(manager->price);
-    if (GetFinances().cash < cost + manager->dailyCost * kManagerReserveDays) return;
+    if (GetFinances().cash < cost + manager->dailyCost * static_cast<float>(kUpkeepReserveDays)) return;
     ShopPurchase(*manager);
 }
 

@@ -4,6 +4,7 @@
 #include "BenchRender.h"
 #include "BenchSimulation.h"
 #include "DataValidator.h"
+#include "CareerRuns.h"
 #include "HeadlessPlayer.h"
 #include "LibConfigSection.h"
 #include "LibErrors.h"
@@ -57,13 +58,51 @@ bool ParseNumber(const std::string& text, long long& out) {
     return end && *end == '\0';
 }
 
+// ---- Careers by strategy ----
+// A thousand game years: more is a typing slip.
+constexpr int kMostCareerDays = 1000 * kDaysPerGameYear;
+
+// Plays a career per seed for each strategy; prints each career, then each strategy's figures.
+int SimulateCareers(const std::vector<CareerStrategy>& strategies, std::uint32_t firstSeed, std::uint32_t lastSeed,
+                    long long days, bool strict, const std::string& csvFile) {
+    std::string csv;
+    int asserts = 0;
+    for (CareerStrategy strategy : strategies) {
+        std::vector<CareerFigures> careers;
+        for (std::uint64_t seed = firstSeed; seed <= lastSeed; ++seed) {
+            careers.push_back(PlayCareer(strategy, static_cast<std::uint32_t>(seed), static_cast<int>(days)));
+            asserts += careers.back().asserts;
+            std::printf("%s %s\n", CareerStrategyName(strategy), CareerText(careers.back()).c_str());
+            std::fflush(stdout);
+        }
+        std::printf("%s", AggregateText(strategy, careers).c_str());
+        const std::string rows = CareerCsv(strategy, careers);
+        csv += csv.empty() ? rows : rows.substr(rows.find('\n') + 1);  // one header for all
+    }
+    std::printf("asserts %d\n", asserts);
+    if (!csvFile.empty() && !WriteFileReplacing(csvFile, csv)) {
+        std::fprintf(stderr, "gigvale-tool simulate: could not write %s\n", csvFile.c_str());
+        return 2;
+    }
+    return strict && asserts > 0 ? 1 : 0;
+}
+// ---- end of careers by strategy ----
+
 int Simulate(const std::vector<std::string>& args) {
-    long long seed = 1, days = 0;
-    bool strict = false;
-    std::string saveFile;
+    long long seed = 1, days = 0, years = -1;
+    std::uint32_t firstSeed = 1, lastSeed = 1;
+    bool strict = false, careers = false, seedGiven = false, seedsGiven = false;
+    std::string saveFile, csvFile;
+    std::vector<CareerStrategy> strategies = {CareerStrategy::kSensible};
     for (std::size_t i = 0; i < args.size(); ++i) {
         const bool hasValue = i + 1 < args.size();
-        if (args[i] == "--seed" && hasValue && ParseNumber(args[i + 1], seed)) ++i;
+        if (args[i] == "--strategy" && hasValue && ParseStrategies(args[i + 1], strategies)) careers = true, ++i;
+        else if (args[i] == "--seeds" && hasValue && ParseSeedRange(args[i + 1], firstSeed, lastSeed))
+            careers = seedsGiven = true, ++i;
+        else if (args[i] == "--years" && hasValue && ParseNumber(args[i + 1], years) && years >= 0 && years <= 1000)
+            careers = true, ++i;
+        else if (args[i] == "--csv" && hasValue) careers = true, csvFile = args[++i];
+        else if (args[i] == "--seed" && hasValue && ParseNumber(args[i + 1], seed)) seedGiven = true, ++i;
         else if (args[i] == "--save" && hasValue) saveFile = args[++i];
         else if (args[i] == "--days" && hasValue && ParseNumber(args[i + 1], days) && days >= 0) ++i;
         else if (args[i] == "--strict") strict = true;
@@ -73,6 +112,28 @@ int Simulate(const std::vector<std::string>& args) {
         }
     }
     if (!HasRunFolderData("simulate")) return 2;
+    if (careers) {
+        if (!saveFile.empty()) {
+            std::fprintf(stderr, "gigvale-tool simulate: --save plays one career: use --seed and --days\n");
+            return 2;
+        }
+        LoadTuningTable();
+        if (years < 0) years = static_cast<long long>(GetTuningValue("GAME_DURATION_YEARS"));
+        // "--seed S" with a strategy plays that one seed.
+        if (seedGiven && !seedsGiven) {
+            if (seed < 0 || seed > 0xffffffffLL) {
+                std::fprintf(stderr, "gigvale-tool simulate: seeds are 0..4294967295\n");
+                return 2;
+            }
+            firstSeed = lastSeed = static_cast<std::uint32_t>(seed);
+        }
+        if (days > kMostCareerDays) {
+            std::fprintf(stderr, "gigvale-tool simulate: careers of at most %d days\n", kMostCareerDays);
+            return 2;
+        }
+        return SimulateCareers(strategies, firstSeed, lastSeed, days > 0 ? days : years * kDaysPerGameYear, strict,
+                               csvFile);
+    }
     SIM_HeadlessScreens screens;
     ResetAssertionCount();
     StartHeadlessGame(screens, static_cast<std::uint32_t>(seed));
@@ -221,7 +282,10 @@ int ValidateDataVerb(const std::vector<std::string>& args) {
 const std::vector<Verb>& Verbs() {
     static const std::vector<Verb> verbs = {
         {"version", "version                 print the build label", Version},
-        {"simulate", "simulate --seed S --days N [--strict] [--save FILE]  run a new game N days headless", Simulate},
+        {"simulate",
+         "simulate --seed S --days N [--strict] [--save FILE]  run a new game N days headless\n"
+         "  simulate --strategy sensible|idle|random|reckless|all --seeds A..B [--years Y] [--csv FILE] [--strict]",
+         Simulate},
         {"bench", "bench [--days N] | bench render [--frames N] [--png FILE]  day cycle or frame timings", Bench},
         {"contact-sheet", "contact-sheet OUT.png [DATADIR]  every picture with its name", ContactSheet},
         {"check-save", "check-save FILE         read a save file back and check it", CheckSave},
