@@ -9,6 +9,7 @@
 #include "LibFileList.h"
 #include "SIM_Band.h"
 #include "SIM_SIM.h"
+#include "SIM_LoadGame.h"
 #include "SIM_SaveData.h"
 #include "SIM_SaveGame.h"
 #include "SIM_Screens.h"
@@ -196,6 +197,34 @@ int CheckSave(const std::vector<std::string>& args) {
 }
 // --- end check-save ---
 
+// --- resave ---
+// Loads a save into a new game on the run folder's data and writes it again, keeping the time it
+// was saved at; exit 2 with the file and tag when it is refused.
+int Resave(const std::vector<std::string>& args) {
+    if (args.size() != 2) {
+        std::fprintf(stderr, "usage: gigvale-tool resave IN OUT\n");
+        return 2;
+    }
+    if (!HasRunFolderData("resave")) return 2;
+    SIM_HeadlessScreens screens;
+    StartHeadlessGame(screens, 1);
+    std::string error;
+    const std::optional<SIM_SaveData> data = ReadSaveFile(args[0], &error);
+    if (!data || !LoadGame(args[0], &error)) {
+        std::fprintf(stderr, "gigvale-tool resave: %s\n", error.c_str());
+        SetScreens(nullptr);
+        return 2;
+    }
+    const std::string text = SaveGameText(data->date);
+    SetScreens(nullptr);
+    if (!WriteFileReplacing(args[1], text)) {
+        std::fprintf(stderr, "gigvale-tool resave: could not write %s\n", args[1].c_str());
+        return 2;
+    }
+    return 0;
+}
+// --- end resave ---
+
 const std::vector<Verb>& Verbs() {
     static const std::vector<Verb> verbs = {
         {"version", "version                 print the build label", Version},
@@ -203,6 +232,7 @@ const std::vector<Verb>& Verbs() {
         {"bench", "bench [--days N] | bench render [--frames N] [--png FILE]  day cycle or frame timings", Bench},
         {"contact-sheet", "contact-sheet OUT.png [DATADIR]  every picture with its name", ContactSheet},
         {"check-save", "check-save FILE         read a save file back and check it", CheckSave},
+        {"resave", "resave IN OUT           load a save and write it again", Resave},
     };
     return verbs;
 }
