@@ -3,6 +3,7 @@
 #include "LibErrors.h"
 #include "SIM_LoadPeople.h"
 #include "SIM_LoadSongs.h"
+#include "SIM_Names.h"
 #include "SIM_SaveGame.h"
 
 #include "SIM_Album.h"
@@ -110,6 +111,19 @@ void RestoreStandaloneSections(const SIM_SaveData& data) {
     RestoreRecordCompany(data.recordCompany ? &*data.recordCompany : nullptr);
 }
 
+namespace {
+// The lists of band, album and song names hand each name out once. Which ones a game has drawn
+// is not saved; the names its band, albums and songs carry are the ones it must not draw again.
+void RestoreNameLists(const SIM_SaveData& data) {
+    SIM_NamesList& names = GetNamesList();
+    names.Load();
+    names.RemoveName(NAMES_BAND, data.bandName);
+    for (const SIM_SavedAlbum& album : data.albums) names.RemoveName(NAMES_ALBUM, album.title);
+    for (const auto* list : {&data.songs, &data.retiredSongs})
+        for (const SIM_SavedSong& song : *list) names.RemoveName(NAMES_SONG, song.name);
+}
+}  // namespace
+
 void RestoreSavedGame(const SIM_SaveData& data) {
     GetSIM().ResetForNewGame();
     // The calendar first: the booked gigs' entries are dated against it.
@@ -119,6 +133,10 @@ void RestoreSavedGame(const SIM_SaveData& data) {
     RestoreHoldings(data);
     LinkSongElementBringers(data);
     RecalculateLoadedGame(data);
+    RestoreNameLists(data);
+    // The day's options are not saved. A gig booked for today was offered when the day began;
+    // without offering it again the band would miss it and lose the rental.
+    RunSeam(WorldSeams().checkGigDay);
     // Everything above that was created drew a number; the file's counter carries on.
     SetTopSLID(data.topSlid);
 }
