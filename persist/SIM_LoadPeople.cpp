@@ -35,10 +35,7 @@ void RestorePlayer(const SIM_SaveData& d) {
     milo.fullname = d.playerForename;
     milo.portraitBase = d.playerAvatar;
     // As at the start of a game, the avatar's file name tells the gender.
-    const std::size_t slash = d.playerAvatar.find_last_of("/\\");
-    const char letter = d.playerAvatar.empty() ? '\0' : d.playerAvatar[slash == std::string::npos ? 0 : slash + 1];
-    if (letter == 'm') milo.gender = 0;
-    else if (letter == 'f') milo.gender = 1;
+    if (const int gender = AvatarGender(d.playerAvatar); gender >= 0) milo.gender = gender;
     for (const SIM_SavedAttribute& saved : d.playerAttributes) {
         SIM_Attribute* a = AttributeIn(milo.attributes, saved.name);
         if (!a) continue;
@@ -61,13 +58,6 @@ void RestorePlayer(const SIM_SaveData& d) {
     }
 }
 
-std::string PortraitBaseFrom(const std::string& neutral) {
-    static const std::string kSuffix = "_neutral.jpg";
-    if (neutral.size() > kSuffix.size() && neutral.compare(neutral.size() - kSuffix.size(), kSuffix.size(), kSuffix) == 0)
-        return neutral.substr(0, neutral.size() - kSuffix.size());
-    return neutral;
-}
-
 void RestoreMusician(const SIM_SavedMusician& s) {
     SIM_Musician& m = CreateMusician();
     m.SetSLID(s.slid);
@@ -75,7 +65,9 @@ void RestoreMusician(const SIM_SavedMusician& s) {
     m.surname = s.surname;
     m.fullname = s.fullname;
     m.gender = s.gender;
-    m.portraitBase = PortraitBaseFrom(s.portraits[2]);
+    // The neutral face names the set; a file that is no face stands for itself.
+    const std::string base = PortraitBaseOf(s.portraits[2]);
+    m.portraitBase = base.empty() ? s.portraits[2] : base;
     for (int i = 0; i < SIM_Musician::kMoodCount; ++i) m.moodPortraits[i] = s.portraits[i];
     GetPortraitDatabase().MarkPortraitUsed(m.portraitBase);
     m.instrument = s.instrument;

@@ -2,16 +2,9 @@
 // renamed, letters and huge figures in numbers, numbers swapped between people and songs.
 // Every case either loads (and the game then plays on and saves readably) or is refused with
 // the file named and the game in play untouched.
-#include "HeadlessPlayer.h"
-#include "LibConfigSection.h"
-#include "LibErrors.h"
+#include "HeadlessCareerTest.h"
 #include "SIM_LoadGame.h"
-#include "SIM_SIM.h"
 #include "SIM_SaveData.h"
-#include "SIM_SaveGame.h"
-#include "TestSupport.h"
-
-#include <gtest/gtest.h>
 
 #include <random>
 
@@ -83,38 +76,16 @@ private:
     std::mt19937 random_;
 };
 
-class LoadGameFuzz : public ::testing::Test {
+class LoadGameFuzz : public HeadlessCareerTest {
 protected:
     void SetUp() override {
-        previous_ = SetErrorHandler(&errors);
-        SetSaveClock([] { return std::time_t(0); });
-        StartHeadlessGame(screens, 3);
+        StartCareer(3);
         Play(200);
         base = SaveGameText();
         basePath = dir.Write("base.xml", base);
     }
-    void TearDown() override {
-        SetSaveClock(nullptr);
-        ResetAllSimulation();
-        SetScreens(nullptr);
-        SetErrorHandler(previous_);
-        TuningTable().Clear();
-    }
-    void Play(int days) {
-        for (int day = 0; day < days; ++day) {
-            screens.CloseEndGame();
-            PlayHeadlessDay();
-            screens.events.clear();
-        }
-    }
 
-    TempDir dir;
-    ThrowingErrorHandler errors;
-    SIM_HeadlessScreens screens;
     std::string base, basePath;
-
-private:
-    ErrorHandler* previous_ = nullptr;
 };
 
 TEST_F(LoadGameFuzz, DamagedSavesLoadWholeOrChangeNothing) {

@@ -1,10 +1,8 @@
 // Loading a whole game: a career played by the headless player comes back byte for byte, goes
 // on the same way whatever was in play before, and damaged files change nothing.
-#include "HeadlessPlayer.h"
+#include "HeadlessCareerTest.h"
 #include "HeadlessPublicity.h"
 #include "HeadlessWorld.h"
-#include "LibConfigSection.h"
-#include "LibErrors.h"
 #include "LibRandom.h"
 #include "SIM_Band.h"
 #include "SIM_Fame.h"
@@ -14,14 +12,9 @@
 #include "SIM_Relationship.h"
 #include "SIM_RivalBands.h"
 #include "SIM_Date.h"
-#include "SIM_SIM.h"
 #include "SIM_SaveData.h"
-#include "SIM_SaveGame.h"
 #include "SIM_Song.h"
 #include "SIM_Venue.h"
-#include "TestSupport.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
@@ -46,30 +39,9 @@ std::string FirstDifference(const std::string& a, const std::string& b) {
     return a.size() == b.size() ? std::string() : "lengths " + std::to_string(a.size()) + " and " + std::to_string(b.size());
 }
 
-// A headless career on the shipped data, saved into a temporary folder at a fixed time.
-class LoadGameTest : public ::testing::Test {
+class LoadGameTest : public HeadlessCareerTest {
 protected:
-    void SetUp() override {
-        previous_ = SetErrorHandler(&errors);
-        StartHeadlessGame(screens, 7);
-        SetSaveGameFolder(dir.path());
-        SetSaveClock([] { return std::time_t(0); });
-    }
-    void TearDown() override {
-        SetSaveClock(nullptr);
-        SetSaveGameFolder("");
-        ResetAllSimulation();
-        SetScreens(nullptr);
-        SetErrorHandler(previous_);
-        TuningTable().Clear();
-    }
-    void Play(int days) {
-        for (int day = 0; day < days; ++day) {
-            screens.CloseEndGame();  // the player plays on
-            PlayHeadlessDay();
-            screens.events.clear();
-        }
-    }
+    void SetUp() override { StartCareer(7); }
     // Plays on from a seeded generator with the headless player's own tallies cleared.
     std::string PlayOn(unsigned seed, int days) {
         SeedRandom(seed);
@@ -79,13 +51,6 @@ protected:
         return SaveGameText();
     }
     std::string Write(const std::string& name, const std::string& text) { return dir.Write(name, text); }
-
-    TempDir dir;
-    ThrowingErrorHandler errors;
-    SIM_HeadlessScreens screens;
-
-private:
-    ErrorHandler* previous_ = nullptr;
 };
 
 // Several hundred days in: members with their things and moods, albums and a deal, booked gigs

@@ -21,6 +21,7 @@
 #include "SIM_Song.h"
 #include "SIM_TagReader.h"
 #include "SIM_Venue.h"
+#include "SaveTestSupport.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -32,10 +33,10 @@
 namespace {
 
 // A new game on the shipped data, saved into a temporary folder at a fixed time.
-class SaveGameTest : public ::testing::Test {
+class SaveGameTest : public SaveFolderTest {
 protected:
     void SetUp() override {
-        previous_ = SetErrorHandler(&errors);
+        UseSaveFolder();
         LoadTuningTable();
         SeedRandom(11);
         ResetAllSimulation();
@@ -47,16 +48,6 @@ protected:
         GetSIM().loaded = true;
         GetSIM().ResetForNewGame();
         screens.events.clear();
-        SetSaveGameFolder(dir.path());
-        SetSaveClock([] { return std::time_t(0); });
-    }
-    void TearDown() override {
-        SetSaveClock(nullptr);
-        SetSaveGameFolder("");
-        ResetAllSimulation();
-        SetScreens(nullptr);
-        SetErrorHandler(previous_);
-        TuningTable().Clear();
     }
     // The lines between "<tag>" and its "</tag>", both included.
     static std::string Block(const std::string& text, const std::string& tag) {
@@ -65,13 +56,6 @@ protected:
         if (begin == std::string::npos || end == std::string::npos) return {};
         return text.substr(begin, end + tag.size() + 4 - begin);
     }
-
-    TempDir dir;
-    ThrowingErrorHandler errors;
-    SIM_HeadlessScreens screens;
-
-private:
-    ErrorHandler* previous_ = nullptr;
 };
 
 TEST_F(SaveGameTest, SectionsComeInTheirFixedOrder) {
