@@ -428,11 +428,22 @@ private:
             musician(m, "members");
             if (!members.insert(m).second) r.Fail("tag members holds slid " + std::to_string(m) + " twice");
         }
+        // Every two members have one relationship, and only members have them: a member who
+        // leaves takes his with him, and the game looks them up by pair.
+        std::set<std::pair<int, int>> pairs;
         for (const auto& x : d.relationships) {
             musician(x.p1, "P1_SLID");
             musician(x.p2, "P2_SLID");
             if (x.p1 == x.p2) r.Fail("tag P2_SLID names the same musician as P1_SLID");
+            if (!members.count(x.p1) || !members.count(x.p2))
+                r.Fail("tag relationship joins slids " + std::to_string(x.p1) + " and " + std::to_string(x.p2) +
+                       ", not both in the band");
+            if (!pairs.insert(std::minmax(x.p1, x.p2)).second)
+                r.Fail("tag relationships holds slids " + std::to_string(x.p1) + " and " + std::to_string(x.p2) +
+                       " twice");
         }
+        if (pairs.size() != members.size() * (members.size() - (members.empty() ? 0 : 1)) / 2)
+            r.Fail("tag relationships lacks a pair of members");
         for (const auto& x : d.rehearsals) {
             musician(x.owner, "owner_slid");
             if (!owners.insert(x.owner).second) r.Fail("tag owner_slid holds slid " + std::to_string(x.owner) + " twice");

@@ -156,6 +156,9 @@ TEST_F(RichCareer, ADamagedFileChangesNothingInTheGameInPlay) {
     const std::size_t p2 = text.find("<P2_SLID>") + 9;
     refused(replaced("<P2_SLID>" + text.substr(p2, text.find('<', p2) - p2) + "<", "<P2_SLID>" + first + "<"),
             "same musician");
+    // A pair of members without a relationship, who could not leave the band cleanly.
+    const std::size_t pair = text.find("<relationship>\n");
+    refused(std::string(text).erase(pair, text.find("</relationship>\n", pair) + 16 - pair), "lacks a pair");
     EXPECT_EQ(errors.assertions, 0);
 }
 
