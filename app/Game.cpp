@@ -21,10 +21,12 @@
 #include "SIM_IconLayout.h"
 #include "SIM_PlayerOptions.h"
 #include "SIM_SaveGame.h"
+#include "SIM_LoadGame.h"
 #include "SIM_Names.h"
 #include "SIM_People.h"
 #include "SIM_Personality.h"
 #include "SIM_SIM.h"
+#include "SIM_Screens.h"
 #include "SIM_Song.h"
 #include "SIM_Venue.h"
 #include "Sprites.h"
@@ -256,6 +258,21 @@ void Game::StartPlaying() {
     SwitchGameMode(MODE_DESKTOP);
     inGame = true;
 }
+
+// ---- Loading a saved game ----
+bool Game::LoadSavedGame(const std::string& nameOrPath, std::string* error) {
+    std::string reason;
+    if (!LoadGame(nameOrPath, &reason)) {
+        std::string text = Translate("LOADGAME_FAILED_TEXT");
+        ReplaceToken(text, "<REASON>", reason);
+        Screens().ShowMessage(Translate("LOADGAME_FAILED_TITLE"), text);
+        if (error) *error = reason;
+        return false;
+    }
+    StartPlaying();
+    return true;
+}
+// ---- end of loading a saved game ----
 
 void Game::ToggleWindowed() {
     if (busy) return;

@@ -73,6 +73,9 @@ public:
     void RunFrame();
     void SwitchGameMode(int number);
     void StartPlaying();
+    // Loads a save by name from the save-game folder (or by path) and plays on from it; on a
+    // damaged file the player is told which file and tag, and whatever was in play stays.
+    bool LoadSavedGame(const std::string& nameOrPath, std::string* error = nullptr);
     void ToggleWindowed();
     void RebuildSurfaces();
     void Shutdown();

@@ -1,5 +1,11 @@
 #include "SIM_LoadGame.h"
 
+#include "LibErrors.h"
+#include "SIM_LoadPeople.h"
+#include "SIM_LoadSongs.h"
+#include "SIM_Names.h"
+#include "SIM_SaveGame.h"
+
 #include "SIM_Album.h"
 #include "SIM_CareerStage.h"
 #include "SIM_Endorsements.h"
@@ -11,6 +17,8 @@
 #include "SIM_SIM.h"
 #include "SIM_SLIDBase.h"
 #include "SIM_Venue.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -26,6 +34,23 @@ void RestoreCalendar(const SIM_SaveData& d) {
     GetSIM().gameOver = d.calendar[10] != 0 || HasReached(date.date.Date(), date.gameEnd);
 }
 
+// The world values come back in the file's order (the order they arose in), the fresh game's
+// own objects reused; any the file does not hold follow.
+void RestoreGlobals(const SIM_SaveData& d) {
+    auto& values = Globals().values;
+    std::vector<std::unique_ptr<SIM_NamedValue>> ordered;
+    for (const auto& global : d.globals) {
+        const auto found = std::find_if(values.begin(), values.end(),
+                                        [&](const auto& v) { return v && v->name == global.name; });
+        if (found != values.end()) ordered.push_back(std::move(*found));
+        else ordered.push_back(std::make_unique<SIM_NamedValue>(global.name, global.guiname, global.value));
+        ordered.back()->value = global.value;
+    }
+    for (auto& left : values)
+        if (left) ordered.push_back(std::move(left));
+    values = std::move(ordered);
+}
+
 void RestoreWorld(const SIM_SaveData& d) {
     for (const auto& [key, boredom] : d.venueBoredom)
         if (SIM_Venue* venue = FindVenue(key)) venue->boredom = boredom;
@@ -36,10 +61,7 @@ void RestoreWorld(const SIM_SaveData& d) {
     SIM_EventGate& gate = GetSIM().eventGate;
     gate.daysSinceLastEvent = d.daysSinceLastEvent;
     for (int i = 0; i < 3; ++i) gate.flags[i] = d.eventFlags[i] != 0;
-    for (const auto& global : d.globals) {
-        if (SIM_NamedValue* value = Globals().Find(global.name)) value->value = global.value;
-        else Globals().Add(std::make_unique<SIM_NamedValue>(global.name, global.guiname, global.value));
-    }
+    RestoreGlobals(d);
     for (const std::string& name : d.endorsements) RetireEndorsementByName(name);
     for (const auto& gig : d.rivalGigs) RestoreRivalGig(gig.band, {gig.day, gig.month, gig.year});
 }
@@ -87,4 +109,49 @@ void RestoreStandaloneSections(const SIM_SaveData& data) {
     RestorePractice(data);
     RestoreSelectedStudio(data.studio);
     RestoreRecordCompany(data.recordCompany ? &*data.recordCompany : nullptr);
+}
+
+namespace {
+// The lists of band, album and song names hand each name out once. Which ones a game has drawn
+// is not saved; the names its band, albums and songs carry are the ones it must not draw again.
+void RestoreNameLists(const SIM_SaveData& data) {
+    SIM_NamesList& names = GetNamesList();
+    names.Load();
+    names.RemoveName(NAMES_BAND, data.bandName);
+    for (const SIM_SavedAlbum& album : data.albums) names.RemoveName(NAMES_ALBUM, album.title);
+    for (const auto* list : {&data.songs, &data.retiredSongs})
+        for (const SIM_SavedSong& song : *list) names.RemoveName(NAMES_SONG, song.name);
+}
+}  // namespace
+
+void RestoreSavedGame(const SIM_SaveData& data) {
+    GetSIM().ResetForNewGame();
+    // The calendar first: the booked gigs' entries are dated against it.
+    RestoreStandaloneSections(data);
+    RestoreSongSections(data);
+    RestorePeopleSections(data);
+    RestoreHoldings(data);
+    LinkSongElementBringers(data);
+    RecalculateLoadedGame(data);
+    RestoreNameLists(data);
+    // The day's options are not saved. A gig booked for today was offered when the day began;
+    // without offering it again the band would miss it and lose the rental.
+    RunSeam(WorldSeams().checkGigDay);
+    // Everything above that was created drew a number; the file's counter carries on.
+    SetTopSLID(data.topSlid);
+}
+
+bool LoadGame(const std::string& nameOrPath, std::string* error) {
+    const bool isPath = nameOrPath.find('/') != std::string::npos ||
+                        (nameOrPath.size() > 4 && nameOrPath.compare(nameOrPath.size() - 4, 4, ".xml") == 0);
+    const std::string path = isPath ? nameOrPath : SaveGamePath(nameOrPath);
+    std::string reason;
+    const std::optional<SIM_SaveData> data = ReadSaveFile(path, &reason);
+    if (!data) {
+        REPORT_ERROR("save game refused: " + reason);
+        if (error) *error = reason;
+        return false;
+    }
+    RestoreSavedGame(*data);
+    return true;
 }

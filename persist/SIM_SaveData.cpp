@@ -9,7 +9,9 @@
 #include "SIM_CareerStage.h"
 #include "SIM_Charity.h"
 #include "SIM_Endorsements.h"
+#include "SIM_Person.h"
 #include "SIM_Personality.h"
+#include "SIM_SLIDBase.h"
 #include "SIM_RivalBands.h"
 #include "SIM_Song.h"
 #include "SIM_Venue.h"
@@ -37,6 +39,7 @@ public:
         World(d);
         Counters(d);
         if (r.PeekTag() == "recordcompany") RecordCompany(d);
+        if (r.PeekTag() == "egos") Egos(d);
         r.FindTag("/xml");
         CheckReferences(d);
         return d;
@@ -382,6 +385,73 @@ private:
         d.recordCompany = company;
     }
 
+    void Egos(SIM_SaveData& d) {
+        List("egos", "ego", [&] {
+            const int slid = r.ReadInt("slid");
+            const float ego = r.ReadFloat("value");
+            const auto m = std::find_if(d.musicians.begin(), d.musicians.end(),
+                                        [&](const SIM_SavedMusician& s) { return s.slid == slid; });
+            if (m == d.musicians.end()) r.Fail("tag ego names unknown slid " + std::to_string(slid));
+            m->ego = ego;
+        });
+    }
+
+    // Dates the calendar can hold: a day and month in range and a year the game can count on from.
+    void CheckDate(int day, int month, int year, const char* tag) {
+        if (day < 0 || day >= 7 || month < 0 || month >= 12 || year < 1 || year > 9999)
+            r.Fail("tag " + std::string(tag) + " holds no date: " + std::to_string(day) + "/" +
+                   std::to_string(month) + "/" + std::to_string(year));
+    }
+
+    // What the people and dates must be for the game to work with them.
+    void CheckPeopleAndDates(const SIM_SaveData& d, const std::set<int>& musicians) {
+        CheckDate(d.calendar[0], d.calendar[2], d.calendar[3], "date");
+        if (d.calendar[1] < 0 || d.calendar[1] >= 7) r.Fail("tag dayofweek holds no weekday");
+        CheckDate(d.calendar[4], d.calendar[5], d.calendar[6], "yearend_day");
+        CheckDate(d.calendar[7], d.calendar[8], d.calendar[9], "gameend_day");
+        for (const auto& b : d.bookings) {
+            CheckDate(b.day, b.month, b.year, "booking");
+            if (b.type != 0 && b.type != 1) r.Fail("tag type holds no gig type: " + std::to_string(b.type));
+        }
+        for (const auto& g : d.rivalGigs) CheckDate(g.day, g.month, g.year, "gig");
+        for (const SIM_SavedMusician& m : d.musicians) {
+            if (m.instrument < 0 || m.instrument >= kInstrumentCount)
+                r.Fail("tag instrument holds no instrument: " + std::to_string(m.instrument));
+            if (m.gender != 0 && m.gender != 1) r.Fail("tag gender holds no gender: " + std::to_string(m.gender));
+        }
+        // Members, relationships, readiness and bringers are musicians, never the player.
+        const auto musician = [&](int slid, const char* tag) {
+            if (!musicians.count(slid)) r.Fail("tag " + std::string(tag) + " names no musician: " + std::to_string(slid));
+        };
+        std::set<int> members, owners;
+        for (int m : d.members) {
+            musician(m, "members");
+            if (!members.insert(m).second) r.Fail("tag members holds slid " + std::to_string(m) + " twice");
+        }
+        // Every two members have one relationship, and only members have them: a member who
+        // leaves takes his with him, and the game looks them up by pair.
+        std::set<std::pair<int, int>> pairs;
+        for (const auto& x : d.relationships) {
+            musician(x.p1, "P1_SLID");
+            musician(x.p2, "P2_SLID");
+            if (x.p1 == x.p2) r.Fail("tag P2_SLID names the same musician as P1_SLID");
+            if (!members.count(x.p1) || !members.count(x.p2))
+                r.Fail("tag relationship joins slids " + std::to_string(x.p1) + " and " + std::to_string(x.p2) +
+                       ", not both in the band");
+            if (!pairs.insert(std::minmax(x.p1, x.p2)).second)
+                r.Fail("tag relationships holds slids " + std::to_string(x.p1) + " and " + std::to_string(x.p2) +
+                       " twice");
+        }
+        if (pairs.size() != members.size() * (members.size() - (members.empty() ? 0 : 1)) / 2)
+            r.Fail("tag relationships lacks a pair of members");
+        for (const auto& x : d.rehearsals) {
+            musician(x.owner, "owner_slid");
+            if (!owners.insert(x.owner).second) r.Fail("tag owner_slid holds slid " + std::to_string(x.owner) + " twice");
+        }
+        for (const auto& [element, bringer] : d.unlockedElements)
+            if (bringer != -1) musician(bringer, "song_elements");
+    }
+
     void CheckAlbums(const SIM_SaveData& d, const std::set<int>& songs, std::set<int>& albums) {
         std::set<int> onAlbum;
         for (const SIM_SavedAlbum& a : d.albums) {
@@ -451,9 +521,11 @@ private:
     }
 
     void CheckReferences(const SIM_SaveData& d) {
-        std::set<int> people = {d.playerSlid}, songs;
-        for (const SIM_SavedMusician& m : d.musicians)
+        std::set<int> people = {d.playerSlid}, songs, musicians;
+        for (const SIM_SavedMusician& m : d.musicians) {
             if (!people.insert(m.slid).second) r.Fail("slid " + std::to_string(m.slid) + " is used twice");
+            musicians.insert(m.slid);
+        }
         // A number held twice would give a track or a readiness record two songs to point at.
         for (const auto* list : {&d.songs, &d.retiredSongs})
             for (const SIM_SavedSong& s : *list)
@@ -478,9 +550,14 @@ private:
         for (int album : albums)
             if (people.count(album) || songs.count(album)) r.Fail("slid " + std::to_string(album) + " is used twice");
         CheckNames(d);
+        CheckPeopleAndDates(d, musicians);
+        const int lowest = std::min({*people.begin(), songs.empty() ? 0 : *songs.begin(),
+                                     albums.empty() ? 0 : *albums.begin()});
+        if (lowest < 0) r.Fail("slid " + std::to_string(lowest) + " is below 0");
         const int highest = std::max({*people.rbegin(), songs.empty() ? 0 : *songs.rbegin(),
                                       albums.empty() ? 0 : *albums.rbegin()});
         if (d.topSlid <= highest) r.Fail("tag TopSLID is not above every saved slid");
+        if (d.topSlid >= kSLIDLimit) r.Fail("tag TopSLID is beyond the last number: " + std::to_string(d.topSlid));
     }
 
     SIM_TagReader& r;

@@ -34,6 +34,8 @@ struct SIM_SavedMusician {
     std::string songElement;
     int active = 0;
     std::vector<std::string> personalities, possessions;
+    // How strongly he feels slights; files from before it was saved have none.
+    std::optional<float> ego;
 };
 
 struct SIM_SavedSong {

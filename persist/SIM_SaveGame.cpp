@@ -115,7 +115,7 @@ std::string SaveTimeText() {
     return buffer;
 }
 
-void WriteHeaderAndSummary(TagWriter& w) {
+void WriteHeaderAndSummary(TagWriter& w, const std::string& savedAt) {
     w.Open("header");
     w.Leaf("version", kBuildLabel);
     w.Close("header");
@@ -125,7 +125,7 @@ void WriteHeaderAndSummary(TagWriter& w) {
     w.Leaf("band_name", band ? band->Name : std::string());
     w.Float("fame", GetFame().fame);
     w.Float("cash", GetFinances().cash);
-    w.Leaf("date", SaveTimeText());
+    w.Leaf("date", savedAt.empty() ? SaveTimeText() : savedAt);
     w.Close("load_data");
 }
 
@@ -484,6 +484,20 @@ void WriteRecordCompany(TagWriter& w) {
     w.Float("marketing", company.marketing);
     w.Close("recordcompany");
 }
+
+// Each musician's ego follows the company: nothing else in the file holds it, and without it a
+// loaded member would feel slights with a strength drawn afresh. Leaves "slid" (%d) and
+// "value" (%.3f); files without the section load with egos drawn as for a new musician.
+void WriteEgos(TagWriter& w) {
+    w.Open("egos");
+    for (const SIM_Musician* m : AllMusicians()) {
+        w.Open("ego");
+        w.Int("slid", m->GetSLID());
+        w.Float("value", m->ego);
+        w.Close("ego");
+    }
+    w.Close("egos");
+}
 }  // namespace
 
 void SetSaveGameFolder(const std::string& folder) { gFolder = folder; }
@@ -499,10 +513,10 @@ bool IsValidSaveName(const std::string& name) {
     return true;
 }
 
-std::string SaveGameText() {
+std::string SaveGameText(const std::string& savedAt) {
     TagWriter w;
     w.Open("xml");
-    WriteHeaderAndSummary(w);
+    WriteHeaderAndSummary(w, savedAt);
     WritePlayer(w);
     WriteDate(w);
     WriteAssets(w);
@@ -517,6 +531,7 @@ std::string SaveGameText() {
     WriteWorld(w);
     WriteCounters(w);
     WriteRecordCompany(w);
+    WriteEgos(w);
     w.Close("xml");
     return std::move(w.Text());
 }

@@ -19,8 +19,9 @@ std::string SaveGamePath(const std::string& name);
 // characters, no "..", and not starting with ".".
 bool IsValidSaveName(const std::string& name);
 
-// The whole save file as text (what SaveGame writes).
-std::string SaveGameText();
+// The whole save file as text (what SaveGame writes). The summary's "date" is the time of
+// saving, unless savedAt gives the text to keep (a save written again as it was).
+std::string SaveGameText(const std::string& savedAt = {});
 // Writes the save; on failure the reason is in *error, the player is told through the screens'
 // message, the previous file of that name is untouched and the game goes on.
 bool SaveGame(const std::string& name, std::string* error = nullptr);

@@ -76,6 +76,7 @@ int SIM_TagReader::ReadInt(const std::string& tag) {
     const std::string text = ReadValue(tag);
     const std::optional<int> value = ParseWholeNumber(text);
     if (!value) Fail("tag " + tag + " holds no whole number: " + text);
+    if (std::fabs(static_cast<double>(*value)) > kMaxMagnitude) Fail("tag " + tag + " holds a number out of range: " + text);
     return *value;
 }
 
@@ -83,5 +84,6 @@ float SIM_TagReader::ReadFloat(const std::string& tag) {
     const std::string text = ReadValue(tag);
     const std::optional<float> value = ParseDecimalNumber(text);
     if (!value) Fail("tag " + tag + " holds no number: " + text);
+    if (std::fabs(static_cast<double>(*value)) > kMaxMagnitude) Fail("tag " + tag + " holds a number out of range: " + text);
     return *value;
 }

@@ -20,6 +20,8 @@ class SIM_TagReader {
 public:
     // The longest value the format allows.
     static constexpr std::size_t kMaxValue = 1023;
+    // No saved figure comes near this; anything bigger would overflow as the game counts on.
+    static constexpr double kMaxMagnitude = 1.0e9;
 
     // Reads the whole file; false when it cannot be opened.
     bool Open(const std::string& path);

@@ -384,12 +384,9 @@ SIM_Milo::SIM_Milo() {
 }
 
 void SIM_Milo::SetupFromAvatar(const std::string& avatar, const std::string& file) {
-    // The file name, not the folder, carries the gender letter.
-    const std::size_t slash = avatar.find_last_of("/\\");
-    const std::string name = slash == std::string::npos ? avatar : avatar.substr(slash + 1);
-    if (!name.empty() && name[0] == 'm') gender = 0;
-    else if (!name.empty() && name[0] == 'f') gender = 1;
-    else FATAL_ERROR("avatar filename must start with m or f");
+    const int letterGender = AvatarGender(avatar);
+    if (letterGender < 0) FATAL_ERROR("avatar filename must start with m or f");
+    gender = letterGender;
     // The player outlives every game, but a new game numbers its objects from the start again:
     // take the next number so no member of the new game can share the player's.
     SetSLID(TopSLID());
@@ -465,6 +462,15 @@ void SIM_Milo::RemoveInspiration(const SIM_Effect* effect) {
         inspiration->effects.Destroy(effect);
         RecalculateAttributes();
     }
+}
+
+int AvatarGender(const std::string& avatar) {
+    // The file name, not the folder, carries the gender letter.
+    const std::size_t slash = avatar.find_last_of("/\\");
+    const std::string name = slash == std::string::npos ? avatar : avatar.substr(slash + 1);
+    if (!name.empty() && name[0] == 'm') return 0;
+    if (!name.empty() && name[0] == 'f') return 1;
+    return -1;
 }
 
 SIM_Milo& GetMilo() {

@@ -159,5 +159,8 @@ public:
     int instrument = INSTRUMENT_VOCALS;
 };
 
+// The gender an avatar's file name gives (its first letter, "m" or "f"): 0, 1, or -1 for neither.
+int AvatarGender(const std::string& avatar);
+
 SIM_Milo& GetMilo();
 void ResetMilo();

@@ -5,7 +5,6 @@
 #include <algorithm>
 
 namespace {
-constexpr int kSLIDLimit = 99000;
 int gNext = 0;
 
 // Never destroyed, so objects that live until the program's exit can still unregister.

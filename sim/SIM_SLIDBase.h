@@ -17,6 +17,9 @@ private:
     int slid_;
 };
 
+// Numbers stay below this.
+constexpr int kSLIDLimit = 99000;
+
 // The next number to hand out; saved as "TopSLID".
 int TopSLID();
 void SetTopSLID(int next);

@@ -166,6 +166,16 @@ SIM_Gig& BookGig(std::unique_ptr<SIM_Gig> owned) {
     return gig;
 }
 
+SIM_Gig& RestoreBookedGig(std::unique_ptr<SIM_Gig> owned) {
+    SIM_Gig& gig = *owned;
+    gBooked.push_back(std::move(owned));
+    if (gig.venue)
+        GetCalendar().AddCalendarEntry(gig.date.day, gig.date.month, gig.date.year,
+                                       WithVenue("GIG_CALENDAR", *gig.venue), "calendar_gig.dds");
+    gig.onCalendar = gig.venue != nullptr;
+    return gig;
+}
+
 bool BookGig(SIM_Gig& offered) {
     std::unique_ptr<SIM_Gig> gig = Detach(gOffers, offered);
     if (!gig) return false;

@@ -82,6 +82,8 @@ SIM_GigCard GigCard(const SIM_Gig& gig);
 // Books a gig made elsewhere (a charity gig): the common path of every booking. Pays the
 // discounted rental unless it is a charity gig, dates it and puts it on the calendar.
 SIM_Gig& BookGig(std::unique_ptr<SIM_Gig> gig);
+// A gig booked in a loaded game: back on the list and the calendar with its own date, nothing paid.
+SIM_Gig& RestoreBookedGig(std::unique_ptr<SIM_Gig> gig);
 // Moves an offered gig into the booked list; false when it is not on offer.
 bool BookGig(SIM_Gig& offered);
 // The booking card's button: refused unless the card allows it; books the gig, uses the

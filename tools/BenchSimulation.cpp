@@ -2,13 +2,19 @@
 
 #include "HeadlessPlayer.h"
 #include "SIM_Auditions.h"
+#include "LibFileList.h"
 #include "SIM_Band.h"
+#include "SIM_LoadGame.h"
+#include "SIM_SaveGame.h"
 #include "SIM_Performance.h"
 #include "SIM_Person.h"
 #include "SIM_Screens.h"
 #include "SIM_WorldSeams.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <string>
 #include <chrono>
 #include <cstdio>
 #include <vector>
@@ -61,5 +67,39 @@ void BenchCareer(int days) {
     std::printf("PlayGig median %.2f us over %zu gigs of the career (%d called off)\n", Median(gigCosts), gigs,
                 cancelled);
     std::printf("career of %d days %.0f ms: %s\n", days, milliseconds, StateText().c_str());
+    BenchCareerSave();
     SetScreens(nullptr);
+}
+
+// The save and the load of the career just played: medians of a few writes of the whole text
+// and of a few full loads of that file (read, check, new game, restore), and the file's size.
+void BenchCareerSave() {
+    const std::string path = (std::filesystem::temp_directory_path() / "gigvale-bench-career.xml").string();
+    std::vector<double> saves, loads;
+    std::string text;
+    for (int i = 0; i < 5; ++i) {
+        const auto before = Clock::now();
+        text = SaveGameText();
+        saves.push_back(std::chrono::duration<double, std::milli>(Clock::now() - before).count());
+    }
+    if (!WriteFileReplacing(path, text)) {
+        std::printf("career save: could not write %s\n", path.c_str());
+        return;
+    }
+    for (int i = 0; i < 5; ++i) {
+        std::string error;
+        const auto before = Clock::now();
+        const bool loaded = LoadGame(path, &error);
+        loads.push_back(std::chrono::duration<double, std::milli>(Clock::now() - before).count());
+        if (!loaded) {
+            std::printf("career load refused: %s\n", error.c_str());
+            return;
+        }
+    }
+    // The clock of the summary moves on; everything after it must be the same.
+    const auto body = [](const std::string& t) { return t.substr(t.find("</load_data>")); };
+    const bool same = body(SaveGameText()) == body(text);
+    std::remove(path.c_str());
+    std::printf("career save median %.2f ms, load median %.2f ms, %zu bytes, written again %s\n", Median(saves),
+                Median(loads), text.size(), same ? "the same" : "DIFFERENT");
 }

@@ -7,3 +7,5 @@ void HireFiveMemberBand();
 // A new game played headless for `days` days: prints the median time of the gigs played (and
 // how many were called off), then the seconds the whole career took.
 void BenchCareer(int days);
+// Times the save and the full load of the game in play and prints them with the file's size.
+void BenchCareerSave();

@@ -11,6 +11,7 @@
 #include "LibFileList.h"
 #include "SIM_Band.h"
 #include "SIM_SIM.h"
+#include "SIM_LoadGame.h"
 #include "SIM_SaveData.h"
 #include "SIM_SaveGame.h"
 #include "SIM_Screens.h"
@@ -278,6 +279,33 @@ int ValidateDataVerb(const std::vector<std::string>& args) {
     return problems.empty() ? 0 : 1;
 }
 // --- end validate-data ---
+// --- resave ---
+// Loads a save into a new game on the run folder's data and writes it again, keeping the time it
+// was saved at; exit 2 with the file and tag when it is refused.
+int Resave(const std::vector<std::string>& args) {
+    if (args.size() != 2) {
+        std::fprintf(stderr, "usage: gigvale-tool resave IN OUT\n");
+        return 2;
+    }
+    if (!HasRunFolderData("resave")) return 2;
+    SIM_HeadlessScreens screens;
+    StartHeadlessGame(screens, 1);
+    std::string error;
+    const std::optional<SIM_SaveData> data = ReadSaveFile(args[0], &error);
+    if (!data || !LoadGame(args[0], &error)) {
+        std::fprintf(stderr, "gigvale-tool resave: %s\n", error.c_str());
+        SetScreens(nullptr);
+        return 2;
+    }
+    const std::string text = SaveGameText(data->date);
+    SetScreens(nullptr);
+    if (!WriteFileReplacing(args[1], text)) {
+        std::fprintf(stderr, "gigvale-tool resave: could not write %s\n", args[1].c_str());
+        return 2;
+    }
+    return 0;
+}
+// --- end resave ---
 
 const std::vector<Verb>& Verbs() {
     static const std::vector<Verb> verbs = {
@@ -291,6 +319,7 @@ const std::vector<Verb>& Verbs() {
         {"check-save", "check-save FILE         read a save file back and check it", CheckSave},
         {"validate-data", "validate-data [DIR]     check the data folder against the code and its own rules",
          ValidateDataVerb},
+        {"resave", "resave IN OUT           load a save and write it again", Resave},
     };
     return verbs;
 }

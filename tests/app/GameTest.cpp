@@ -214,3 +214,19 @@ TEST_F(UserFolders, AFileInTheWayIsFatal) {
     EXPECT_THROW(game.CreateUserFolders(), FatalErrorException);
     SetErrorHandler(previous);
 }
+
+// ---- Loading a saved game ----
+TEST_F(GameModes, ADamagedSaveIsRefusedAndThePlayerStaysInTheMenu) {
+    TempDir dir;
+    const std::string path = dir.Write("broken.xml", "<xml>\n<header>\n");
+    std::string error;
+    ThrowingErrorHandler errors;
+    ErrorHandler* previous = SetErrorHandler(&errors);
+    EXPECT_FALSE(game.LoadSavedGame(path, &error));
+    SetErrorHandler(previous);
+    EXPECT_EQ(error, path + ": missing tag: version");
+    now += 150;
+    game.Fade().Step();
+    EXPECT_FALSE(game.inGame);
+    EXPECT_EQ(game.currentMode, game.Mode(MODE_MENU_MAIN));
+}

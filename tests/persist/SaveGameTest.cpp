@@ -21,6 +21,7 @@
 #include "SIM_Song.h"
 #include "SIM_TagReader.h"
 #include "SIM_Venue.h"
+#include "SaveTestSupport.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -32,10 +33,10 @@
 namespace {
 
 // A new game on the shipped data, saved into a temporary folder at a fixed time.
-class SaveGameTest : public ::testing::Test {
+class SaveGameTest : public SaveFolderTest {
 protected:
     void SetUp() override {
-        previous_ = SetErrorHandler(&errors);
+        UseSaveFolder();
         LoadTuningTable();
         SeedRandom(11);
         ResetAllSimulation();
@@ -47,16 +48,6 @@ protected:
         GetSIM().loaded = true;
         GetSIM().ResetForNewGame();
         screens.events.clear();
-        SetSaveGameFolder(dir.path());
-        SetSaveClock([] { return std::time_t(0); });
-    }
-    void TearDown() override {
-        SetSaveClock(nullptr);
-        SetSaveGameFolder("");
-        ResetAllSimulation();
-        SetScreens(nullptr);
-        SetErrorHandler(previous_);
-        TuningTable().Clear();
     }
     // The lines between "<tag>" and its "</tag>", both included.
     static std::string Block(const std::string& text, const std::string& tag) {
@@ -65,13 +56,6 @@ protected:
         if (begin == std::string::npos || end == std::string::npos) return {};
         return text.substr(begin, end + tag.size() + 4 - begin);
     }
-
-    TempDir dir;
-    ThrowingErrorHandler errors;
-    SIM_HeadlessScreens screens;
-
-private:
-    ErrorHandler* previous_ = nullptr;
 };
 
 TEST_F(SaveGameTest, SectionsComeInTheirFixedOrder) {
@@ -95,7 +79,7 @@ TEST_F(SaveGameTest, SectionsComeInTheirFixedOrder) {
               "<header><load_data><milo><date><assets><musicians><band><song_elements><songs><retired_songs>"
               "<albums><gamemode><recordingstudio><gigs><other_gigs><practice><relationships><endorsements>"
               "<rehearsal_data><venues><balance><events><finances><fame><globals><statistics><SIM_SIM><misc>"
-              "<recordcompany>");
+              "<recordcompany><egos>");
     EXPECT_EQ(text.rfind("<xml>\n<header>\n<version>1.17</version>\n</header>\n<load_data>\n", 0), 0u);
     EXPECT_EQ(text.substr(text.size() - 7), "</xml>\n");
 }
@@ -457,7 +441,7 @@ protected:
         gig->venue = Venues().front().get();
         gig->charity = Charities()[1].get();
         BookGig(std::move(gig)).date = {5, 6, 2006};
-        ASSERT_TRUE(RestoreRivalGig(RivalBands()[2]->key, {9, 7, 2006}));
+        ASSERT_TRUE(RestoreRivalGig(RivalBands()[2]->key, {6, 7, 2006}));
         endorsement = AvailableEndorsements()[1]->name;
         ASSERT_TRUE(RetireEndorsementByName(endorsement));
         SelectStudio(Studios()[2].get());
@@ -513,14 +497,15 @@ TEST_F(CareerSections, AreWrittenByteForByte) {
               "<recordingstudio>\n<name>" + Studios()[2]->name + "</name>\n</recordingstudio>\n");
     EXPECT_NE(Block(text, "booked").find("<charity>" + Charities()[1]->key + "</charity>\n"), std::string::npos);
     EXPECT_EQ(Block(text, "other_gigs"), "<other_gigs>\n<gig>\n<name>" + RivalBands()[2]->key +
-                                             "</name>\n<day>9</day>\n<month>7</month>\n<year>2006</year>\n</gig>\n"
+                                             "</name>\n<day>6</day>\n<month>7</month>\n<year>2006</year>\n</gig>\n"
                                              "</other_gigs>\n");
     EXPECT_EQ(Block(text, "endorsements"),
               "<endorsements>\n<endorsement>\n<name>" + endorsement + "</name>\n</endorsement>\n</endorsements>\n");
-    // The company closes the file, after everything older readers expect.
-    EXPECT_EQ(text.substr(text.find("</misc>\n")),
+    // The company and the egos close the file, after everything older readers expect.
+    EXPECT_EQ(text.substr(text.find("</misc>\n"), text.find("<egos>") - text.find("</misc>\n")),
               "</misc>\n<recordcompany>\n<name>Tin Roof</name>\n<hasdeal>1</hasdeal>\n<royalty>0.125</royalty>\n"
-              "<marketing>0.500</marketing>\n</recordcompany>\n</xml>\n");
+              "<marketing>0.500</marketing>\n</recordcompany>\n");
+    EXPECT_EQ(text.substr(text.size() - 15), "</egos>\n</xml>\n");
 }
 
 TEST_F(CareerSections, ReadBackWithAndWithoutTheCompany) {
@@ -583,9 +568,10 @@ TEST_F(CareerSections, DamagedReferencesAndNamesAreRefused) {
               std::string::npos);
     EXPECT_NE(Refusal("<bpm>", "<bpm>x").find("tag bpm"), std::string::npos);
     EXPECT_NE(Refusal("<floats>", "<floats>1.00,").find("tag floats holds no list of 3"), std::string::npos);
-    // Cut inside the company: a part-written last section is not an old file.
-    EXPECT_NE(Refusal("</marketing>\n</recordcompany>\n</xml>\n", "</marketing>\n").find("missing tag"),
+    // Cut inside the company or the egos: a part-written last section is not an old file.
+    EXPECT_NE(Refusal("</marketing>\n</recordcompany>\n", "</marketing>\n").find("expected found"),
               std::string::npos);
+    EXPECT_NE(Refusal("</egos>\n</xml>\n", "").find("missing tag"), std::string::npos);
 }
 
 TEST_F(CareerSections, StandaloneSectionsComeBackInAFreshGame) {
