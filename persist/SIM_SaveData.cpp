@@ -432,8 +432,8 @@ private:
         // leaves takes his with him, and the game looks them up by pair.
         std::set<std::pair<int, int>> pairs;
         for (const auto& x : d.relationships) {
-            musician(x.p1, "P1_SLID");
-            musician(x.p2, "P2_SLID");
+            musician(x.p1, "P1_SLID");  // not a data key
+            musician(x.p2, "P2_SLID");  // not a data key
             if (x.p1 == x.p2) r.Fail("tag P2_SLID names the same musician as P1_SLID");
             if (!members.count(x.p1) || !members.count(x.p2))
                 r.Fail("tag relationship joins slids " + std::to_string(x.p1) + " and " + std::to_string(x.p2) +
