@@ -178,6 +178,7 @@ TEST_F(StagedCopy, ChecksEveryCatalogueRowByItsColumns) {
            "#,leaflets,x,T,publicity_flyers.jpg,t,,r,0,60,0.2,0.1,0.2,0.9,,\"wizardly,0.3\",#,\"band_nonsense,_NO_SUCH_TUNING,0.9\"\n");
     Append("simulation/hints.csv", "#,made up,Text,900,10,0,,no hook,,\n");
     Append("simulation/rehearsals.csv", "#,moon base,Moon Base,x,99,100000,200000,0,rehearsal_garage.jpg,,#\n");
+    Append("simulation/quotes.csv", "#,A saying nobody said.,,\n");
     const auto problems = Problems();
     EXPECT_TRUE(Has(problems, "simulation/venues.csv: row ") && Has(problems, "(short venue): has 4 cells, expected 16"));
     EXPECT_TRUE(Has(problems, "(odd venue) cell 3: 'NEARBY' is not LOCAL or DISTANT"));
@@ -194,6 +195,7 @@ TEST_F(StagedCopy, ChecksEveryCatalogueRowByItsColumns) {
     EXPECT_TRUE(Has(problems, "modifier amount '_NO_SUCH_TUNING' is missing from config.txt"));
     EXPECT_TRUE(Has(problems, "'no hook' is not a hook the game registers"));
     EXPECT_TRUE(Has(problems, "simulation/hints.csv: made up: window at 900,10 leaves the screen"));
+    EXPECT_TRUE(Has(problems, "simulation/quotes.csv: row ") && Has(problems, "cell 2: empty"));
     EXPECT_TRUE(Has(problems, "simulation/rehearsals.csv: fame ranges: no venue is expected from ") &&
                 Has(problems, " to 99999"));
 }

@@ -87,6 +87,7 @@ const std::vector<Schema>& Schemas() {
          {C::kKey, C::kText, C::kName, C::kPicture, C::kText, C::kOptSound, C::kText, C::kFloat, C::kFloat, C::kFraction,
           C::kFraction, C::kFraction, C::kFraction, C::kText},
          Tail::kPublicityFactors},
+        {"quotes.csv", {C::kName, C::kName, C::kText}},
         {"record_studios.csv", {C::kKey, C::kText, C::kFloat, C::kFraction, C::kPicture, C::kFloat}},
         {"rehearsals.csv",
          {C::kKey, C::kName, C::kText, C::kInt, C::kFloat, C::kFloat, C::kFloat, C::kPicture, C::kText},
