@@ -172,24 +172,31 @@ void LibConfigSection::Load(const std::string& section, const std::string& file)
         std::string key = line.substr(0, eq).substr(0, kMaxKey);
         if (!key.empty() && key[0] == '/') continue;
         const std::string_view raw = eq == std::string::npos ? std::string_view() : std::string_view(line).substr(eq + 1);
-        entries_.push_back({std::move(key), ConfigValue(raw, keepQuotes)});
+        Entry& entry = entries_.emplace_back(Entry{std::move(key), ConfigValue(raw, keepQuotes)});
+        entry.number = ParseLeadingFloat(std::string_view(entry.value).substr(0, 63));
+        index_.emplace(entry.key, entries_.size() - 1);  // an earlier entry of the key stays
     }
+}
+
+const LibConfigSection::Entry* LibConfigSection::FindEntry(const std::string& key) const {
+    const auto it = index_.find(key);
+    return it == index_.end() ? nullptr : &entries_[it->second];
 }
 
 const std::string& LibConfigSection::Find(const std::string& key) const {
     static const std::string empty;
-    for (const Entry& entry : entries_)
-        if (entry.key == key) return entry.value;
-    return empty;
+    const Entry* entry = FindEntry(key);
+    return entry ? entry->value : empty;
 }
 
 float LibConfigSection::GetFloat(const std::string& key, float defaultValue) const {
-    const std::string copy = Find(key).substr(0, 63);
-    return copy.empty() ? defaultValue : ParseLeadingFloat(copy);
+    const Entry* entry = FindEntry(key);
+    return !entry || entry->value.empty() ? defaultValue : entry->number;
 }
 
 void LibConfigSection::Clear() {
     entries_.clear();
+    index_.clear();
     section_.clear();
     file_.clear();
 }

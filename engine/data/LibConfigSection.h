@@ -2,6 +2,7 @@
 // Ini-style profile files: sections of "key=value" lines, read and written with the
 // semantics of the classic profile API (case-insensitive section and key names, trimmed lines).
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 // The lines of one section, trimmed, without blank and ";" comment lines, in file order.
@@ -24,6 +25,7 @@ public:
     struct Entry {
         std::string key;
         std::string value;
+        float number = 0.0f;  // the value read as a decimal number once, at load
     };
 
     void Load(const std::string& section, const std::string& file);
@@ -40,7 +42,11 @@ public:
     bool keepQuotes = false;
 
 private:
+    const Entry* FindEntry(const std::string& key) const;
+
     std::vector<Entry> entries_;
+    // The first entry of each key: the day cycle reads tuning values by name many times a day.
+    std::unordered_map<std::string, std::size_t> index_;
     std::string section_;
     std::string file_;
 };
