@@ -212,7 +212,7 @@ void RecalculateLoadedGame(const SIM_SaveData& d) {
     // The effects come back rounded to the file's three decimals, so their sum can miss the fame
     // the game had by a little; the summary holds that figure, and the next day works it out again.
     GetFame().RecalculateFame();
-    GetFame().fame = std::clamp(d.fame, 0.0f, SIM_Fame::kMaxFame);
+    GetFame().fame = std::clamp(d.summary.fame, 0.0f, SIM_Fame::kMaxFame);
     GetMilo().RecalculateAttributes();
     // A member's daily recalculation also moves his resentment; a load must not, so the
     // saved figure is put back after the band's values are worked out.

@@ -83,12 +83,7 @@ private:
         r.FindTag("header");
         d.version = r.ReadString("version");
         r.FindTag("/header");
-        r.FindTag("load_data");
-        d.avatarTexture = r.ReadString("avatar_texture");
-        d.bandName = r.ReadString("band_name");
-        d.fame = r.ReadFloat("fame");
-        d.cash = r.ReadFloat("cash");
-        d.date = r.ReadString("date");
+        d.summary = ReadSaveSummaryBlock(r);
         r.FindTag("/load_data");
     }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "SIM_RecordCompany.h"
+#include "SIM_SaveGame.h"
 #include "SIM_TagReader.h"
 
 struct SIM_SavedEffect {
@@ -66,8 +67,8 @@ struct SIM_SavedAlbum {
 
 struct SIM_SaveData {
     std::string version;
-    std::string avatarTexture, bandName, date;
-    float fame = 0, cash = 0;
+    SIM_SaveSummary summary;  // the "load_data" block the load menu shows
+    std::string bandName;
     int playerSlid = 0;
     std::string playerForename, playerAvatar;
     std::vector<SIM_SavedAttribute> playerAttributes;

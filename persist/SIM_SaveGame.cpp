@@ -550,19 +550,23 @@ bool SaveGame(const std::string& name, std::string* error) {
     return false;
 }
 
+SIM_SaveSummary ReadSaveSummaryBlock(SIM_TagReader& reader) {
+    SIM_SaveSummary summary;
+    reader.FindTag("load_data");
+    summary.avatarTexture = reader.ReadString("avatar_texture");
+    summary.bandName = reader.ReadString("band_name");
+    summary.fame = reader.ReadFloat("fame");
+    summary.cash = reader.ReadFloat("cash");
+    summary.date = reader.ReadString("date");
+    return summary;
+}
+
 std::optional<SIM_SaveSummary> ReadSaveSummary(const std::string& name, std::string* error) {
     SIM_TagReader reader;
     reader.strict = false;
     try {
         if (!reader.Open(SaveGamePath(name))) throw SIM_SaveFileError(SaveGamePath(name) + ": Failed to open save game");
-        SIM_SaveSummary summary;
-        reader.FindTag("load_data");
-        summary.avatarTexture = reader.ReadString("avatar_texture");
-        summary.bandName = reader.ReadString("band_name");
-        summary.fame = reader.ReadFloat("fame");
-        summary.cash = reader.ReadFloat("cash");
-        summary.date = reader.ReadString("date");
-        return summary;
+        return ReadSaveSummaryBlock(reader);
     } catch (const SIM_SaveFileError& failure) {
         if (error) *error = failure.what();
         return std::nullopt;

@@ -36,6 +36,9 @@ struct SIM_SaveSummary {
     float cash = 0.0f;
     std::string date;
 };
+class SIM_TagReader;
+// Reads the summary's fields from the "load_data" block, leaving the reader after "date".
+SIM_SaveSummary ReadSaveSummaryBlock(SIM_TagReader& reader);
 // The summary of "<folder>/<name>.xml"; none (with the reason in *error) when the file is
 // missing or damaged.
 std::optional<SIM_SaveSummary> ReadSaveSummary(const std::string& name, std::string* error = nullptr);

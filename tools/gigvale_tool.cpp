@@ -65,8 +65,8 @@ constexpr int kMostCareerDays = 1000 * kDaysPerGameYear;
 
 // Plays a career per seed for each strategy; prints each career, then each strategy's figures.
 int SimulateCareers(const std::vector<CareerStrategy>& strategies, std::uint32_t firstSeed, std::uint32_t lastSeed,
-                    long long days, bool strict, const std::string& csvFile) {
-    std::string csv;
+                    long long days, bool strict, const std::string& csvFile, bool printTable) {
+    std::string csv, table = kBalanceTableHeader;
     int asserts = 0;
     for (CareerStrategy strategy : strategies) {
         std::vector<CareerFigures> careers;
@@ -77,10 +77,12 @@ int SimulateCareers(const std::vector<CareerStrategy>& strategies, std::uint32_t
             std::fflush(stdout);
         }
         std::printf("%s", AggregateText(strategy, careers).c_str());
+        table += BalanceTableRow(strategy, careers);
         const std::string rows = CareerCsv(strategy, careers);
         csv += csv.empty() ? rows : rows.substr(rows.find('\n') + 1);  // one header for all
     }
     std::printf("asserts %d\n", asserts);
+    if (printTable) std::printf("%s", table.c_str());
     if (!csvFile.empty() && !WriteFileReplacing(csvFile, csv)) {
         std::fprintf(stderr, "gigvale-tool simulate: could not write %s\n", csvFile.c_str());
         return 2;
@@ -92,7 +94,7 @@ int SimulateCareers(const std::vector<CareerStrategy>& strategies, std::uint32_t
 int Simulate(const std::vector<std::string>& args) {
     long long seed = 1, days = 0, years = -1;
     std::uint32_t firstSeed = 1, lastSeed = 1;
-    bool strict = false, careers = false, seedGiven = false, seedsGiven = false;
+    bool strict = false, careers = false, seedGiven = false, seedsGiven = false, table = false;
     std::string saveFile, csvFile;
     std::vector<CareerStrategy> strategies = {CareerStrategy::kSensible};
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -107,6 +109,7 @@ int Simulate(const std::vector<std::string>& args) {
         else if (args[i] == "--save" && hasValue) saveFile = args[++i];
         else if (args[i] == "--days" && hasValue && ParseNumber(args[i + 1], days) && days >= 0) ++i;
         else if (args[i] == "--strict") strict = true;
+        else if (args[i] == "--table") careers = table = true;
         else {
             std::fprintf(stderr, "gigvale-tool simulate: bad argument '%s'\n", args[i].c_str());
             return 2;
@@ -133,7 +136,7 @@ int Simulate(const std::vector<std::string>& args) {
             return 2;
         }
         return SimulateCareers(strategies, firstSeed, lastSeed, days > 0 ? days : years * kDaysPerGameYear, strict,
-                               csvFile);
+                               csvFile, table);
     }
     SIM_HeadlessScreens screens;
     ResetAssertionCount();
@@ -234,6 +237,17 @@ int ContactSheet(const std::vector<std::string>& args) {
 // --- end contact sheet ---
 
 // --- check-save ---
+// Starts a new game on the run folder's data (the catalogues a save is checked against) and reads
+// the save whole; prints the file and tag and gives none when it is refused.
+std::optional<SIM_SaveData> ReadSaveInNewGame(const char* verb, const std::string& file, SIM_HeadlessScreens& screens) {
+    StartHeadlessGame(screens, 1);
+    std::string error;
+    std::optional<SIM_SaveData> data = ReadSaveFile(file, &error);
+    if (!data) std::fprintf(stderr, "gigvale-tool %s: %s\n", verb, error.c_str());
+    return data;
+}
+
+
 // Reads a save file whole and checks it against the shipped catalogues of a new game; exit 2
 // with the file and tag when it is refused.
 int CheckSave(const std::vector<std::string>& args) {
@@ -243,14 +257,9 @@ int CheckSave(const std::vector<std::string>& args) {
     }
     if (!HasRunFolderData("check-save")) return 2;
     SIM_HeadlessScreens screens;
-    StartHeadlessGame(screens, 1);
+    const std::optional<SIM_SaveData> data = ReadSaveInNewGame("check-save", args[0], screens);
     SetScreens(nullptr);
-    std::string error;
-    const std::optional<SIM_SaveData> data = ReadSaveFile(args[0], &error);
-    if (!data) {
-        std::fprintf(stderr, "gigvale-tool check-save: %s\n", error.c_str());
-        return 2;
-    }
+    if (!data) return 2;
     std::printf("%s: musicians %zu songs %zu retired %zu albums %zu booked %zu rival gigs %zu endorsements %zu "
                 "studio %s record company %s\n",
                 args[0].c_str(), data->musicians.size(), data->songs.size(), data->retiredSongs.size(),
@@ -289,15 +298,13 @@ int Resave(const std::vector<std::string>& args) {
     }
     if (!HasRunFolderData("resave")) return 2;
     SIM_HeadlessScreens screens;
-    StartHeadlessGame(screens, 1);
-    std::string error;
-    const std::optional<SIM_SaveData> data = ReadSaveFile(args[0], &error);
-    if (!data || !LoadGame(args[0], &error)) {
-        std::fprintf(stderr, "gigvale-tool resave: %s\n", error.c_str());
+    const std::optional<SIM_SaveData> data = ReadSaveInNewGame("resave", args[0], screens);
+    if (!data) {
         SetScreens(nullptr);
         return 2;
     }
-    const std::string text = SaveGameText(data->date);
+    RestoreSavedGame(*data);  // the file is read and checked once
+    const std::string text = SaveGameText(data->summary.date);
     SetScreens(nullptr);
     if (!WriteFileReplacing(args[1], text)) {
         std::fprintf(stderr, "gigvale-tool resave: could not write %s\n", args[1].c_str());
@@ -312,7 +319,7 @@ const std::vector<Verb>& Verbs() {
         {"version", "version                 print the build label", Version},
         {"simulate",
          "simulate --seed S --days N [--strict] [--save FILE]  run a new game N days headless\n"
-         "  simulate --strategy sensible|idle|random|reckless|all --seeds A..B [--years Y] [--csv FILE] [--strict]",
+         "  simulate --strategy sensible|idle|random|reckless|all --seeds A..B [--years Y] [--csv FILE] [--table] [--strict]",
          Simulate},
         {"bench", "bench [--days N] | bench render [--frames N] [--png FILE]  day cycle or frame timings", Bench},
         {"contact-sheet", "contact-sheet OUT.png [DATADIR]  every picture with its name", ContactSheet},
