@@ -5,14 +5,17 @@
 tool="$1"
 csv="$2/strategies.csv"
 rm -f "$csv"
-out=$("$tool" simulate --strategy all --seeds 1..3 --years 2 --strict --csv "$csv") ||
+out=$("$tool" simulate --strategy all --seeds 1..3 --years 2 --strict --csv "$csv" --table) ||
   { echo "simulate failed"; echo "$out"; exit 1; }
 echo "$out"
 fail() { echo "$1"; exit 1; }
-echo "$out" | tail -n 1 | grep -qx 'asserts 0' || fail "assertions failed"
+echo "$out" | grep -qx 'asserts 0' || fail "assertions failed"
+# The balance table ends the output: its header, then a row of twelve cells per strategy.
+[ "$(echo "$out" | sed -n '/^| strategy |/,$p' | wc -l)" -eq 6 ] || fail "no balance table at the end"
 for s in sensible idle random reckless; do
   [ "$(echo "$out" | grep -c "^$s seed [1-3] fame ")" -eq 3 ] || fail "not three $s careers"
   echo "$out" | grep -q "^$s over 3 careers:" || fail "no figures for $s"
+  echo "$out" | grep -Eq "^\| $s \| 3 \|([^|]*\|){10}$" || fail "no table row for $s"
 done
 # The CSV: a header and twelve rows of eighteen cells, two years (168 days) each, no assertion.
 [ "$(wc -l < "$csv")" -eq 13 ] || fail "the CSV does not hold 12 careers"

@@ -133,40 +133,71 @@ std::string CareerText(const CareerFigures& c) {
                       Dollars(c.royalties).c_str());
 }
 
-std::string AggregateText(CareerStrategy strategy, const std::vector<CareerFigures>& careers) {
+namespace {
+// The figures both summaries show, worked out once.
+struct CareerSummary {
+    std::size_t careers = 0;
     int asserts = 0, topStage = 0;
+    double fame = 0, topFame = 0, earned = 0, peakCash = 0, finalCash = 0, gigTakings = 0, royalties = 0;
+    double gigs = 0, albums = 0, copiesSold = 0;
+    double gigsInFirstYear = 0, deal = 0, resignation = 0, negativeCash = 0;  // percentages
+};
+
+CareerSummary Summarise(const std::vector<CareerFigures>& careers) {
+    CareerSummary s;
+    s.careers = careers.size();
     for (const CareerFigures& c : careers) {
-        asserts += c.asserts;
-        topStage = std::max(topStage, c.stage);
+        s.asserts += c.asserts;
+        s.topStage = std::max(s.topStage, c.stage);
+        s.topFame = std::max(s.topFame, static_cast<double>(c.fame));
     }
-    const double fame = MedianOf(careers, [](const CareerFigures& c) { return c.fame; });
-    double topFame = 0.0;
-    for (const CareerFigures& c : careers) topFame = std::max(topFame, static_cast<double>(c.fame));
-    std::string text = FormatText("%s over %zu careers:\n", CareerStrategyName(strategy), careers.size());
-    text += FormatText("  median fame at the end %.1f (highest %.1f)\n", fame, topFame);
-    text += FormatText("  median money earned %s, peak cash %s, final cash %s\n",
-                       Dollars(MedianOf(careers, [](const CareerFigures& c) { return c.moneyEarned; })).c_str(),
-                       Dollars(MedianOf(careers, [](const CareerFigures& c) { return c.peakCash; })).c_str(),
-                       Dollars(MedianOf(careers, [](const CareerFigures& c) { return c.finalCash; })).c_str());
-    text += FormatText("  median gig takings %s, album royalties %s\n",
-                       Dollars(MedianOf(careers, [](const CareerFigures& c) { return c.gigTakings; })).c_str(),
-                       Dollars(MedianOf(careers, [](const CareerFigures& c) { return c.royalties; })).c_str());
-    text += FormatText("  median gigs %.0f, albums %.1f, copies sold %.0f\n",
-                       MedianOf(careers, [](const CareerFigures& c) { return c.gigs; }),
-                       MedianOf(careers, [](const CareerFigures& c) { return c.albums; }),
-                       MedianOf(careers, [](const CareerFigures& c) { return c.copiesSold; }));
-    text += FormatText("  gigging (stage 2) within the first year %.0f%%, highest stage %d\n",
-                       Share(careers,
-                             [](const CareerFigures& c) {
-                                 return c.gigStageDay >= 0 && c.gigStageDay <= kDaysPerGameYear;
-                             }),
-                       topStage);
-    text += FormatText("  record deal %.0f%%, a resignation %.0f%%, negative final cash %.0f%%\n",
-                       Share(careers, [](const CareerFigures& c) { return c.deal; }),
-                       Share(careers, [](const CareerFigures& c) { return c.resignations > 0; }),
-                       Share(careers, [](const CareerFigures& c) { return c.finalCash < 0.0f; }));
-    text += FormatText("  assertions %d\n", asserts);
+    s.fame = MedianOf(careers, [](const CareerFigures& c) { return c.fame; });
+    s.earned = MedianOf(careers, [](const CareerFigures& c) { return c.moneyEarned; });
+    s.peakCash = MedianOf(careers, [](const CareerFigures& c) { return c.peakCash; });
+    s.finalCash = MedianOf(careers, [](const CareerFigures& c) { return c.finalCash; });
+    s.gigTakings = MedianOf(careers, [](const CareerFigures& c) { return c.gigTakings; });
+    s.royalties = MedianOf(careers, [](const CareerFigures& c) { return c.royalties; });
+    s.gigs = MedianOf(careers, [](const CareerFigures& c) { return c.gigs; });
+    s.albums = MedianOf(careers, [](const CareerFigures& c) { return c.albums; });
+    s.copiesSold = MedianOf(careers, [](const CareerFigures& c) { return c.copiesSold; });
+    s.gigsInFirstYear = Share(careers, [](const CareerFigures& c) {
+        return c.gigStageDay >= 0 && c.gigStageDay <= kDaysPerGameYear;
+    });
+    s.deal = Share(careers, [](const CareerFigures& c) { return c.deal; });
+    s.resignation = Share(careers, [](const CareerFigures& c) { return c.resignations > 0; });
+    s.negativeCash = Share(careers, [](const CareerFigures& c) { return c.finalCash < 0.0f; });
+    return s;
+}
+}  // namespace
+
+std::string AggregateText(CareerStrategy strategy, const std::vector<CareerFigures>& careers) {
+    const CareerSummary s = Summarise(careers);
+    std::string text = FormatText("%s over %zu careers:\n", CareerStrategyName(strategy), s.careers);
+    text += FormatText("  median fame at the end %.1f (highest %.1f)\n", s.fame, s.topFame);
+    text += FormatText("  median money earned %s, peak cash %s, final cash %s\n", Dollars(s.earned).c_str(),
+                       Dollars(s.peakCash).c_str(), Dollars(s.finalCash).c_str());
+    text += FormatText("  median gig takings %s, album royalties %s\n", Dollars(s.gigTakings).c_str(),
+                       Dollars(s.royalties).c_str());
+    text += FormatText("  median gigs %.0f, albums %.1f, copies sold %.0f\n", s.gigs, s.albums, s.copiesSold);
+    text += FormatText("  gigging (stage 2) within the first year %.0f%%, highest stage %d\n", s.gigsInFirstYear,
+                       s.topStage);
+    text += FormatText("  record deal %.0f%%, a resignation %.0f%%, negative final cash %.0f%%\n", s.deal,
+                       s.resignation, s.negativeCash);
+    text += FormatText("  assertions %d\n", s.asserts);
     return text;
+}
+
+const char* const kBalanceTableHeader =
+    "| strategy | careers | median fame at the end | median money earned | median final cash | median gigs | "
+    "gigging in year 1 | highest stage | record deal | a resignation | negative final cash | GameAsserts |\n"
+    "|---|---|---|---|---|---|---|---|---|---|---|---|\n";
+
+std::string BalanceTableRow(CareerStrategy strategy, const std::vector<CareerFigures>& careers) {
+    const CareerSummary s = Summarise(careers);
+    return FormatText("| %s | %zu | %.1f | %s | %s | %.0f | %.0f%% | %d | %.0f%% | %.0f%% | %.0f%% | %d |\n",
+                      CareerStrategyName(strategy), s.careers, s.fame, Dollars(s.earned).c_str(),
+                      Dollars(s.finalCash).c_str(), s.gigs, s.gigsInFirstYear, s.topStage, s.deal, s.resignation,
+                      s.negativeCash, s.asserts);
 }
 
 std::string CareerCsv(CareerStrategy strategy, const std::vector<CareerFigures>& careers) {

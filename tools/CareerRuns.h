@@ -44,6 +44,9 @@ CareerFigures PlayCareer(CareerStrategy strategy, std::uint32_t seed, int days);
 std::string CareerText(const CareerFigures& career);
 // Medians, shares and totals over all the careers of a strategy.
 std::string AggregateText(CareerStrategy strategy, const std::vector<CareerFigures>& careers);
+// The README's balance table: its header (two lines) and a strategy's row.
+extern const char* const kBalanceTableHeader;
+std::string BalanceTableRow(CareerStrategy strategy, const std::vector<CareerFigures>& careers);
 // A header line and one line per career.
 std::string CareerCsv(CareerStrategy strategy, const std::vector<CareerFigures>& careers);
 
