@@ -98,8 +98,6 @@ SIM_Musician* MusicianBySlid(const std::map<int, SIM_Musician*>& people, int sli
 }
 
 void RestoreBand(const SIM_SaveData& d, const std::map<int, SIM_Musician*>& people) {
-    static const char* const kBandValues[] = {"band_rehearsal",       "band_musicianship", "band_chemistry",
-                                              "band_live_experience", "band_hype",         "band_motivation"};
     SIM_Band& band = GetBand();
     band.Name = d.bandName;
     band.SponsoredName = d.bandSponsoredName;
@@ -108,8 +106,8 @@ void RestoreBand(const SIM_SaveData& d, const std::map<int, SIM_Musician*>& peop
     band.resignedToday = false;
     for (int slid : d.members)
         if (SIM_Musician* m = MusicianBySlid(people, slid)) band.members.push_back(m);
-    for (int i = 0; i < 6; ++i)
-        if (SIM_Attribute* value = AttributeIn(band.bandValues, kBandValues[i]))
+    for (std::size_t i = 0; i < std::size(kSavedBandValues); ++i)
+        if (SIM_Attribute* value = AttributeIn(band.bandValues, kSavedBandValues[i]))
             RestoreEffects(value->effects, d.bandValues[i], true);
     band.communalAssets.clear();
     for (const std::string& key : d.communalAssets)

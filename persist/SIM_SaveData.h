@@ -2,6 +2,7 @@
 // A whole save file read into plain records, checked before anything in the running game is
 // touched: every tag in its place, every number a number, and every save-load identifier that
 // one section gives another found among the saved people and songs.
+#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -65,6 +66,10 @@ struct SIM_SavedAlbum {
     std::vector<int> tracks;  // song slids
 };
 
+// The band values a save holds, in the order they are written.
+inline constexpr const char* kSavedBandValues[] = {"band_rehearsal",       "band_musicianship", "band_chemistry",
+                                                   "band_live_experience", "band_hype",         "band_motivation"};
+
 struct SIM_SaveData {
     std::string version;
     SIM_SaveSummary summary;  // the "load_data" block the load menu shows
@@ -88,7 +93,7 @@ struct SIM_SaveData {
     std::string bandSponsoredName;
     int yearCount = 0;
     std::vector<int> members;
-    std::vector<SIM_SavedEffect> bandValues[6];
+    std::vector<SIM_SavedEffect> bandValues[std::size(kSavedBandValues)];
     std::vector<std::string> communalAssets;
     std::vector<std::pair<std::string, int>> unlockedElements;  // name, bringer's slid
     std::vector<SIM_SavedSong> songs, retiredSongs;

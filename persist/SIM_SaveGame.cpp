@@ -26,6 +26,7 @@
 #include "SIM_Rehearsal.h"
 #include "SIM_Relationship.h"
 #include "SIM_RivalBands.h"
+#include "SIM_SaveData.h"
 #include "SIM_SIM.h"
 #include "SIM_SLIDBase.h"
 #include "SIM_Screens.h"
@@ -227,8 +228,6 @@ void WriteMusician(TagWriter& w, const SIM_Musician& m) {
 }
 
 void WriteBand(TagWriter& w) {
-    static const char* const kBandValues[] = {"band_rehearsal",       "band_musicianship", "band_chemistry",
-                                              "band_live_experience", "band_hype",         "band_motivation"};
     const SIM_Band* band = BandIfAny();
     w.Open("band");
     w.Leaf("Name", band ? band->Name : std::string());
@@ -242,7 +241,7 @@ void WriteBand(TagWriter& w) {
             w.Close("member");
         }
     w.Close("members");
-    for (const char* name : kBandValues)
+    for (const char* name : kSavedBandValues)
         WriteShortAttribute(w, band ? dynamic_cast<const SIM_Attribute*>(band->bandValues.Find(name)) : nullptr);
     w.Open("communal assets");
     if (band)

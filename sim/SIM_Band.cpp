@@ -94,6 +94,12 @@ float SIM_Band::GetBandValue(const std::string& name) const {
     return 0.0f;
 }
 
+bool SIM_Band::IsModifiableBandValue(const std::string& name) {
+    static const char* const kKeys[] = {"band_hype",       "band_live_experience", "band_rehearsal",
+                                        "band_motivation", "band_stress",          "band_boredom"};
+    return std::any_of(std::begin(kKeys), std::end(kKeys), [&](const char* k) { return name == k; });
+}
+
 void SIM_Band::ModifyBandValue(const std::string& name, float amount, float degrade, const std::string& reason) {
     if (name == "band_hype") {
         auto* hype = dynamic_cast<SIM_Attribute*>(bandValues.Find("band_hype"));
@@ -101,11 +107,8 @@ void SIM_Band::ModifyBandValue(const std::string& name, float amount, float degr
         if (hype) hype->AddEffect(amount, degrade, reason);
         return;
     }
-    static const char* const kKeys[] = {"band_live_experience", "band_rehearsal", "band_motivation", "band_stress",
-                                        "band_boredom"};
     // Checked before any member is touched, and also for an empty band.
-    if (std::none_of(std::begin(kKeys), std::end(kKeys), [&](const char* k) { return name == k; }))
-        FATAL_ERROR("Band attribute not recognised");
+    if (!IsModifiableBandValue(name)) FATAL_ERROR("Band attribute not recognised");
     SIM_PeopleSeams& seams = PeopleSeams();
     for (SIM_Musician* m : members) {
         if (name == "band_live_experience") m->liveExperience.AddEffect(amount, degrade, reason);

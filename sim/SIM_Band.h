@@ -23,6 +23,8 @@ public:
     float GetBandValue(const std::string& name) const;
     // Unknown names are fatal: callers use only the band's own keys.
     void ModifyBandValue(const std::string& name, float amount, float degrade, const std::string& reason);
+    // The band values ModifyBandValue accepts (any other name ends the game).
+    static bool IsModifiableBandValue(const std::string& name);
     void RecalculateBandValues();
     void RecalculateMembers();
     void UpdateBandStress();

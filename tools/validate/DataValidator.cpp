@@ -5,6 +5,7 @@
 #include "LibFont.h"
 #include "LibSpreadsheet.h"
 #include "LibString.h"
+#include "SIM_Band.h"
 #include "SIM_Date.h"
 #include "SIM_Practice.h"
 
@@ -496,10 +497,7 @@ private:
         modifierNames_.insert(name);
         if (name.find("glob_") != std::string::npos) {
         } else if (name.find("band_") != std::string::npos) {
-            // The band values a modifier may change (SIM_Band::ModifyBandValue ends the game on any other).
-            static const std::set<std::string> kModifiable = {"band_hype",     "band_live_experience", "band_rehearsal",
-                                                              "band_motivation", "band_stress",        "band_boredom"};
-            if (!kModifiable.count(name))
+            if (!SIM_Band::IsModifiableBandValue(name))
                 Problem(file, where, "modifier names '" + name + "', not a band value a modifier may change");
         } else if (!attributes_.count(name)) {
             Problem(file, where, "modifier names '" + name + "', not a player attribute");
