@@ -12,11 +12,22 @@ union SDL_Event;
 // Scan codes the game names.
 enum : int {
     DIK_ESCAPE = 1,
+    DIK_BACK = 14,
+    DIK_TAB = 15,
     DIK_RETURN = 28,
     DIK_LMENU = 56,
     DIK_F12 = 88,
     DIK_NUMPADENTER = 156,
     DIK_RMENU = 184,
+    DIK_HOME = 199,
+    DIK_UP = 200,
+    DIK_PRIOR = 201,
+    DIK_LEFT = 203,
+    DIK_RIGHT = 205,
+    DIK_END = 207,
+    DIK_DOWN = 208,
+    DIK_NEXT = 209,
+    DIK_DELETE = 211,
 };
 
 // The DirectInput scan code of an SDL scancode, 0 when the game has none for it.
