@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdarg>
 #include <cstdio>
+#include <utility>
 
 void ReplaceToken(std::string& text, std::string_view token, std::string_view replacement) {
     if (token.empty()) return;
@@ -76,6 +77,64 @@ char ScanCodeToChar(int scanCode) {
         return t;
     }();
     return scanCode >= 0 && scanCode < 256 ? table[static_cast<std::size_t>(scanCode)] : 0;
+}
+
+namespace {
+// The font cell of a character, 0 when the fonts have none.
+char FontCell(char32_t c) {
+    if (c >= 0x20 && c <= 0x7E) return static_cast<char>(c);
+    switch (c) {
+        case 0x20AC: return '\x80';  // euro
+        case 0x00A3:                 // pound
+        case 0x00C4:                 // A, E, O, U umlaut
+        case 0x00CB:
+        case 0x00D6:
+        case 0x00DC:
+        case 0x00DF:  // sharp s
+        case 0x00E4:  // a, e, o, u umlaut
+        case 0x00EB:
+        case 0x00F6:
+        case 0x00FC: return static_cast<char>(c);  // Windows-1252 keeps Latin-1's numbers here
+        default: return 0;
+    }
+}
+
+// The character starting at text[at] and its length in bytes; length 0 for a byte that does not
+// begin a well-formed sequence (a stray continuation byte, an overlong form, a surrogate, a
+// number beyond Unicode or a sequence cut short).
+std::pair<char32_t, std::size_t> DecodeUtf8(const std::string& text, std::size_t at) {
+    const auto lead = static_cast<unsigned char>(text[at]);
+    if (lead < 0x80) return {lead, 1};
+    std::size_t length = 0;
+    char32_t c = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) length = 2, c = lead & 0x1Fu;
+    else if (lead >= 0xE0 && lead <= 0xEF) length = 3, c = lead & 0x0Fu;
+    else if (lead >= 0xF0 && lead <= 0xF4) length = 4, c = lead & 0x07u;
+    else return {0, 0};
+    if (text.size() - at < length) return {0, 0};
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(text[at + i]);
+        if ((next & 0xC0u) != 0x80u) return {0, 0};
+        c = c << 6 | (next & 0x3Fu);
+    }
+    const bool overlong = (length == 3 && c < 0x800) || (length == 4 && c < 0x10000);
+    if (overlong || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) return {0, 0};
+    return {c, length};
+}
+}  // namespace
+
+std::string FontTextFromUtf8(const std::string& utf8) {
+    std::string text;
+    for (std::size_t at = 0; at < utf8.size();) {
+        const auto [c, length] = DecodeUtf8(utf8, at);
+        if (length == 0) {
+            ++at;  // dropped; the next byte may begin a good character
+            continue;
+        }
+        at += length;
+        if (const char cell = FontCell(c)) text += cell;
+    }
+    return text;
 }
 
 std::string FormatText(const char* format, ...) {

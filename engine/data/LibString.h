@@ -16,5 +16,9 @@ std::string TruncateWithEllipsis(std::string_view text, std::size_t length);
 std::string ToLower(std::string_view text);
 // Text entry: the character of a keyboard scan code (DirectInput numbering), 0 for none.
 char ScanCodeToChar(int scanCode);
+// Typed UTF-8 text as the bitmap fonts' single-byte (Windows-1252) text: space, printable
+// ASCII and the few accented letters and signs the fonts hold (pound, euro, sharp s, the
+// umlauts). Every other character, and any byte that is not valid UTF-8, is dropped.
+std::string FontTextFromUtf8(const std::string& utf8);
 // printf-style formatting into a std::string.
 std::string FormatText(const char* format, ...) __attribute__((format(printf, 1, 2)));
