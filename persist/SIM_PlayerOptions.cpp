@@ -1,8 +1,8 @@
 #include "SIM_PlayerOptions.h"
 
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <random>
 
 #include "LibConfigSection.h"
 #include "LibErrors.h"
@@ -33,8 +33,11 @@ SIM_PlayerOptions& PlayerOptions() { return gOptions; }
 void ResetPlayerOptions() { gOptions = SIM_PlayerOptions(); }
 
 std::string MakePlayerIdentifier() {
+    // A generator of its own: drawing from the game's would move its sequence, and seeding it
+    // here would undo the game's start-up seed.
+    std::mt19937 digits(EntropySeed());
     std::string id;
-    for (std::size_t i = 0; i < kIdentifierLength; ++i) id += static_cast<char>('0' + RandomInt() % 9);
+    for (std::size_t i = 0; i < kIdentifierLength; ++i) id += static_cast<char>('0' + digits() % 9);
     return id;
 }
 
@@ -42,8 +45,6 @@ void LoadPlayerOptions(const std::string& userFolder) {
     SIM_PlayerOptions& o = gOptions;
     o = SIM_PlayerOptions();
     o.path = userFolder + "/player_options.txt";
-    const auto now = std::chrono::steady_clock::now().time_since_epoch();
-    SeedRandom(static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count()));
     std::error_code ec;
     if (!std::filesystem::exists(o.path, ec)) {
         o.id = MakePlayerIdentifier();

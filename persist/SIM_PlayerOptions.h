@@ -23,10 +23,10 @@ SIM_PlayerOptions& PlayerOptions();
 void ResetPlayerOptions();
 
 // Reads the options from "<userFolder>/player_options.txt"; with no file the defaults are set
-// and written. Seeds the random generator from the clock (it makes the identifier).
+// and written. The game's random generator is left as it was.
 void LoadPlayerOptions(const std::string& userFolder);
 // Writes the options; a failure is reported ("Failed to save variables") and changes nothing.
 bool SavePlayerOptions();
 
-// Nine digits, each 0 to 8, from the game's random generator.
+// Nine digits, each 0 to 8, from the system's entropy (not the game's random generator).
 std::string MakePlayerIdentifier();

@@ -1,10 +1,39 @@
 #include "LibRandom.h"
 
+#include <unistd.h>
+
+#include <chrono>
+#include <random>
+
 namespace {
 std::uint32_t gState = 1;
+
+// A 32-bit finaliser: every input bit reaches every output bit, so a clock that differs in its
+// low bits only still gives seeds that differ everywhere.
+std::uint32_t Mix(std::uint64_t value) {
+    value ^= value >> 33;
+    value *= 0xFF51AFD7ED558CCDull;
+    value ^= value >> 33;
+    value *= 0xC4CEB9FE1A85EC53ull;
+    value ^= value >> 33;
+    return static_cast<std::uint32_t>(value ^ (value >> 32));
 }
+}  // namespace
 
 void SeedRandom(std::uint32_t seed) { gState = seed; }
+
+std::uint32_t EntropySeed() {
+    // A process-wide counter keeps two fallback seeds of the same clock tick apart.
+    static std::uint64_t calls = 0;
+    ++calls;
+    try {
+        std::random_device device;
+        return device();
+    } catch (const std::exception&) {
+        const auto now = std::chrono::high_resolution_clock::now().time_since_epoch().count();
+        return Mix(static_cast<std::uint64_t>(now) ^ (static_cast<std::uint64_t>(getpid()) << 32) ^ (calls * 0x9E3779B97F4A7C15ull));
+    }
+}
 
 int RandomInt() {
     // A linear congruential step; the upper bits are the better ones.

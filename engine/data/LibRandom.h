@@ -5,6 +5,9 @@
 constexpr int kRandomMax = 32767;
 
 void SeedRandom(std::uint32_t seed);
+// A seed from the system's entropy source, for the game's start-up (tests and tools seed
+// explicitly). Falls back to the high-resolution clock mixed with the process id.
+std::uint32_t EntropySeed();
 int RandomInt();  // 0..32767
 // a + (b - a) * r / 32767
 float RandomFloat(float a, float b);

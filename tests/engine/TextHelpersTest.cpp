@@ -195,6 +195,14 @@ TEST(Random, SameSeedSameSequenceInRange) {
     EXPECT_EQ(RandomInt(), 6334);
 }
 
+TEST(Random, EntropySeedsDifferAndLeaveTheGeneratorAlone) {
+    SeedRandom(77);
+    std::set<std::uint32_t> seeds;
+    for (int i = 0; i < 8; ++i) seeds.insert(EntropySeed());
+    EXPECT_GT(seeds.size(), 1u);
+    EXPECT_EQ(RandomState(), 77u);
+}
+
 TEST(Random, FloatAndChanceFollowTheirFormulas) {
     SeedRandom(99);
     const std::uint32_t state = RandomState();

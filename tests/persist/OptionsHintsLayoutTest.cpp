@@ -65,6 +65,22 @@ TEST_F(PlayerOptionsFile, FirstStartWritesTheDefaultsAndANineDigitIdentifier) {
     EXPECT_EQ(PlayerOptions().id, first);
 }
 
+// The game seeds its generator once at start-up; reading the options (and making an identifier)
+// must neither reseed it nor draw from it.
+TEST_F(PlayerOptionsFile, ReadingTheOptionsLeavesTheGamesRandomSequenceAlone) {
+    SeedRandom(4242);
+    LoadPlayerOptions(dir.path());
+    const std::string first = PlayerOptions().id;
+    EXPECT_EQ(RandomState(), 4242u);
+    LoadPlayerOptions(dir.path());  // read back, as on every later start
+    EXPECT_EQ(RandomState(), 4242u);
+    // Another player's first start, at the same moment and seed, gets another identifier.
+    TempDir other;
+    LoadPlayerOptions(other.path());
+    EXPECT_NE(PlayerOptions().id, first);
+    EXPECT_EQ(RandomState(), 4242u);
+}
+
 TEST_F(PlayerOptionsFile, MissingKeysAndShortIdentifiersReadAsDocumented) {
     // Missing floats read 0.5, missing or zero switches read off, a damaged number reads 0.
     dir.Write("player_options.txt", "[config]\nMASTERVOLUME = 0.8\nMOUSESPEED = fast\n[toggles]\n"
