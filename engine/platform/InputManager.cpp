@@ -1,7 +1,9 @@
 #include "InputManager.h"
 
 #include "LibGeometry.h"
+#include "LibString.h"
 #include "Platform.h"
+#include "Renderer.h"
 
 #include <SDL.h>
 
@@ -57,6 +59,7 @@ void CBaseInputManager::Create(bool windowed, std::uint64_t now) {
     lastPressTime_ = now;
     mouseRecords_.clear();
     keyRecords_.clear();
+    textRecords_.clear();
     keys_.fill(0);
     buttonHeld = false;
     // SDL hands over buttons already in the user's order, so nothing reports them swapped;
@@ -69,17 +72,37 @@ void CBaseInputManager::QueueKey(int scanCode, bool pressed) {
     if (scanCode > 0 && scanCode < 256) keyRecords_.emplace_back(scanCode, pressed);
 }
 
+void CBaseInputManager::QueueText(const std::string& utf8) {
+    std::string text = FontTextFromUtf8(utf8);
+    if (!text.empty()) textRecords_.push_back(std::move(text));
+}
+
+void CBaseInputManager::SetTextInput(bool on) {
+    if (!SDL_WasInit(SDL_INIT_VIDEO)) return;
+    if (on) SDL_StartTextInput();
+    else SDL_StopTextInput();
+}
+
+void CBaseInputManager::SetWindowCursor(int windowX, int windowY) {
+    // The window may show the back buffer scaled and letterboxed; the game thinks in
+    // back-buffer pixels.
+    float bx = static_cast<float>(windowX), by = static_cast<float>(windowY);
+    if (cursorMapping_) cursorMapping_(static_cast<float>(windowX), static_cast<float>(windowY), bx, by);
+    else Renderer().WindowToBackBuffer(static_cast<float>(windowX), static_cast<float>(windowY), bx, by);
+    SetSystemCursor(bx, by);
+}
+
 void CBaseInputManager::QueueEvent(const SDL_Event& event) {
     switch (event.type) {
         case SDL_MOUSEMOTION:
-            SetSystemCursor(static_cast<float>(event.motion.x), static_cast<float>(event.motion.y));
+            SetWindowCursor(event.motion.x, event.motion.y);
             if (event.motion.xrel) QueueMouse({MouseRecord::MoveX, event.motion.xrel});
             if (event.motion.yrel) QueueMouse({MouseRecord::MoveY, event.motion.yrel});
             break;
         case SDL_MOUSEBUTTONDOWN:
         case SDL_MOUSEBUTTONUP:
             if (event.button.button == SDL_BUTTON_LEFT || event.button.button == SDL_BUTTON_RIGHT) {
-                SetSystemCursor(static_cast<float>(event.button.x), static_cast<float>(event.button.y));
+                SetWindowCursor(event.button.x, event.button.y);
                 QueueMouse({MouseRecord::Button, event.button.button == SDL_BUTTON_LEFT ? 0 : 1,
                             event.type == SDL_MOUSEBUTTONDOWN});
             }
@@ -95,6 +118,9 @@ void CBaseInputManager::QueueEvent(const SDL_Event& event) {
             // Auto-repeat is not a new press.
             if (!event.key.repeat) QueueKey(DirectInputScanCode(event.key.keysym.scancode), event.type == SDL_KEYDOWN);
             break;
+        case SDL_TEXTINPUT:
+            QueueText(event.text.text);
+            break;
         default:
             break;
     }
@@ -103,6 +129,7 @@ void CBaseInputManager::QueueEvent(const SDL_Event& event) {
 void CBaseInputManager::Update() {
     ReadMouse();
     ReadKeyboard();
+    ReadText();
     mouseTaken = false;
 }
 
@@ -158,6 +185,14 @@ void CBaseInputManager::ReadKeyboard() {
         keyRecords_.pop_front();
         keys_[static_cast<std::size_t>(code)] = pressed ? 0x80 : 0;
         if (pressed) OnKeyPressed(code);
+    }
+}
+
+void CBaseInputManager::ReadText() {
+    while (!textRecords_.empty()) {
+        const std::string text = std::move(textRecords_.front());
+        textRecords_.pop_front();
+        OnTextInput(text);
     }
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 // Buffered keyboard and mouse input: SDL events are queued as device records and read once
 // per frame, turning into a software cursor and calls on the game. Keys use DirectInput
-// scan-code numbers (1 Escape, 28 Return, 56/184 Alt, ...) throughout the game.
+// scan-code numbers (1 Escape, 28 Return, 56/184 Alt, ...) throughout the game; typed text
+// comes from the system's text input, so every keyboard layout types what its keys show.
 #include <array>
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <string>
 
 union SDL_Event;
 
@@ -45,7 +47,8 @@ public:
 
     // Device set-up: remembers the mode and the time of the last press.
     void Create(bool windowed, std::uint64_t now);
-    // Reads the mouse records, then the key records, then clears the mouse-taken flag.
+    // Reads the mouse records, then the key records, then the typed text, then clears the
+    // mouse-taken flag.
     virtual void Update();
     virtual void OnWheelForward() {}
     virtual void OnWheelBack() {}
@@ -54,11 +57,23 @@ public:
     virtual void OnRightButtonDown() {}
     virtual void OnRightButtonUp() {}
     virtual void OnKeyPressed(int /*scanCode*/) {}
+    // Typed text in the fonts' single-byte code page (FontTextFromUtf8): never empty, and only
+    // characters the fonts can draw.
+    virtual void OnTextInput(const std::string& /*text*/) {}
 
-    // Turns an SDL event into device records; windowed cursor positions come with it.
+    // Turns an SDL event into device records; windowed cursor positions come with it, turned
+    // from window into back-buffer pixels by the cursor mapping.
     void QueueEvent(const SDL_Event& event);
     void QueueMouse(const MouseRecord& record) { mouseRecords_.push_back(record); }
     void QueueKey(int scanCode, bool pressed);
+    // Typed text in UTF-8, as the system gives it (tests and scripts type through it too).
+    void QueueText(const std::string& utf8);
+    // Text input on while a text field has focus: the system then sends typed text (and may
+    // show its input method). Does nothing without SDL's video.
+    static void SetTextInput(bool on);
+    // Maps a window position to back-buffer pixels; by default the renderer's letterbox.
+    using CursorMapping = std::function<void(float wx, float wy, float& bx, float& by)>;
+    void SetCursorMapping(CursorMapping mapping) { cursorMapping_ = std::move(mapping); }
     // Windowed mode follows the system cursor, in back-buffer coordinates.
     void SetSystemCursor(float cursorX, float cursorY) { systemX_ = cursorX, systemY_ = cursorY, haveSystemCursor_ = true; }
 
@@ -85,9 +100,13 @@ public:
 private:
     void ReadMouse();
     void ReadKeyboard();
+    void ReadText();
+    void SetWindowCursor(int windowX, int windowY);
 
     std::deque<MouseRecord> mouseRecords_;
     std::deque<std::pair<int, bool>> keyRecords_;
+    std::deque<std::string> textRecords_;  // already in the fonts' code page
+    CursorMapping cursorMapping_;
     std::array<std::uint8_t, 256> keys_{};
     std::function<std::uint64_t()> clock_;
     float multiplier_ = 1.0f;

@@ -38,6 +38,22 @@ struct GVertex {
 
 enum class GBlend { Alpha, Additive };
 
+// Where the back buffer lands in the window: scaled uniformly to fit the renderer's output and
+// centred, with black bars on the sides that are left over.
+struct GLetterbox {
+    int outputWidth = 1024, outputHeight = 768;  // the renderer's output, in pixels
+    int windowWidth = 1024, windowHeight = 768;  // the window, in the units of mouse events
+    float scale = 1.0f;
+    int x = 0, y = 0;                 // the picture's top-left corner in the output
+    int width = 1024, height = 768;  // the picture's size in the output
+
+    // The back buffer fitted into the output; window sizes of 0 take the output's.
+    static GLetterbox Fit(int backWidth, int backHeight, int outputWidth, int outputHeight, int windowWidth = 0,
+                          int windowHeight = 0);
+    // A window position (mouse events) in back-buffer pixels; points on a bar fall outside.
+    void WindowToBackBuffer(float wx, float wy, float& bx, float& by) const;
+};
+
 // Vertex order of a quad: top-left, top-right, bottom-left, bottom-right.
 enum : int { QUAD_TL = 0, QUAD_TR = 1, QUAD_BL = 2, QUAD_BR = 3 };
 
@@ -53,8 +69,15 @@ public:
     bool IsReady() const { return renderer_ != nullptr; }
     bool IsWindowed() const { return windowed_; }
 
+    // The frame is drawn into the back buffer; EndFrame fits it into the renderer's output as
+    // measured then, so a window that changes size (or never took the size it was given) shows
+    // the whole picture.
     void BeginFrame();
     void EndFrame();
+    // The fit of the last frame presented (or of the device's start).
+    const GLetterbox& Letterbox() const { return letterbox_; }
+    // A window position, as SDL's mouse events give it, in back-buffer pixels.
+    void WindowToBackBuffer(float wx, float wy, float& bx, float& by) const { letterbox_.WindowToBackBuffer(wx, wy, bx, by); }
 
     // Walks root and its sub-folders, appending each to the texture folders in walk order.
     void AddTextureFolder(const std::string& root);
@@ -99,7 +122,8 @@ public:
     float ScreenHeight() const { return static_cast<float>(height_); }
     SDL_Renderer* Device() { return renderer_; }
 
-    // The current back buffer as 0xAARRGGBB pixels, row by row (tests and screenshots).
+    // The current back buffer (width x height, whatever the window's size) as 0xAARRGGBB
+    // pixels, row by row (tests and screenshots); after EndFrame, the frame just presented.
     bool ReadFrame(std::vector<std::uint32_t>& pixels);
     // Writes the current back buffer to a PNG file.
     bool SaveFramePNG(const std::string& path);
@@ -129,9 +153,20 @@ private:
     bool LoadInto(GTexture& record);
     bool CreateFromPixels(GTexture& record, const std::vector<std::uint32_t>& pixels, int w, int h);
     void Unload();
+    bool CreateBackBuffer();
+    void MeasureOutput();
+    void EnterFullScreen();
+    void LeaveFullScreen();
 
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
+    // The back buffer the frame is drawn into; null only on a device without render targets,
+    // which then draws straight to the window, unscaled.
+    SDL_Texture* backBuffer_ = nullptr;
+    GLetterbox letterbox_;
+    // Where the window stood before full screen, to put it back.
+    int windowedX_ = 0, windowedY_ = 0;
+    bool haveWindowedPlace_ = false;
     int width_ = 1024;
     int height_ = 768;
     bool windowed_ = true;

@@ -1,6 +1,7 @@
 #include "RenderFixture.h"
 #include "Sprites.h"
 
+#include <cstring>
 #include <filesystem>
 
 namespace {
@@ -225,4 +226,102 @@ TEST(Resampling, AveragesByAreaWeightedByAlpha) {
     const auto two = ResamplePixels(row, 3, 1, 2, 1);
     EXPECT_EQ(two[0], two[1]);
     EXPECT_EQ(two[0] & 0xFF, 0x55u);  // a third of 255
+}
+
+TEST(Letterbox, FitsTheBackBufferUniformlyAndCentred) {
+    // A 5:4 display: full width, bars above and below.
+    const GLetterbox tall = GLetterbox::Fit(1024, 768, 1280, 1024);
+    EXPECT_FLOAT_EQ(tall.scale, 1.25f);
+    EXPECT_EQ(tall.x, 0);
+    EXPECT_EQ(tall.y, 32);
+    EXPECT_EQ(tall.width, 1280);
+    EXPECT_EQ(tall.height, 960);
+    // A wide display: full height, bars left and right.
+    const GLetterbox wide = GLetterbox::Fit(1024, 768, 1920, 1080);
+    EXPECT_FLOAT_EQ(wide.scale, 1080.0f / 768.0f);
+    EXPECT_EQ(wide.height, 1080);
+    EXPECT_EQ(wide.width, 1440);
+    EXPECT_EQ(wide.x, 240);
+    EXPECT_EQ(wide.y, 0);
+    // The back buffer's own size: no scale, no bars.
+    const GLetterbox same = GLetterbox::Fit(1024, 768, 1024, 768);
+    EXPECT_FLOAT_EQ(same.scale, 1.0f);
+    EXPECT_EQ(same.x + same.y, 0);
+}
+
+TEST(Letterbox, WindowPositionsMapBackToBackBufferPixels) {
+    float bx = 0.0f, by = 0.0f;
+    const GLetterbox tall = GLetterbox::Fit(1024, 768, 1280, 1024);
+    tall.WindowToBackBuffer(640.0f, 512.0f, bx, by);
+    EXPECT_FLOAT_EQ(bx, 512.0f);
+    EXPECT_FLOAT_EQ(by, 384.0f);
+    tall.WindowToBackBuffer(0.0f, 32.0f, bx, by);
+    EXPECT_FLOAT_EQ(bx, 0.0f);
+    EXPECT_FLOAT_EQ(by, 0.0f);
+    tall.WindowToBackBuffer(1280.0f, 992.0f, bx, by);
+    EXPECT_FLOAT_EQ(bx, 1024.0f);
+    EXPECT_FLOAT_EQ(by, 768.0f);
+    tall.WindowToBackBuffer(100.0f, 10.0f, bx, by);  // on the top bar: above the picture
+    EXPECT_LT(by, 0.0f);
+    // A high-density display: mouse events count window points, the output counts pixels.
+    const GLetterbox dense = GLetterbox::Fit(1024, 768, 2560, 2048, 1280, 1024);
+    dense.WindowToBackBuffer(640.0f, 512.0f, bx, by);
+    EXPECT_FLOAT_EQ(bx, 512.0f);
+    EXPECT_FLOAT_EQ(by, 384.0f);
+}
+
+namespace {
+// The window's own pixels as last presented (the software renderer draws into the window's
+// surface), 0xRRGGBB.
+std::uint32_t WindowPixel(SDL_Window* window, int x, int y) {
+    SDL_Surface* surface = SDL_GetWindowSurface(window);
+    if (!surface || x >= surface->w || y >= surface->h) return 0xFFFFFFFFu;
+    std::uint32_t pixel = 0;
+    SDL_LockSurface(surface);
+    const auto* row = static_cast<const std::uint8_t*>(surface->pixels) + y * surface->pitch;
+    std::memcpy(&pixel, row + x * surface->format->BytesPerPixel, sizeof pixel);
+    SDL_UnlockSurface(surface);
+    std::uint8_t r = 0, g = 0, b = 0;
+    SDL_GetRGB(pixel, surface->format, &r, &g, &b);
+    return static_cast<std::uint32_t>(r) << 16 | static_cast<std::uint32_t>(g) << 8 | b;
+}
+}  // namespace
+
+// A window manager may give the window another size at any time: the next frame fits the new
+// output, the mouse maps through the same fit, and a capture is still the back buffer.
+TEST_F(RenderFixture, TheFrameIsLetterboxedIntoTheOutputItFindsWhenPresented) {
+    SDL_SetWindowSize(window, 1280, 1024);
+    Renderer().FillRect(0.0f, 0.0f, 1024.0f, 768.0f, 0xFF808080);
+    Renderer().FillRect(0.0f, 0.0f, 1024.0f, 8.0f, 0xFF00FF00);    // top edge
+    Renderer().FillRect(1016.0f, 0.0f, 8.0f, 768.0f, 0xFF0000FF);  // right edge
+    Renderer().FillRect(0.0f, 760.0f, 1024.0f, 8.0f, 0xFFFFFF00);  // bottom edge
+    Renderer().EndFrame();
+
+    const GLetterbox& fit = Renderer().Letterbox();
+    EXPECT_EQ(fit.outputWidth, 1280);
+    EXPECT_EQ(fit.outputHeight, 1024);
+    EXPECT_FLOAT_EQ(fit.scale, 1.25f);
+    EXPECT_EQ(WindowPixel(window, 640, 10), 0x000000u);    // the bar above
+    EXPECT_EQ(WindowPixel(window, 640, 35), 0x00FF00u);    // the picture's top edge, scaled
+    EXPECT_EQ(WindowPixel(window, 1277, 500), 0x0000FFu);  // its right edge reaches the window's
+    EXPECT_EQ(WindowPixel(window, 640, 988), 0xFFFF00u);   // its bottom edge
+    EXPECT_EQ(WindowPixel(window, 640, 1013), 0x000000u);  // the bar below
+    float bx = 0.0f, by = 0.0f;
+    Renderer().WindowToBackBuffer(1277.0f, 988.0f, bx, by);
+    EXPECT_NEAR(bx, 1021.6f, 0.01f);
+    EXPECT_NEAR(by, 764.8f, 0.01f);
+
+    const auto frame = Frame();
+    ASSERT_EQ(frame.size(), 1024u * 768u);
+    EXPECT_EQ(At(frame, 1020, 400), 0x0000FFu);
+    EXPECT_EQ(At(frame, 500, 765), 0xFFFF00u);
+
+    // Back to the back buffer's size: nothing scaled, nothing left of the bars.
+    SDL_SetWindowSize(window, kScreenWidth, kScreenHeight);
+    Renderer().BeginFrame();
+    Renderer().FillRect(0.0f, 0.0f, 1024.0f, 768.0f, 0xFF808080);
+    Renderer().EndFrame();
+    EXPECT_FLOAT_EQ(Renderer().Letterbox().scale, 1.0f);
+    EXPECT_EQ(WindowPixel(window, 0, 0), 0x808080u);
+    EXPECT_EQ(WindowPixel(window, 1023, 767), 0x808080u);
 }
