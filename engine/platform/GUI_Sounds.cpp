@@ -60,17 +60,20 @@ public:
         return Mix_Playing(channel) && Mix_GetChunk(channel) == chunks_[static_cast<std::size_t>(sound)];
     }
     bool PlayMusic(const std::string& path, std::string& error) override {
+        // The old track ends whether or not the new one starts: left playing, it would be
+        // music nobody holds.
+        StopMusic();
         Mix_Music* music = open_ ? Mix_LoadMUS(path.c_str()) : nullptr;
         if (!music) {
             error = open_ ? Mix_GetError() : "audio is not open";
             return false;
         }
-        StopMusic();
-        music_ = music;
-        if (Mix_PlayMusic(music_, 0) != 0) {
+        if (Mix_PlayMusic(music, 0) != 0) {
             error = Mix_GetError();
+            Mix_FreeMusic(music);
             return false;
         }
+        music_ = music;
         return true;
     }
     void StopMusic() override {
@@ -211,7 +214,8 @@ void GUI_Sounds::PauseMusic() {
 }
 
 void GUI_Sounds::StopMusic() {
-    if (hasMusic_) mixer_->StopMusic();
+    // Always asked of the mixer: stopping must reach any music, whatever this service believes.
+    mixer_->StopMusic();
     hasMusic_ = false;
 }
 
@@ -220,6 +224,10 @@ void GUI_Sounds::PlayMusic(const std::string& path) {
     std::string error;
     if (!mixer_->PlayMusic(path, error)) {
         Report("Failed to create stream for loop", error);
+        // A track that cannot start ends the one before it, in any mixer: the screen asked for
+        // other music, and a track this service no longer holds could not be paused, stopped
+        // or turned down, nor would its end move the sequence on. Silence is the honest state.
+        mixer_->StopMusic();
         hasMusic_ = false;
         return;
     }

@@ -22,7 +22,8 @@ public:
     virtual int PlaySound(int sound, std::string& error) = 0;
     // True while the channel still plays that sound.
     virtual bool IsPlaying(int channel, int sound) const = 0;
-    // Music: one stream at a time.
+    // Music: one stream at a time. A new track replaces the one playing; when it cannot be
+    // loaded or started, no music is left playing.
     virtual bool PlayMusic(const std::string& path, std::string& error) = 0;
     virtual void StopMusic() = 0;
     virtual void PauseMusic() = 0;
@@ -66,6 +67,7 @@ public:
     void ApplyMusicVolume();
     void Update();
 
+    // True while a track is loaded in the mixer (playing or paused).
     bool HasMusic() const { return hasMusic_; }
     bool JingleActive() const { return jingleActive_; }
     const std::string& LastJingle() const { return lastJingle_; }

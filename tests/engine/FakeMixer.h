@@ -13,7 +13,8 @@ struct FakeMixer : SoundMixer {
         std::vector<std::string> loads;
         std::vector<std::pair<int, int>> plays;  // (sound, channel)
         std::vector<std::string> music;
-        std::set<std::string> missing;
+        std::set<std::string> missing;     // cannot be loaded: the old music plays on, as some mixers do
+        std::set<std::string> unplayable;  // loads, but fails to start once the old music has stopped
         std::set<int> finished;  // channels that no longer play
         bool musicPlaying = false;
         bool musicPaused = false;
@@ -39,6 +40,11 @@ struct FakeMixer : SoundMixer {
     bool PlayMusic(const std::string& path, std::string& error) override {
         if (s.missing.count(path)) {
             error = "no such file";
+            return false;
+        }
+        if (s.unplayable.count(path)) {
+            s.musicPlaying = false;
+            error = "cannot start";
             return false;
         }
         s.music.push_back(path);

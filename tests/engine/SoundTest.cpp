@@ -79,6 +79,36 @@ TEST_F(SoundTest, MusicDisabledStartsNothingUntilAScreenPlaysMusic) {
     EXPECT_EQ(mixer.music.back(), "data/sounds/music/verse1.ogg");
 }
 
+// The service's view and the mixer agree after a track that would not start: nothing plays
+// beyond the reach of stop, pause and volume, and the next track starts as usual.
+TEST_F(SoundTest, MusicThatFailsToStartLeavesNoOldTrackPlaying) {
+    sounds.StartMusicAndBanks();
+    ASSERT_TRUE(mixer.musicPlaying);
+    // A file that cannot be loaded, on a mixer that would keep the old track going.
+    mixer.missing = {"data/sounds/music/gone.ogg"};
+    sounds.PlayMusic("data/sounds/music/gone.ogg");
+    EXPECT_FALSE(sounds.HasMusic());
+    EXPECT_FALSE(mixer.musicPlaying);
+    sounds.Update();  // silence is not a track that ended: the sequence does not move on
+    EXPECT_EQ(mixer.music.size(), 1u);
+
+    // A file that loads but will not start once the old track has stopped.
+    sounds.PlayMusic("data/sounds/music/verse1.ogg");
+    ASSERT_TRUE(sounds.HasMusic());
+    mixer.unplayable = {"data/sounds/music/verse2.ogg"};
+    sounds.PlayMusic("data/sounds/music/verse2.ogg");
+    EXPECT_FALSE(sounds.HasMusic());
+    EXPECT_FALSE(mixer.musicPlaying);
+
+    // The next track plays at the player's volume, and stop reaches it.
+    mixer.musicVolume = -1.0f;
+    sounds.PlayMusic("data/sounds/music/titlemusic.ogg");
+    EXPECT_TRUE(sounds.HasMusic());
+    EXPECT_FLOAT_EQ(mixer.musicVolume, 0.4f);
+    sounds.StopMusic();
+    EXPECT_FALSE(mixer.musicPlaying);
+}
+
 TEST_F(SoundTest, JingleHoldsTheMusicPausedUntilItEnds) {
     sounds.StartMusicAndBanks();
     const int channel = sounds.PlayJingle("data/sounds/jingles/rival.ogg");
@@ -137,9 +167,10 @@ TEST(SdlMixer, PlaysRealFilesAndReportsMissingOnes) {
     ASSERT_TRUE(mixer->Open(GUI_Sounds::kChannels, error)) << error;
     EXPECT_EQ(mixer->LoadSound("no/such/file.ogg", error), -1);
     EXPECT_FALSE(error.empty());
-    // A short WAV made here: SDL_mixer reads it like any chunk.
+    // A WAV made here: SDL_mixer reads it like any chunk, and as music. Two seconds, so it is
+    // still playing when asked.
     TempDir dir;
-    const std::uint32_t samples = 4410;
+    const std::uint32_t samples = 88200;
     std::string wav = "RIFF";
     auto put32 = [&](std::uint32_t v) { for (int i = 0; i < 4; ++i) wav += static_cast<char>(v >> (8 * i)); };
     auto put16 = [&](std::uint16_t v) { wav += static_cast<char>(v & 0xFF), wav += static_cast<char>(v >> 8); };
@@ -156,6 +187,11 @@ TEST(SdlMixer, PlaysRealFilesAndReportsMissingOnes) {
     EXPECT_GE(channel, 0) << error;
     EXPECT_TRUE(mixer->IsPlaying(channel, sound));
     EXPECT_FALSE(mixer->PlayMusic("no/such/music.ogg", error));
+    // A track playing ends when the next one cannot be loaded.
+    ASSERT_TRUE(mixer->PlayMusic(path, error)) << error;
+    EXPECT_TRUE(mixer->MusicPlaying());
+    EXPECT_FALSE(mixer->PlayMusic("no/such/music.ogg", error));
+    EXPECT_FALSE(mixer->MusicPlaying());
     mixer->SetMasterVolume(0.5f);
     mixer->SetMusicVolume(0.5f);
 }
