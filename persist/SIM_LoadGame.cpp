@@ -7,15 +7,18 @@
 #include "SIM_SaveGame.h"
 
 #include "SIM_Album.h"
+#include "SIM_Asset.h"
 #include "SIM_CareerStage.h"
 #include "SIM_Endorsements.h"
 #include "SIM_Finances.h"
 #include "SIM_NamedValue.h"
+#include "SIM_Personality.h"
 #include "SIM_Practice.h"
 #include "SIM_RecordCompany.h"
 #include "SIM_RivalBands.h"
 #include "SIM_SIM.h"
 #include "SIM_SLIDBase.h"
+#include "SIM_Song.h"
 #include "SIM_Venue.h"
 
 #include <algorithm>
@@ -141,11 +144,24 @@ void RestoreSavedGame(const SIM_SaveData& data) {
     SetTopSLID(data.topSlid);
 }
 
+void LoadCataloguesForSaveCheck() {
+    // The order of a new game's catalogue step: albums among the assets name song elements.
+    if (SongElements().empty()) LoadSongElements();
+    if (AllAssets().empty()) LoadAssets();
+    if (Venues().empty()) LoadVenues();
+    if (AllPersonalities().empty()) LoadPersonalities();
+    if (RivalBands().empty()) LoadRivalBands();
+    if (AvailableEndorsements().empty() && RetiredEndorsements().empty()) LoadEndorsements();
+    LoadStudios();  // only when none are loaded
+    // The charities load on first use.
+}
+
 bool LoadGame(const std::string& nameOrPath, std::string* error) {
     const bool isPath = nameOrPath.find('/') != std::string::npos ||
                         (nameOrPath.size() > 4 && nameOrPath.compare(nameOrPath.size() - 4, 4, ".xml") == 0);
     const std::string path = isPath ? nameOrPath : SaveGamePath(nameOrPath);
     std::string reason;
+    LoadCataloguesForSaveCheck();
     const std::optional<SIM_SaveData> data = ReadSaveFile(path, &reason);
     if (!data) {
         REPORT_ERROR("save game refused: " + reason);

@@ -8,7 +8,15 @@
 #include "SIM_Charity.h"
 #include "SIM_Fame.h"
 #include "SIM_Finances.h"
+#include "SIM_Asset.h"
+#include "SIM_Album.h"
+#include "SIM_Endorsements.h"
+#include "SIM_Hints.h"
 #include "SIM_LoadGame.h"
+#include "SIM_Names.h"
+#include "SIM_Personality.h"
+#include "SIM_Rehearsal.h"
+#include "SIM_Relaxation.h"
 #include "SIM_Person.h"
 #include "SIM_RecordCompany.h"
 #include "SIM_Relationship.h"
@@ -281,6 +289,90 @@ TEST_F(RichCareer, ALoadedGameMeetsTheSameFirstDaysAsTheOriginal) {
         EXPECT_NEAR(loaded[d].fame, original[d].fame, 0.01f * original[d].fame) << "day " << d;
         EXPECT_NEAR(loaded[d].cash, original[d].cash, 0.001f * std::fabs(original[d].cash)) << "day " << d;
     }
+}
+
+}  // namespace
+
+namespace {
+
+// A player who starts the game and goes straight to Load: the session holds only what the game's
+// start-up loads, not the catalogues a new game adds, and the save must still come back whole.
+class FreshSessionLoad : public LoadGameTest {
+protected:
+    void SetUp() override {
+        LoadGameTest::SetUp();
+        Play(21);
+        ASSERT_FALSE(GetBand().members.empty()) << "three weeks should bring a member";
+        ASSERT_FALSE(Studios().empty());
+        SelectStudio(Studios().back().get());  // the save names a studio
+        text = SaveGameText();
+        ASSERT_NE(text.find("<recordingstudio>\n<name>" + Studios().back()->name + "</name>"), std::string::npos);
+        path = Write("career.xml", text);
+        bandName = GetBand().Name;
+        members = GetBand().members.size();
+        cash = GetFinances().cash;
+        fame = GetFame().fame;
+        catalogueSizes = CatalogueSizes();
+    }
+    // Every simulation singleton as a game process has it once its start-up has loaded its data
+    // (the record studios are the last step of that load, which a start-up might miss).
+    static void StartSession(bool studios) {
+        ResetAllSimulation();
+        RegisterSimulationParts();
+        RegisterHints();
+        RegisterAutosave();
+        LoadTuningTable();
+        GetSIMDate().LoadMonthNames();
+        GetNames().LoadNames();
+        LoadRehearsalVenues();
+        LoadVenues();
+        LoadRelaxVenues();
+        LoadPersonalities();
+        if (studios) LoadStudios();
+        GetSIM().loaded = true;
+    }
+    static std::vector<std::size_t> CatalogueSizes() {
+        return {SongElements().size(), AllAssets().size(), Venues().size(), AllPersonalities().size(),
+                RivalBands().size(), AvailableEndorsements().size() + RetiredEndorsements().size(), Studios().size()};
+    }
+    void ExpectTheCareerBack() {
+        EXPECT_EQ(GetBand().Name, bandName);
+        EXPECT_EQ(GetBand().members.size(), members);
+        EXPECT_FLOAT_EQ(GetFinances().cash, cash);
+        EXPECT_FLOAT_EQ(GetFame().fame, fame);
+        EXPECT_EQ(FirstDifference(SaveGameText(), text), "");
+    }
+
+    std::string text, path, bandName;
+    std::size_t members = 0;
+    float cash = 0.0f, fame = 0.0f;
+    std::vector<std::size_t> catalogueSizes;
+};
+
+TEST_F(FreshSessionLoad, ASaveLoadsInASessionThatWentStraightToLoad) {
+    for (const bool studios : {true, false}) {
+        StartSession(studios);
+        ASSERT_TRUE(AllAssets().empty() && RivalBands().empty()) << "the session has no new game's catalogues";
+        std::string error;
+        ASSERT_TRUE(LoadGame(path, &error)) << error;
+        ExpectTheCareerBack();
+        EXPECT_EQ(CatalogueSizes(), catalogueSizes);
+    }
+    EXPECT_EQ(errors.assertions, 0);
+}
+
+TEST_F(FreshSessionLoad, ARefusedSaveLeavesTheSessionReadyForANewGameOrAnotherLoad) {
+    StartSession(false);
+    const std::string damaged = Write("damaged.xml", std::string(text).replace(text.find("<cash>"), 6, "<cash>lots"));
+    std::string error;
+    EXPECT_FALSE(LoadGame(damaged, &error));
+    EXPECT_NE(error.find("tag cash holds no number"), std::string::npos) << error;
+    // The catalogues loaded for the check are not loaded twice by a new game.
+    GetSIM().ResetForNewGame();
+    EXPECT_EQ(CatalogueSizes(), catalogueSizes);
+    ASSERT_TRUE(LoadGame(path, &error)) << error;
+    ExpectTheCareerBack();
+    EXPECT_EQ(errors.assertions, 0);
 }
 
 }  // namespace
