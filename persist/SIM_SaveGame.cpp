@@ -535,10 +535,19 @@ std::string SaveGameText(const std::string& savedAt) {
     return std::move(w.Text());
 }
 
-bool SaveGame(const std::string& name, std::string* error) {
+bool IsReservedSaveName(const std::string& name) { return ToLower(name) == kAutosaveName; }
+
+namespace {
+// The player's saves and the game's own go through here; only the player's may not take a
+// reserved name.
+bool WriteSave(const std::string& name, bool playerNamed, std::string* error) {
     std::string reason;
-    if (!IsValidSaveName(name)) reason = Translate("SAVEGAME_BADNAME_TEXT");
-    else if (!WriteFileReplacing(SaveGamePath(name), SaveGameText())) {
+    if (!IsValidSaveName(name)) {
+        reason = Translate("SAVEGAME_BADNAME_TEXT");
+    } else if (playerNamed && IsReservedSaveName(name)) {
+        reason = Translate("SAVEGAME_RESERVED_TEXT");
+        ReplaceToken(reason, "<NAME>", name);
+    } else if (!WriteFileReplacing(SaveGamePath(name), SaveGameText())) {
         reason = Translate("SAVEGAME_FAILED_TEXT");
         ReplaceToken(reason, "<NAME>", name);
     }
@@ -548,6 +557,9 @@ bool SaveGame(const std::string& name, std::string* error) {
     if (error) *error = reason;
     return false;
 }
+}  // namespace
+
+bool SaveGame(const std::string& name, std::string* error) { return WriteSave(name, true, error); }
 
 SIM_SaveSummary ReadSaveSummaryBlock(SIM_TagReader& reader) {
     SIM_SaveSummary summary;
@@ -575,7 +587,7 @@ std::optional<SIM_SaveSummary> ReadSaveSummary(const std::string& name, std::str
 void AutosaveAfterDay() {
     if (!PlayerOptions().autosaveOn || gFolder.empty()) return;
     if (GetSIMDate().date.weekday != 0) return;
-    SaveGame("autosave");
+    WriteSave(kAutosaveName, false, nullptr);
 }
 
 void RegisterAutosave() {

@@ -150,6 +150,23 @@ TEST_F(SaveGameTest, UnsafeOrLongNamesAreRefusedAndNothingIsWritten) {
     EXPECT_TRUE(SaveGame("My band, day 3"));
 }
 
+// The weekly autosave writes "autosave" whatever the player has saved: the player may not take
+// that name in any case, and is told why.
+TEST_F(SaveGameTest, TheAutosavesNameIsKeptFromThePlayer) {
+    for (const char* name : {"autosave", "AutoSave", "AUTOSAVE"}) {
+        EXPECT_TRUE(IsReservedSaveName(name)) << name;
+        std::string error;
+        EXPECT_FALSE(SaveGame(name, &error)) << name;
+        EXPECT_EQ(error.rfind(std::string(name) + " is the weekly autosave's", 0), 0u) << error;
+        EXPECT_EQ(error.find("<NAME>"), std::string::npos) << error;
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+    EXPECT_EQ(screens.events.front(), "message " + Translate("SAVEGAME_FAILED_TITLE"));
+    for (const char* name : {"autosave 2", "my autosave", "autosav", ""}) EXPECT_FALSE(IsReservedSaveName(name)) << name;
+    EXPECT_TRUE(SaveGame("autosave 2"));
+    EXPECT_STREQ(kAutosaveName, "autosave");
+}
+
 TEST_F(SaveGameTest, AFailedWriteKeepsThePreviousSaveAndTheGameGoesOn) {
     ASSERT_TRUE(SaveGame("career"));
     const std::string before = ReadWholeFile(SaveGamePath("career"));
