@@ -1,5 +1,6 @@
 #include "LibFont.h"
 
+#include "FrameRecord.h"
 #include "LibDebugLog.h"
 #include "LibErrors.h"
 #include "LibString.h"
@@ -230,6 +231,9 @@ void LibFontManager::Draw(std::string_view text, float x, float y, std::uint32_t
     if (flags & TEXT_CENTRED) x -= static_cast<float>(Measure(text)) * 0.5f;
     else if (flags & TEXT_RIGHT) x -= static_cast<float>(Measure(text));
     const LibFont& font = *current_;
+    if (FrameRecorder().Enabled() && !text.empty())
+        FrameRecorder().AddText(std::string(text), font.name, size_,
+                                GRect{x, y, x + static_cast<float>(Measure(text)), y + size_});
     const float scale = size_ / static_cast<float>(font.cellSize);
     float pen = x;
     unsigned char previous = 0;
