@@ -26,3 +26,7 @@ void CInput::OnKeyPressed(int scanCode) {
     if (scanCode == DIK_F12) game_.RequestScreenshot();
     if (game_.currentMode) game_.currentMode->OnKeyDown(scanCode);
 }
+
+void CInput::OnTextInput(const std::string& text) {
+    if (game_.currentMode) game_.currentMode->OnTextInput(text);
+}

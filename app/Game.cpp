@@ -1,7 +1,19 @@
 #include "Game.h"
 
 #include "GHashTable.h"
+#include "FrameRecord.h"
+#include "GUIButtonsList.h"
+#include "GUI_Dialog.h"
+#include "GUI_GUI.h"
+#include "GUI_MenuCredits.h"
+#include "GUI_MenuLoad.h"
 #include "GUI_MenuMain.h"
+#include "GUI_MenuNew.h"
+#include "GUI_MenuOptions.h"
+#include "GUI_MenuSave.h"
+#include "GUI_Screens.h"
+#include "GUI_WindowBase.h"
+#include "SIM_Finances.h"
 #include "GUI_Sounds.h"
 #include "LibConfigSection.h"
 #include "LibDebugLog.h"
@@ -13,6 +25,7 @@
 #include "MessageBoxes.h"
 #include "Platform.h"
 #include "Renderer.h"
+#include "SIM_Album.h"
 #include "SIM_Asset.h"
 #include "SIM_Rehearsal.h"
 #include "SIM_Relaxation.h"
@@ -60,9 +73,30 @@ Game& GetGame() {
 Game::Game()
     : buildLabel(kBuildLabel), input_(*this), clock_(MillisecondClock), fade_([this] { return clock_(); }, input_.blocked) {
     RegisterMode(MODE_MENU_MAIN, [] { return std::make_unique<GUI_MenuMain>(); });
+    RegisterMode(MODE_MENU_OPTIONS, [] { return std::make_unique<GUI_MenuOptions>(); });
+    RegisterMode(MODE_MENU_NEW, [] { return std::make_unique<GUI_MenuNew>(); });
+    RegisterMode(MODE_MENU_SAVE, [] { return std::make_unique<GUI_MenuSave>(); });
+    RegisterMode(MODE_MENU_LOAD, [] { return std::make_unique<GUI_MenuLoad>(); });
+    RegisterMode(MODE_MENU_CREDITS, [] { return std::make_unique<GUI_MenuCredits>(); });
+    RegisterMode(MODE_DESKTOP, [] { return std::make_unique<GUI_GUI>(); });
+    SetShell(this);
 }
 
-Game::~Game() = default;
+Game::~Game() {
+    // Windows refer to the modes' objects and the simulation: they go first.
+    WindowList().CloseAll();
+    FlushDeferredDeletes();
+    if (&Shell() == this) SetShell(nullptr);
+}
+
+GUI_GUI& Game::Desktop() { return *static_cast<GUI_GUI*>(Mode(MODE_DESKTOP)); }
+
+int Game::CurrentModeNumber() const {
+    for (int number = 0; number < MODE_COUNT; ++number)
+        if (modes_[static_cast<std::size_t>(number)] && modes_[static_cast<std::size_t>(number)].get() == currentMode)
+            return number;
+    return MODE_COUNT;
+}
 
 void Game::SetClock(std::function<std::uint64_t()> clock) {
     clock_ = std::move(clock);
@@ -80,29 +114,38 @@ GUI_GameModeBase* Game::Mode(int number) {
     return mode.get();
 }
 
-int Game::Run() {
-    InstallSignalHandlers();
+bool Game::Start() {
     if (!PlatformStartup()) {
         ShowMessageBox("ERROR", std::string("Failed to start the display: ") + SDL_GetError());
-        return 0;
+        return false;
     }
     window_ = CreateGameWindow();
     if (!window_) {
         ShowMessageBox("Failed to CreateWindow", SDL_GetError());
         PlatformShutdown();
-        return 0;
+        return false;
     }
+    // The game draws its own pointer, so there is always exactly one.
+    SDL_ShowCursor(SDL_DISABLE);
     SetDialogParent(window_);
     static DialogErrorHandler dialogs;
     SetErrorHandler(&dialogs);
-
     running = GameInitialise();
-    if (running) {
-        started = true;
-        RunMessageLoop();
-    }
+    started = running;
+    return running;
+}
+
+int Game::Run() {
+    InstallSignalHandlers();
+    if (Start()) RunMessageLoop();
+    else if (!window_) return 0;
     PlatformShutdown();
     return 0;
+}
+
+void Game::PumpEvents() {
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) HandleWindowEvent(event);
 }
 
 void Game::RunMessageLoop() {
@@ -132,7 +175,14 @@ bool Game::GameInitialise() {
     LoadGameFonts();
     ShowLoadingProgress(0.0f);
     sounds_ = &Sounds();  // opens the audio device; a failure is reported and the game stays silent
+    // The player's volumes and music switch, read each time the service applies them.
+    sounds_->SetSettingsSource([] {
+        const SIM_PlayerOptions& options = PlayerOptions();
+        return SoundSettings{options.masterVolume, options.musicVolume, options.musicOn};
+    });
     input_.Create(Renderer().IsWindowed(), clock_());
+    // Typed text only while a text field has the keyboard.
+    CBaseInputManager::SetTextInput(false);
     input_.SetScreenSize(Renderer().ScreenWidth(), Renderer().ScreenHeight());
     // Player files: options first (the mouse speed), then hints and the icon layout.
     LoadPlayerOptions(userFolder);
@@ -142,6 +192,8 @@ bool Game::GameInitialise() {
     ShowLoadingProgress(0.25f);
     LoadAllData();
     ShowLoadingProgress(0.5f);
+    SetScreens(&GameScreens());
+    Desktop().SetUp(userFolder);
     ShowLoadingProgress(1.0f);
     inGame = false;
     frameSleep = static_cast<int>(GetTuningValue("SLEEP_DURATION"));
@@ -189,7 +241,8 @@ void Game::LoadAllData() {
     GetPortraitDatabase().userFolder = userFolder;
 
     LoadTuningTable();
-    SeedRandom(static_cast<std::uint32_t>(MillisecondClock()));
+    // Each session's first career must differ from the last one's.
+    SeedRandom(EntropySeed());
     GetSIMDate().LoadMonthNames();
     GetNames().LoadNames();
     LoadRehearsalVenues();
@@ -198,6 +251,7 @@ void Game::LoadAllData() {
     LoadRelaxVenues();
     LoadPersonalities();
     ShowLoadingProgress(0.4f);
+    LoadStudios();
     dataLoaded_ = true;
     GetSIM().loaded = true;
 }
@@ -231,10 +285,19 @@ void Game::RunFrame() {
         currentMode->Draw();
     }
     StepFade();
-    if (screenshotRequested) SaveScreenshot();
+    DrawCursor();
     FontManager().ResetFrame();
+    FrameRecorder().EndFrame();
+    // Nothing refers to the windows closed during the frame any more.
+    FlushDeferredDeletes();
     Renderer().EndFrame();
+    if (screenshotRequested) SaveScreenshot();
     SleepMilliseconds(static_cast<std::uint32_t>(frameSleep > 0 ? frameSleep : 0));
+}
+
+void Game::DrawCursor() {
+    constexpr float kCursorSize = 32.0f;
+    Renderer().DrawTexture("cursor.dds", input_.x, input_.y, kCursorSize, kCursorSize);
 }
 
 void Game::StepFade() {
@@ -242,6 +305,10 @@ void Game::StepFade() {
     if (alpha > 0)
         Renderer().FillRect(0.0f, 0.0f, Renderer().ScreenWidth(), Renderer().ScreenHeight(),
                             static_cast<std::uint32_t>(alpha) << 24);
+}
+
+void Game::StartFade(bool fadeOut, std::function<void()> endAction) {
+    fade_.Start(fadeOut ? GameModeFade::State::FadingOut : GameModeFade::State::FadingIn, std::move(endAction));
 }
 
 void Game::SwitchGameMode(int number) {
@@ -255,6 +322,12 @@ void Game::SwitchGameMode(int number) {
 }
 
 void Game::StartPlaying() {
+    GetSIM().ResetForNewGame();
+    EnterGame();
+}
+
+void Game::EnterGame() {
+    Desktop().Reset();
     SwitchGameMode(MODE_DESKTOP);
     inGame = true;
 }
@@ -269,7 +342,7 @@ bool Game::LoadSavedGame(const std::string& nameOrPath, std::string* error) {
         if (error) *error = reason;
         return false;
     }
-    StartPlaying();
+    EnterGame();
     return true;
 }
 // ---- end of loading a saved game ----
@@ -312,7 +385,8 @@ void Game::SaveScreenshot() {
 
 void Game::RequestQuit() {
     if (window_) SDL_RaiseWindow(window_);
-    if (openQuitConfirmation) openQuitConfirmation();
+    // Closing the window must not lose the career since the last save without asking.
+    if (inGame) GUI_MenuMain::AskQuit();
     else Shutdown();
 }
 
@@ -351,6 +425,9 @@ void Game::HandleWindowEvent(const SDL_Event& event) {
 void Game::Shutdown() {
     if (shutDown_) return;
     shutDown_ = true;
+    WindowList().CloseAll();
+    FlushDeferredDeletes();
+    SetScreens(nullptr);
     if (!PlayerOptions().path.empty()) SavePlayerOptions();
     ClearTranslations();
     TuningTable().Clear();

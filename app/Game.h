@@ -1,6 +1,7 @@
 #pragma once
 // The application object: start-up and shut-down order, the frame, and the game modes.
 #include "GUI_GameModeBase.h"
+#include "GUI_Shell.h"
 #include "GameModeFade.h"
 #include "InputManager.h"
 
@@ -13,21 +14,9 @@
 struct SDL_Window;
 union SDL_Event;
 class Game;
+class GUI_GUI;
 class GUI_Sounds;
 
-// Mode numbers of SwitchGameMode.
-enum GameModeNumber : int {
-    MODE_MENU_MAIN = 0,
-    MODE_MENU_OPTIONS = 1,
-    MODE_MENU_NEW = 2,
-    MODE_MENU_SAVE = 3,
-    MODE_MENU_LOAD = 4,
-    MODE_CURRENT = 5,  // the current mode stays and is entered again
-    MODE_MENU_CREDITS = 7,
-    MODE_DESKTOP = 8,
-    MODE_BACKDROP_TOOL = 9,  // developer mode; never switched to by number
-    MODE_COUNT = 10,
-};
 
 // The game's input: forwards device events to the current mode, unless a fade blocks clicks.
 class CInput : public CBaseInputManager {
@@ -38,6 +27,7 @@ public:
     void OnLeftButtonDown() override;
     void OnRightButtonDown() override;
     void OnKeyPressed(int scanCode) override;
+    void OnTextInput(const std::string& text) override;
 
     bool blocked = false;
 
@@ -45,12 +35,12 @@ private:
     Game& game_;
 };
 
-class Game {
+class Game : public GUI_Shell {
 public:
     using ModeFactory = std::function<std::unique_ptr<GUI_GameModeBase>()>;
 
     Game();
-    ~Game();
+    ~Game() override;
 
     // Fields in the order the design lists them.
     bool busy = false;
@@ -68,26 +58,33 @@ public:
 
     // Whole program: window, initialisation and the message loop; returns the exit code.
     int Run();
+    // The window and the start-up, without the loop (the script driver runs the frames).
+    bool Start();
+    // Handles every window event waiting now.
+    void PumpEvents();
 
     bool GameInitialise();
     void RunFrame();
-    void SwitchGameMode(int number);
+    void SwitchGameMode(int number) override;
+    // A new career from the new-game settings: a fresh simulation and desktop.
     void StartPlaying();
     // Loads a save by name from the save-game folder (or by path) and plays on from it; on a
     // damaged file the player is told which file and tag, and whatever was in play stays.
     bool LoadSavedGame(const std::string& nameOrPath, std::string* error = nullptr);
-    void ToggleWindowed();
+    void ToggleWindowed() override;
     void RebuildSurfaces();
     void Shutdown();
-    void ShowLoadingProgress(float fraction);
     // Saves the frame being drawn once it is complete (F12).
     void RequestScreenshot() { screenshotRequested = true; }
     void SaveScreenshot();
     bool screenshotRequested = false;
 
-    // The window's close request: the quit confirmation once the screens provide one.
+    // The window's close request: while a game is in progress the quit question, else quit.
     void RequestQuit();
-    std::function<void()> openQuitConfirmation;
+    // The desktop, created with the other modes on first use.
+    GUI_GUI& Desktop();
+    // Which of the numbered modes is current (MODE_COUNT for one not numbered).
+    int CurrentModeNumber() const;
 
     // Each mode is created on first use and kept for the life of the process.
     void RegisterMode(int number, ModeFactory factory);
@@ -99,15 +96,26 @@ public:
     // Advances the fade and draws its overlay.
     void StepFade();
 
-    CInput& Input() { return input_; }
+    CInput& Input() override { return input_; }
     GameModeFade& Fade() { return fade_; }
     bool QuitPosted() const { return quitPosted_; }
     void SetClock(std::function<std::uint64_t()> clock);
+
+    // What the screens ask of the application.
+    std::uint64_t Now() override { return clock_(); }
+    void StartFade(bool fadeOut, std::function<void()> endAction) override;
+    bool Fading() const override { return fade_.state() != GameModeFade::State::Idle; }
+    bool InGame() const override { return inGame; }
+    void Quit() override { running = false; }
+    void ShowLoadingProgress(float fraction) override;
 
 private:
     void RunMessageLoop();
     void ApplyDisplaySettings();
     void LoadAllData();
+    // The desktop of a game just started or loaded, after the fade.
+    void EnterGame();
+    void DrawCursor();
 
     SDL_Window* window_ = nullptr;
     GUI_Sounds* sounds_ = nullptr;  // set once start-up has opened the sound service

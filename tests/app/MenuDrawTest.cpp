@@ -46,22 +46,3 @@ TEST_F(RenderFixture, F12SavesNumberedScreenshotsInTheUserFolder) {
     EXPECT_EQ(pixels[5 * w + 5], 0xFFFF0000u);
     EXPECT_TRUE(std::filesystem::exists(folder.path() + "/screenshots/screenshot0002.png"));
 }
-
-// A click in the menu plays "data/sounds/click.ogg" once the file exists, and costs nothing before.
-TEST(MainMenu, ClickPlaysTheClickSoundWhenThereIsOne) {
-    FakeMixer::State mixer;
-    ResetSounds(std::make_unique<FakeMixer>(mixer));
-    TempDir dir;
-    const auto previous = std::filesystem::current_path();
-    std::filesystem::current_path(dir.path());
-    GUI_MenuMain menu;
-    menu.OnLeftButtonDown();
-    EXPECT_TRUE(mixer.loads.empty());
-    dir.Write("data/sounds/click.ogg", "x");
-    menu.OnLeftButtonDown();
-    menu.OnLeftButtonDown();
-    std::filesystem::current_path(previous);
-    ResetSounds();
-    EXPECT_EQ(mixer.loads, (std::vector<std::string>{"data/sounds/click.ogg"}));
-    EXPECT_EQ(mixer.plays.size(), 2u);
-}
