@@ -6,6 +6,7 @@
 #include "LibFont.h"
 #include "LibString.h"
 #include "Renderer.h"
+#include "SIM_LoadGame.h"
 #include "SIM_SaveData.h"
 
 #include <algorithm>
@@ -19,6 +20,8 @@ std::string WithoutExtension(const std::string& file) { return file.substr(0, fi
 
 std::vector<GUI_SaveEntry> ListSaves(const std::string& folder, bool whole) {
     std::vector<GUI_SaveEntry> entries;
+    // The check compares the names a save holds with the catalogues, loaded or not yet.
+    if (whole) LoadCataloguesForSaveCheck();
     LibFileList files;
     files.FindFiles(folder + "/*.xml");
     for (const std::string& file : files.names) {

@@ -6,6 +6,7 @@
 #include "DataValidator.h"
 #include "CareerRuns.h"
 #include "HeadlessPlayer.h"
+#include "PlayScript.h"
 #include "LibConfigSection.h"
 #include "LibErrors.h"
 #include "LibFileList.h"
@@ -327,6 +328,13 @@ const std::vector<Verb>& Verbs() {
         {"validate-data", "validate-data [DIR]     check the data folder against the code and its own rules",
          ValidateDataVerb},
         {"resave", "resave IN OUT           load a save and write it again", Resave},
+        {"play-script",
+         "play-script SCRIPT [--out DIR] [--seed N]  play the real game from a script on a fixed frame clock:\n"
+         "    click X Y, rclick X Y, move X Y, key NAME (Escape, Return, Alt+Return, F12...), type TEXT,\n"
+         "    frames N, shot NAME, expect-text TEXT, expect-no-text TEXT, wait-text TEXT, click-text TEXT, hover TEXT,\n"
+         "    expect-tooltip TEXT, expect-mode N, expect-quit, save NAME, load NAME, next-day (ends the day as an activity\n"
+         "    does); key NAME N presses N times; lines starting with # are comments",
+         PlayScript},
     };
     return verbs;
 }

@@ -1,0 +1,380 @@
+// The scripted-input driver. Each frame advances the game's clock by a fixed step, so fades,
+// tooltips and timers run the same on every machine; the frame recorder tells what was drawn
+// where, so a script can find buttons by their labels and check texts. Every frame is also
+// checked for text outside the screen or its window, and for windows off screen.
+#include "PlayScript.h"
+
+#include "FrameRecord.h"
+#include "Game.h"
+#include "InputManager.h"
+#include "LibErrors.h"
+#include "LibRandom.h"
+#include "LibString.h"
+#include "Platform.h"
+#include "Renderer.h"
+#include "SIM_SIM.h"
+#include "SIM_SaveGame.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <optional>
+#include <sstream>
+
+namespace {
+constexpr std::uint64_t kFrameMs = 20;  // 50 frames a second
+constexpr int kWaitFrames = 400;        // how long wait-text waits before it fails
+
+struct Failure {
+    std::string what;
+};
+
+// The scan code of a key name as scripts write it ("Escape", "Return", "F12", "A", "3").
+int KeyCode(const std::string& name) {
+    static const std::map<std::string, int> named = {
+        {"Escape", DIK_ESCAPE}, {"Return", DIK_RETURN}, {"Enter", DIK_RETURN}, {"Backspace", DIK_BACK},
+        {"Tab", DIK_TAB},       {"Delete", DIK_DELETE}, {"Left", DIK_LEFT},    {"Right", DIK_RIGHT},
+        {"Up", DIK_UP},         {"Down", DIK_DOWN},     {"Home", DIK_HOME},    {"End", DIK_END},
+        {"PageUp", DIK_PRIOR},  {"PageDown", DIK_NEXT}, {"F12", DIK_F12},      {"Alt", DIK_LMENU},
+        {"KeypadEnter", DIK_NUMPADENTER}};
+    if (auto it = named.find(name); it != named.end()) return it->second;
+    if (name.size() == 1 && name[0] >= '1' && name[0] <= '9') return 2 + (name[0] - '1');
+    if (name == "0") return 11;
+    return 0;
+}
+
+std::string Describe(const GRect& r) {
+    return FormatText("(%.0f,%.0f)-(%.0f,%.0f)", static_cast<double>(r.left), static_cast<double>(r.top),
+                      static_cast<double>(r.right), static_cast<double>(r.bottom));
+}
+
+bool Inside(const GRect& inner, const GRect& outer) {
+    // Glyph boxes are placed on whole pixels: half a pixel of rounding is not an overflow.
+    constexpr float slack = 0.5f;
+    return inner.left >= outer.left - slack && inner.top >= outer.top - slack && inner.right <= outer.right + slack &&
+           inner.bottom <= outer.bottom + slack;
+}
+
+class ScriptRunner {
+public:
+    ScriptRunner(Game& game, std::string outDir) : game_(game), out_(std::move(outDir)) {}
+
+    void Run(const std::string& command, const std::string& rest) {
+        if (command == "click" || command == "rclick") Click(Point(rest), command == "click");
+        else if (command == "move") Move(Point(rest));
+        else if (command == "key") Key(rest);
+        else if (command == "type") Type(rest);
+        else if (command == "frames") Frames(Count(rest));
+        else if (command == "shot") Shot(rest);
+        else if (command == "expect-text") ExpectText(rest, true);
+        else if (command == "expect-no-text") ExpectText(rest, false);
+        else if (command == "wait-text") WaitText(rest);
+        else if (command == "click-text") ClickText(rest);
+        else if (command == "hover") Hover(rest);
+        else if (command == "expect-tooltip") ExpectTooltip(rest);
+        else if (command == "expect-mode") ExpectMode(Count(rest));
+        else if (command == "save") SaveNamed(rest);
+        else if (command == "load") LoadNamed(rest);
+        else if (command == "next-day") NextDay();
+        else if (command == "expect-quit") ExpectQuit();
+        else throw Failure{"unknown command '" + command + "'"};
+    }
+
+    // The first frame, so the script starts with something drawn to look at.
+    void Begin() { Frame(); }
+    int FramesRun() const { return frames_; }
+    bool Quit() const { return game_.QuitPosted(); }
+
+    // The texts of the last frame, for failure reports.
+    std::string TextsDrawn() const {
+        std::string list;
+        for (const GFrameText& text : FrameRecorder().LastFrame().texts) list += "  \"" + text.text + "\"\n";
+        return list.empty() ? "  (none)\n" : list;
+    }
+
+private:
+    static std::pair<float, float> Point(const std::string& rest) {
+        std::istringstream in(rest);
+        float x = 0.0f, y = 0.0f;
+        if (!(in >> x >> y)) throw Failure{"expected X Y"};
+        return {x, y};
+    }
+
+    static int Count(const std::string& rest) {
+        long long n = 0;
+        if (!ParseNumber(rest, n) || n < 0 || n > 1000000) throw Failure{"expected a count"};
+        return static_cast<int>(n);
+    }
+
+    static bool ParseNumber(const std::string& text, long long& out) {
+        char* end = nullptr;
+        out = std::strtoll(text.c_str(), &end, 10);
+        return !text.empty() && end && *end == '\0';
+    }
+
+    // Runs one frame; once the game has quit there are no more.
+    void Frame() {
+        if (game_.QuitPosted()) return;
+        now_ += kFrameMs;
+        game_.PumpEvents();
+        game_.RunFrame();
+        ++frames_;
+        CheckFrame();
+    }
+
+    void Frames(int n) {
+        for (int i = 0; i < n && !game_.QuitPosted(); ++i) Frame();
+    }
+
+    // Text on screen and inside its window, every window on screen.
+    void CheckFrame() const {
+        const GFrame& frame = FrameRecorder().LastFrame();
+        const GRect screen{0.0f, 0.0f, static_cast<float>(kScreenWidth), static_cast<float>(kScreenHeight)};
+        for (const GFrameWindow& window : frame.windows)
+            if (!Inside(window.rect, screen))
+                throw Failure{"window \"" + window.name + "\" " + Describe(window.rect) + " lies off screen"};
+        for (const GFrameText& text : frame.texts) {
+            if (!Inside(text.rect, screen))
+                throw Failure{"text \"" + text.text + "\" " + Describe(text.rect) + " runs off screen"};
+            if (text.window < 0) continue;
+            const GFrameWindow& window = frame.windows[static_cast<std::size_t>(text.window)];
+            if (!Inside(text.rect, window.rect))
+                throw Failure{"text \"" + text.text + "\" " + Describe(text.rect) + " runs out of window \"" + window.name +
+                              "\" " + Describe(window.rect)};
+        }
+    }
+
+    void MoveCursor(float x, float y) {
+        CInput& input = game_.Input();
+        input.x = x;
+        input.y = y;
+        input.SetSystemCursor(x, y);
+    }
+
+    void Move(std::pair<float, float> at) {
+        MoveCursor(at.first, at.second);
+        Frame();
+    }
+
+    void Click(std::pair<float, float> at, bool left) {
+        Move(at);
+        const int button = left ? 0 : 1;
+        game_.Input().QueueMouse({MouseRecord::Button, button, true});
+        Frame();
+        game_.Input().QueueMouse({MouseRecord::Button, button, false});
+        Frame();
+    }
+
+    // "key NAME" or "key NAME N" (pressed N times, a frame each).
+    void Key(const std::string& rest) {
+        const std::size_t space = rest.find(' ');
+        const int times = space == std::string::npos ? 1 : Count(rest.substr(space + 1));
+        for (int i = 0; i < times; ++i) KeyOnce(rest.substr(0, space));
+    }
+
+    void KeyOnce(const std::string& names) {
+        // "Alt+Return": the modifiers go down first and come up last.
+        std::vector<int> codes;
+        std::size_t start = 0;
+        for (;;) {
+            const std::size_t plus = names.find('+', start);
+            const std::string name = names.substr(start, plus == std::string::npos ? std::string::npos : plus - start);
+            const int code = KeyCode(name);
+            if (code == 0) throw Failure{"unknown key '" + name + "'"};
+            codes.push_back(code);
+            if (plus == std::string::npos) break;
+            start = plus + 1;
+        }
+        for (int code : codes) game_.Input().QueueKey(code, true);
+        for (auto it = codes.rbegin(); it != codes.rend(); ++it) game_.Input().QueueKey(*it, false);
+        Frame();
+    }
+
+    void Type(const std::string& text) {
+        game_.Input().QueueText(text);
+        Frame();
+    }
+
+    void Shot(const std::string& name) {
+        if (out_.empty()) return;
+        std::error_code ec;
+        std::filesystem::create_directories(out_, ec);
+        const std::string path = out_ + "/" + name + ".png";
+        if (!Renderer().SaveFramePNG(path)) throw Failure{"could not write " + path};
+    }
+
+    static bool Drawn(const std::string& text) {
+        for (const GFrameText& drawn : FrameRecorder().LastFrame().texts)
+            if (drawn.text.find(text) != std::string::npos) return true;
+        return false;
+    }
+
+    void ExpectText(const std::string& text, bool present) const {
+        if (Drawn(text) != present)
+            throw Failure{present ? "expected the text \"" + text + "\"" : "did not expect the text \"" + text + "\""};
+    }
+
+    void WaitText(const std::string& text) {
+        for (int i = 0; i < kWaitFrames && !Drawn(text); ++i) Frame();
+        ExpectText(text, true);
+    }
+
+    void ExpectTooltip(const std::string& text) const {
+        const GFrame& frame = FrameRecorder().LastFrame();
+        for (const GFrameText& drawn : frame.texts)
+            if (drawn.window >= 0 && frame.windows[static_cast<std::size_t>(drawn.window)].name == "tooltip" &&
+                drawn.text.find(text) != std::string::npos)
+                return;
+        throw Failure{"expected a tooltip with \"" + text + "\""};
+    }
+
+    // The centre of the enabled control labelled so (exactly, else containing it), else of the
+    // text drawn so.
+    std::optional<std::pair<float, float>> FindControl(const std::string& label) const {
+        const GFrame& frame = FrameRecorder().LastFrame();
+        auto centre = [](const GRect& r) { return std::pair{(r.left + r.right) / 2.0f, (r.top + r.bottom) / 2.0f}; };
+        for (bool exact : {true, false}) {
+            for (auto it = frame.controls.rbegin(); it != frame.controls.rend(); ++it)
+                if (it->enabled && (exact ? it->label == label : it->label.find(label) != std::string::npos))
+                    return centre(it->rect);
+        }
+        for (auto it = frame.texts.rbegin(); it != frame.texts.rend(); ++it)
+            if (it->text == label) return centre(it->rect);
+        return std::nullopt;
+    }
+
+    void ClickText(const std::string& label) {
+        const auto at = FindControl(label);
+        if (!at) throw Failure{"no enabled button or text \"" + label + "\" to click"};
+        Click(*at, true);
+    }
+
+    void Hover(const std::string& label) {
+        const auto at = FindControl(label);
+        if (!at) throw Failure{"no enabled button or text \"" + label + "\" to point at"};
+        Move(*at);
+    }
+
+    void ExpectQuit() {
+        Frames(2);
+        if (!game_.QuitPosted()) throw Failure{"expected the game to have quit"};
+    }
+
+    void ExpectMode(int number) const {
+        if (game_.CurrentModeNumber() != number)
+            throw Failure{FormatText("expected mode %d, the game is in mode %d", number, game_.CurrentModeNumber())};
+    }
+
+    void SaveNamed(const std::string& name) {
+        std::string error;
+        if (!SaveGame(name, &error)) throw Failure{"could not save \"" + name + "\": " + error};
+    }
+
+    // Ends the day as a finished activity does, for scripts of screens that need a later day.
+    void NextDay() {
+        if (!game_.inGame) throw Failure{"no game in progress"};
+        GetSIM().UseAct();
+        Frame();
+    }
+
+    void LoadNamed(const std::string& name) {
+        std::string error;
+        if (!game_.LoadSavedGame(name, &error)) throw Failure{"could not load \"" + name + "\": " + error};
+    }
+
+public:
+    std::uint64_t now_ = 0;
+
+private:
+    Game& game_;
+    std::string out_;
+    int frames_ = 0;
+};
+
+std::string Trim(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(" \t\r");
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+}
+}  // namespace
+
+int PlayScript(const std::vector<std::string>& args) {
+    std::string scriptPath, outDir;
+    long long seed = 1;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--out" && i + 1 < args.size()) outDir = args[++i];
+        else if (args[i] == "--seed" && i + 1 < args.size()) seed = std::strtoll(args[++i].c_str(), nullptr, 10);
+        else if (scriptPath.empty() && args[i].rfind("--", 0) != 0) scriptPath = args[i];
+        else {
+            std::fprintf(stderr, "usage: gigvale-tool play-script SCRIPT [--out DIR] [--seed N]\n");
+            return 2;
+        }
+    }
+    std::ifstream script(scriptPath);
+    if (scriptPath.empty() || !script) {
+        std::fprintf(stderr, "gigvale-tool play-script: cannot read '%s'\n", scriptPath.c_str());
+        return 2;
+    }
+    if (!outDir.empty()) outDir = std::filesystem::absolute(outDir).string();
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(script, line);) lines.push_back(line);
+
+    // The data folder sits beside the executable.
+    if (char* base = SDL_GetBasePath()) {
+        std::error_code ec;
+        std::filesystem::current_path(base, ec);
+        SDL_free(base);
+    }
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    FrameRecorder().Enable(true);
+    Game& game = GetGame();
+    ScriptRunner runner(game, outDir);
+    game.SetClock([&runner] { return runner.now_; });
+    if (!game.Start()) {
+        std::fprintf(stderr, "gigvale-tool play-script: the game did not start\n");
+        return 1;
+    }
+    // Assertions fail the script; fatal errors end it with their text.
+    ThrowingErrorHandler errors;
+    SetErrorHandler(&errors);
+    game.frameSleep = 0;
+    SeedRandom(static_cast<std::uint32_t>(seed));
+
+    int status = 0;
+    try {
+        runner.Begin();
+    } catch (const Failure& failure) {
+        std::fprintf(stderr, "%s: the first frame: %s\n", scriptPath.c_str(), failure.what.c_str());
+        status = 1;
+    }
+    for (std::size_t number = 1; number <= lines.size() && status == 0; ++number) {
+        const std::string line = Trim(lines[number - 1]);
+        if (line.empty() || line[0] == '#') continue;
+        const std::size_t space = line.find(' ');
+        const std::string command = line.substr(0, space);
+        const std::string rest = space == std::string::npos ? std::string() : Trim(line.substr(space + 1));
+        try {
+            runner.Run(command, rest);
+            if (errors.assertions > 0) throw Failure{"assertion failed: " + errors.lastAssert};
+        } catch (const Failure& failure) {
+            std::fprintf(stderr, "%s:%zu: %s\n  %s\n  texts drawn in that frame:\n%s", scriptPath.c_str(), number,
+                         line.c_str(), failure.what.c_str(), runner.TextsDrawn().c_str());
+            status = 1;
+        } catch (const FatalErrorException& fatal) {
+            std::fprintf(stderr, "%s:%zu: %s\n  fatal error: %s\n", scriptPath.c_str(), number, line.c_str(), fatal.what());
+            status = 1;
+        }
+    }
+    const bool quit = runner.Quit();
+    if (!quit) game.Shutdown();
+    SetErrorHandler(nullptr);
+    if (status == 0)
+        std::printf("play-script %s: %d frames, %s\n", scriptPath.c_str(), runner.FramesRun(),
+                    quit ? "the game quit" : "the game is still running");
+    return status;
+}
