@@ -12,6 +12,8 @@ public:
     void OnEnter() override;
     // Saves the options and goes back to the main menu.
     void Leave();
+    // The next or the previous desktop skin, for this career and the next ones.
+    static void StepSkin(int delta);
 
 protected:
     void DrawBackground() override;

@@ -286,6 +286,8 @@ void Game::RunFrame() {
     }
     StepFade();
     DrawCursor();
+    // Music moves on in the menus as well as on the desktop.
+    if (sounds_) sounds_->Update();
     FontManager().ResetFrame();
     FrameRecorder().EndFrame();
     // Nothing refers to the windows closed during the frame any more.

@@ -5,6 +5,7 @@
 #include "Renderer.h"
 
 #include <algorithm>
+#include <cctype>
 
 GUI_Backdrop& Backdrop() {
     static GUI_Backdrop backdrop;
@@ -26,7 +27,12 @@ void GUI_Backdrop::FindSkins(const std::string& userFolder) {
         files.FindFiles(folder + "/skin_*_backdrop.bmp");
         for (const std::string& file : files.names) {
             const std::string skin = SkinOfPicture(file);
-            if (!skin.empty() && std::find(skins_.begin(), skins_.end(), skin) == skins_.end()) skins_.push_back(skin);
+            // A skin's name goes into save files: letters, digits, "-" and "_" only.
+            const bool plain = std::all_of(skin.begin(), skin.end(), [](unsigned char c) {
+                return std::isalnum(c) || c == '-' || c == '_';
+            });
+            if (!skin.empty() && plain && std::find(skins_.begin(), skins_.end(), skin) == skins_.end())
+                skins_.push_back(skin);
         }
     }
     SetSkin(skin_);
@@ -39,6 +45,11 @@ void GUI_Backdrop::SetSkin(const std::string& name) {
 void GUI_Backdrop::NextSkin() {
     auto it = std::find(skins_.begin(), skins_.end(), skin_);
     skin_ = it == skins_.end() || it + 1 == skins_.end() ? skins_.front() : *(it + 1);
+}
+
+void GUI_Backdrop::PreviousSkin() {
+    auto it = std::find(skins_.begin(), skins_.end(), skin_);
+    skin_ = it == skins_.end() || it == skins_.begin() ? skins_.back() : *(it - 1);
 }
 
 void GUI_Backdrop::Draw() const {

@@ -15,8 +15,9 @@ public:
     // Chooses a skin by name; an unknown name keeps the default.
     void SetSkin(const std::string& name);
     const std::string& Skin() const { return skin_; }
-    // The next skin in the list, round.
+    // The next or the previous skin in the list, round.
     void NextSkin();
+    void PreviousSkin();
 
     std::string BackdropPicture() const { return "skin_" + skin_ + "_backdrop.bmp"; }
     std::string LcdPicture(bool lit) const { return "skin_" + skin_ + (lit ? "_lcd_h.bmp" : "_lcd.bmp"); }

@@ -16,6 +16,7 @@
 #include "SIM_DailyOptions.h"
 #include "SIM_Finances.h"
 #include "SIM_FunctionTable.h"
+#include "SIM_SIM.h"
 
 namespace {
 // The screen that each faded activity opens, until it is part of the game.
@@ -71,6 +72,7 @@ void GUI_GUI::Reset() {
     activeWindow = nullptr;
     controlPanel_ = nullptr;
     items_.Clear();
+    Backdrop().SetSkin(GetSIM().skin);
     BuildWindows();
     lastTick_ = Shell().Now();
 }
@@ -122,7 +124,6 @@ void GUI_GUI::Draw() {
     Backdrop().Draw();
     items_.Draw();
     WindowList().DrawWindows();
-    Sounds().Update();
 }
 
 void GUI_GUI::CountClick() { ++GetStatistics().desktopClicks; }

@@ -44,7 +44,8 @@ void DrawFigure(const std::string& text, float right, float y, float room) {
 
 std::string CashFigure(float cash) {
     if (cash >= 100.0f) return "$" + FormatThousands(static_cast<long long>(cash));
-    return FormatText("$%.2f", static_cast<double>(cash));
+    // Debt shows its sign before the dollar, as the load screen writes it.
+    return FormatText(cash < 0.0f ? "-$%.2f" : "$%.2f", static_cast<double>(std::fabs(cash)));
 }
 
 // ---- LCD panels ----
@@ -212,6 +213,8 @@ void GUI_MessageBoard::DrawBackground() {
              r.left + kPanelPad, r.top + 10.0f, GUI_Style::kGold);
     const float textLeft = r.left + kPanelPad, textWidth = r.right - r.left - 2.0f * kPanelPad;
     float y = r.top + 38.0f;
+    if (GetDailyOptions().Messages().empty())
+        DrawTextWrapped(GUI_Style::kSmall, Translate("MESSAGES_NONE"), textLeft, y, textWidth, GUI_Style::kCreamDim);
     for (const SIM_Message& message : GetDailyOptions().Messages()) {
         const float needed = kRemarkPortrait + 4.0f + WrappedTextHeight(GUI_Style::kSmall, message.text, textWidth);
         // Remarks that no longer fit wait for the day's options screen.

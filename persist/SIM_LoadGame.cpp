@@ -75,6 +75,7 @@ void RestoreCounters(const SIM_SaveData& d) {
     sim.maxActs = d.maxActs;
     sim.acts = d.acts;
     sim.turncount = d.turncount;
+    if (!d.skin.empty()) sim.skin = d.skin;
     SetTopSLID(d.topSlid);
     SIM_GameStatistics& s = GetStatistics();
     if (const auto ints = ParseIntList(d.statisticsInts); ints && ints->size() == 7) {

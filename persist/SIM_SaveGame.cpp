@@ -467,7 +467,7 @@ void WriteCounters(TagWriter& w) {
     w.Close("SIM_SIM");
     w.Open("misc");
     w.Int("TopSLID", TopSLID());
-    w.Leaf("skin", "default");
+    w.Leaf("skin", sim.skin.empty() ? "default" : sim.skin);
     w.Close("misc");
 }
 

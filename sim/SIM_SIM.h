@@ -2,6 +2,8 @@
 // The simulation root: the act and day counters and the day cycle that moves the world on.
 #include "SIM_WorldSeams.h"
 
+#include <string>
+
 class SIM_SIM {
 public:
     // Ends the day once the day's acts are used up.
@@ -18,6 +20,8 @@ public:
     int maxActs = 1;
     int acts = 0;
     SIM_EventGate eventGate;
+    // The desktop skin the player chose; saved with the game, kept by a new game.
+    std::string skin = "default";
 };
 
 SIM_SIM& GetSIM();

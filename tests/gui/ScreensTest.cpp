@@ -1,0 +1,153 @@
+// The desktop's screens over a headless career on the shipped data: the control panel's rules,
+// its hooks, the day's options when a day ends under them, the end of the game, and the small
+// rules the status windows and the save screens show.
+#include "GUI_ControlPanel.h"
+#include "GUI_DailyOptions.h"
+#include "GUI_GUI.h"
+#include "GUI_HintHelp.h"
+#include "GUI_MenuSave.h"
+#include "GUI_MessageBox.h"
+#include "GUI_SaveSlots.h"
+#include "GUI_Screens.h"
+#include "GUI_StatusWindows.h"
+#include "GuiFixture.h"
+#include "HeadlessPlayer.h"
+#include "GHashTable.h"
+#include "LibErrors.h"
+#include "SIM_Band.h"
+#include "SIM_Song.h"
+#include "SIM_Attribute.h"
+#include "SIM_DailyOptions.h"
+#include "SIM_FunctionTable.h"
+#include "SIM_Hints.h"
+#include "SIM_SIM.h"
+
+class Screens : public GuiFixture {
+protected:
+    SIM_HeadlessScreens headless;
+    ThrowingErrorHandler errors;
+    ErrorHandler* previous = nullptr;
+    GUI_GUI desktop;
+
+    void SetUp() override {
+        GuiFixture::SetUp();
+        previous = SetErrorHandler(&errors);
+        StartHeadlessGame(headless, 3);
+        LoadHints(folder.path());
+        SetScreens(&GameScreens());
+        desktop.SetUp(folder.path());
+        desktop.Reset();
+    }
+    void TearDown() override {
+        GuiFixture::TearDown();
+        ResetAllSimulation();
+        ResetHints();
+        SetScreens(nullptr);
+        SetErrorHandler(previous);
+        EXPECT_EQ(errors.assertions, 0) << errors.lastAssert;
+    }
+    // One frame of the desktop mode.
+    void DesktopFrame() {
+        shell.input.Update();
+        desktop.Update();
+        desktop.Draw();
+        FlushDeferredDeletes();
+    }
+    GUI_CPButton& Button(int activity) {
+        for (int i = 0; i < GUI_ControlPanel::kButtons; ++i)
+            if (desktop.ControlPanel()->Button(i)->activity == activity) return *desktop.ControlPanel()->Button(i);
+        throw std::runtime_error("no such button");
+    }
+};
+
+TEST_F(Screens, TheControlPanelOffersOnlyWhatTheBandCanDoAndSaysWhy) {
+    DesktopFrame();
+    // A new band has nobody and nothing planned.
+    EXPECT_FALSE(Button(ACTIVITY_REHEARSAL).enabled);
+    EXPECT_EQ(Button(ACTIVITY_REHEARSAL).tooltipKey, "TOOLTIP_REHEARSAL_INVALIDBAND");
+    EXPECT_FALSE(Button(ACTIVITY_BOOK_GIG).enabled);
+    EXPECT_EQ(Button(ACTIVITY_BOOK_GIG).tooltipKey, "BOOKGIG_TOOLTIP_BANDINVALID");
+    EXPECT_FALSE(Button(ACTIVITY_STUDIO).enabled);
+    EXPECT_FALSE(Button(ACTIVITY_TODAY).enabled);
+    EXPECT_TRUE(Button(ACTIVITY_AUDITIONS).enabled);
+    EXPECT_TRUE(Button(ACTIVITY_SHOPPING).enabled);
+    // A full line-up opens rehearsals; gigs still want songs.
+    while (MissingInstrument() >= 0) ASSERT_TRUE(AuditionHeadless(MissingInstrument(), true));
+    DesktopFrame();
+    EXPECT_TRUE(Button(ACTIVITY_REHEARSAL).enabled);
+    EXPECT_EQ(Button(ACTIVITY_REHEARSAL).tooltipKey, "TOOLTIP_REHEARSAL");
+    EXPECT_EQ(Button(ACTIVITY_BOOK_GIG).enabled, HasSongsForGig());
+    // The members are on the desktop.
+    EXPECT_EQ(desktop.Items().Items().size(), GetBand().members.size());
+}
+
+TEST_F(Screens, TheAuditionHintsHooksHideAndShowTheOtherButtons) {
+    GetFunctionTable().CallHook("HideNonAuditionButtons");
+    DesktopFrame();
+    for (int i = 0; i < GUI_ControlPanel::kButtons; ++i) {
+        const GUI_CPButton& button = *desktop.ControlPanel()->Button(i);
+        const bool stays = button.activity == ACTIVITY_AUDITIONS || button.activity == ACTIVITY_QUIT;
+        EXPECT_EQ(button.visible, stays) << button.tooltipKey;
+    }
+    GetFunctionTable().CallHook("UnhideNonAuditionButtons");
+    DesktopFrame();
+    for (int i = 0; i < GUI_ControlPanel::kButtons; ++i) EXPECT_TRUE(desktop.ControlPanel()->Button(i)->visible);
+    EXPECT_FALSE(Button(ACTIVITY_REHEARSAL).enabled);  // the rules apply again
+}
+
+TEST_F(Screens, ADayThatEndsUnderTheOptionsScreenIsShownOnIt) {
+    GetSIM().NewDay();  // opens the screen with the day's offers
+    GUI_DailyOptions* screen = GUI_DailyOptions::Current();
+    ASSERT_NE(screen, nullptr);
+    EXPECT_TRUE(screen->modal);
+    const std::string firstDate = screen->DateLine();
+    Step();
+    // Another day ends while it is open: the old cards' options are gone, the screen shows
+    // the new day's instead of drawing freed ones.
+    GetSIM().NewDay();
+    EXPECT_EQ(GUI_DailyOptions::Current(), screen);
+    EXPECT_NE(screen->DateLine(), firstDate);
+    DesktopFrame();
+    // Its first showing came with a word of advice, over it.
+    ASSERT_NE(OpenHintWindow(), nullptr);
+    OpenHintWindow()->Close();
+    // Carrying on fades out, closes it, and shows the hints the day queued.
+    shell.FinishFade();
+    GRect carryOn;
+    for (const auto& element : screen->Elements())
+        if (auto* button = dynamic_cast<GUI_ButtonText*>(element.get()); button && button->Label() == Translate("DAILYOPTIONS_CONTINUE"))
+            carryOn = button->Area();
+    Click((carryOn.left + carryOn.right) / 2, (carryOn.top + carryOn.bottom) / 2);
+    EXPECT_FALSE(WindowList().HasModal());
+    shell.FinishFade();
+    EXPECT_EQ(GUI_DailyOptions::Current(), nullptr);
+    EXPECT_TRUE(QueuedHints().empty());
+}
+
+TEST_F(Screens, TheEndOfTheGameHoldsTheDayUntilThePlayerReadsIt) {
+    GameScreens().OpenEndGame();
+    EXPECT_TRUE(GameScreens().IsEndGameShowing());
+    auto* message = dynamic_cast<GUI_MessageBox*>(WindowList().ModalWindows().back());
+    ASSERT_NE(message, nullptr);
+    message->Dismiss();
+    EXPECT_FALSE(GameScreens().IsEndGameShowing());
+}
+
+TEST(StatusRules, LightsFiguresAndSaveNames) {
+    // Past its warning limit a value is red whichever way it is good; else halfway to good is green.
+    EXPECT_EQ(IndicatorLight(0.05f, true, SIM_Attribute::kBelow, 0.1f), GUI_Light::Red);
+    EXPECT_EQ(IndicatorLight(0.8f, false, SIM_Attribute::kAbove, 0.7f), GUI_Light::Red);
+    EXPECT_EQ(IndicatorLight(0.5f, true, SIM_Attribute::kNeither, 0.0f), GUI_Light::Green);
+    EXPECT_EQ(IndicatorLight(0.6f, false, SIM_Attribute::kAbove, 0.7f), GUI_Light::Yellow);
+    EXPECT_EQ(CashFigure(1234.9f), "$1,234");
+    EXPECT_EQ(CashFigure(99.5f), "$99.50");
+    EXPECT_EQ(CashFigure(-250.0f), "-$250.00");
+    EXPECT_EQ(SlotCashLine(-1500.0f), Translate("LOADCONFIG_CASH") + " -$1,500");
+    EXPECT_EQ(SlotCashLine(20.0f), Translate("LOADCONFIG_CASH") + " $20");
+    // Names the save writer would refuse are refused as they are typed, each with its reason.
+    EXPECT_EQ(GUI_MenuSave::NameRefusal(""), "");
+    EXPECT_EQ(GUI_MenuSave::NameRefusal("first"), "");
+    EXPECT_EQ(GUI_MenuSave::NameRefusal("a/b"), Translate("SAVEGAME_BADNAME_TEXT"));
+    EXPECT_EQ(GUI_MenuSave::NameRefusal(std::string(32, 'x')), Translate("SAVEGAME_BADNAME_TEXT"));
+    EXPECT_NE(GUI_MenuSave::NameRefusal("AutoSave").find("AutoSave"), std::string::npos);
+}
