@@ -15,6 +15,32 @@ LibFontManager& Use(const GUI_Style::Font& font) {
 
 // Corner size of the frame images (their rounded rim and shadow fit inside it).
 constexpr float kCorner = 16.0f;
+
+// A word wider than the line (a file's path, a name with no spaces) is cut where it must be,
+// so wrapped text never runs out of its box.
+std::string BreakLongWords(LibFontManager& fonts, const std::string& text, float width) {
+    std::string out, word;
+    auto flush = [&] {
+        while (!word.empty() && static_cast<float>(fonts.Measure(word)) >= width) {
+            std::size_t fit = 1;
+            while (fit < word.size() && static_cast<float>(fonts.Measure(word.substr(0, fit + 1))) < width) ++fit;
+            out += word.substr(0, fit) + "\n";
+            word.erase(0, fit);
+        }
+        out += word;
+        word.clear();
+    };
+    for (char c : text) {
+        if (c == ' ' || c == '\n') {
+            flush();
+            out += c;
+        } else {
+            word += c;
+        }
+    }
+    flush();
+    return out;
+}
 }  // namespace
 
 int MeasureText(const GUI_Style::Font& font, const std::string& text) { return Use(font).Measure(text); }
@@ -25,15 +51,18 @@ void DrawText(const GUI_Style::Font& font, const std::string& text, float x, flo
 
 float DrawTextWrapped(const GUI_Style::Font& font, const std::string& text, float x, float y, float width,
                       std::uint32_t colour) {
-    return Use(font).DrawWrapped(text, x, y, colour, width);
+    LibFontManager& fonts = Use(font);
+    return fonts.DrawWrapped(BreakLongWords(fonts, text, width), x, y, colour, width);
 }
 
 float WrappedTextHeight(const GUI_Style::Font& font, const std::string& text, float width) {
-    return Use(font).WrappedHeight(text, width);
+    LibFontManager& fonts = Use(font);
+    return fonts.WrappedHeight(BreakLongWords(fonts, text, width), width);
 }
 
 int WidestTextLine(const GUI_Style::Font& font, const std::string& text, float width) {
-    return Use(font).WidestLine(text, width);
+    LibFontManager& fonts = Use(font);
+    return fonts.WidestLine(BreakLongWords(fonts, text, width), width);
 }
 
 std::string FitText(const GUI_Style::Font& font, const std::string& text, float width) {
