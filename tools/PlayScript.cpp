@@ -81,6 +81,7 @@ public:
         else if (command == "load") LoadNamed(rest);
         else if (command == "next-day") NextDay();
         else if (command == "expect-quit") ExpectQuit();
+        else if (command == "close-window") CloseWindow();
         else throw Failure{"unknown command '" + command + "'"};
     }
 
@@ -257,6 +258,14 @@ private:
         const auto at = FindControl(label);
         if (!at) throw Failure{"no enabled button or text \"" + label + "\" to point at"};
         Move(*at);
+    }
+
+    // The window's close box, as the window manager reports it.
+    void CloseWindow() {
+        SDL_Event event{};
+        event.type = SDL_QUIT;
+        SDL_PushEvent(&event);
+        Frame();
     }
 
     void ExpectQuit() {

@@ -332,7 +332,7 @@ const std::vector<Verb>& Verbs() {
          "play-script SCRIPT [--out DIR] [--seed N]  play the real game from a script on a fixed frame clock:\n"
          "    click X Y, rclick X Y, move X Y, key NAME (Escape, Return, Alt+Return, F12...), type TEXT,\n"
          "    frames N, shot NAME, expect-text TEXT, expect-no-text TEXT, wait-text TEXT, click-text TEXT, hover TEXT,\n"
-         "    expect-tooltip TEXT, expect-mode N, expect-quit, save NAME, load NAME, next-day (ends the day as an activity\n"
+         "    expect-tooltip TEXT, expect-mode N, expect-quit, close-window, save NAME, load NAME, next-day (ends the day as an activity\n"
          "    does); key NAME N presses N times; lines starting with # are comments",
          PlayScript},
     };
