@@ -41,12 +41,14 @@ void GUI_DesktopItem::Draw() {
     const float picture = static_cast<float>(kPicture);
     if (state == 1) Renderer().FillRect(r.left, r.top, r.right - r.left, r.bottom - r.top, 0x40E8B860);
     Renderer().DrawTexture(Picture(), cx - picture / 2.0f, r.top + 2.0f, picture, picture);
-    const std::string caption = FitText(GUI_Style::kSmall, Caption(), r.right - r.left - 4.0f);
-    const float y = r.top + picture + 6.0f;
-    // A dark band under the caption keeps it readable on any skin.
-    const float w = static_cast<float>(MeasureText(GUI_Style::kSmall, caption)) + 6.0f;
-    Renderer().FillRect(cx - w / 2.0f, y - 1.0f, w, GUI_Style::kSmall.size + 3.0f, 0xA0000000);
-    DrawText(GUI_Style::kSmall, caption, cx, y, GUI_Style::kCream, TEXT_CENTRED);
+    float y = r.top + picture + 6.0f;
+    for (const std::string& line : WrapLines(GUI_Style::kSmall, Caption(), r.right - r.left - 6.0f, 2)) {
+        // A dark band under the caption keeps it readable on any skin.
+        const float w = static_cast<float>(MeasureText(GUI_Style::kSmall, line)) + 6.0f;
+        Renderer().FillRect(cx - w / 2.0f, y - 1.0f, w, GUI_Style::kSmall.size + 2.0f, 0xA0000000);
+        DrawText(GUI_Style::kSmall, line, cx, y, GUI_Style::kCream, TEXT_CENTRED);
+        y += GUI_Style::kSmall.size + 1.0f;
+    }
     RecordControl();
     GUI_ButtonBase::Draw();
 }

@@ -74,6 +74,20 @@ std::string FitText(const GUI_Style::Font& font, const std::string& text, float 
     return shortened + "...";
 }
 
+std::vector<std::string> WrapLines(const GUI_Style::Font& font, const std::string& text, float width,
+                                   std::size_t maxLines) {
+    LibFontManager& fonts = Use(font);
+    std::vector<std::string> lines;
+    std::string remaining = BreakLongWords(fonts, text, width), line, rest;
+    while (!remaining.empty() && lines.size() < maxLines) {
+        fonts.SplitLine(width, remaining, line, rest);
+        if (lines.size() + 1 == maxLines && !rest.empty()) line = FitText(font, line + " " + rest, width);
+        lines.push_back(line);
+        remaining.swap(rest);
+    }
+    return lines;
+}
+
 void DrawFramedBox(const GRect& r, const std::string& frame, std::uint32_t argb) {
     GRenderer& renderer = Renderer();
     const GTexture* texture = renderer.FindTexture(frame);

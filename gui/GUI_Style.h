@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace GUI_Style {
 // Colours, 0xAARRGGBB.
@@ -52,6 +53,10 @@ float WrappedTextHeight(const GUI_Style::Font& font, const std::string& text, fl
 int WidestTextLine(const GUI_Style::Font& font, const std::string& text, float width);
 // The text, shortened with "..." when it is wider than width.
 std::string FitText(const GUI_Style::Font& font, const std::string& text, float width);
+// The text wrapped at width in at most maxLines lines, the last shortened with "..." when more
+// would follow.
+std::vector<std::string> WrapLines(const GUI_Style::Font& font, const std::string& text, float width,
+                                   std::size_t maxLines);
 
 // The nine-slice frame: corners kept at their size, edges and centre stretched.
 void DrawFramedBox(const GRect& rect, const std::string& frame, std::uint32_t argb = 0xFFFFFFFF);

@@ -502,8 +502,11 @@ GTexture* GRenderer::FindTexture(const std::string& name) {
     GTexture record;
     record.name = name;
     std::error_code ec;
-    // Only names of the four picture kinds are searched, exactly as spelt (case matters).
-    if (name.find('/') == std::string::npos && MatchesWildcard(name, TextureKindPattern(name))) {
+    // Only names of the four picture kinds are searched, exactly as spelt (case matters). A
+    // name may carry the sub-folder it lies in below a texture folder ("male_portraits/m01_sad.jpg",
+    // as the people keep their faces), but never leave the folders.
+    const bool insideFolders = !name.empty() && name.front() != '/' && ("/" + name + "/").find("/../") == std::string::npos;
+    if (insideFolders && MatchesWildcard(name, TextureKindPattern(name))) {
         for (const std::string& folder : folders_) {
             const std::string candidate = folder + "/" + name;
             if (fs::is_regular_file(candidate, ec)) {

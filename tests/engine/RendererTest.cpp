@@ -66,6 +66,13 @@ TEST_F(RenderFixture, TextureSearchFollowsFolderOrderAndExactNames) {
     EXPECT_EQ(Renderer().FindTexture("case.png"), nullptr);
     EXPECT_NE(Renderer().FindTexture("Case.png"), nullptr);
     EXPECT_EQ(Renderer().FindTexture("odd.tga"), nullptr);  // only the four picture kinds
+    // A name may say its sub-folder (a face's "male_portraits/m01_sad.jpg"), never leave the folders.
+    GTexture* inB = Renderer().FindTexture("b/pic.png");
+    ASSERT_NE(inB, nullptr);
+    EXPECT_EQ(inB->path, folder.path() + "/b/pic.png");
+    EXPECT_EQ(Renderer().FindTexture("b/../a/pic.png"), nullptr);
+    EXPECT_EQ(Renderer().FindTexture("/etc/pic.png"), nullptr);
+    EXPECT_EQ(Renderer().FindTexture(""), nullptr);
     // Most recently used first.
     Renderer().FindTexture("pic.png");
     EXPECT_EQ(Renderer().Textures().front().name, "pic.png");
