@@ -90,8 +90,10 @@ void GUI_TabContainer::Update() {
 }
 
 bool GUI_TabContainer::OnLeftButtonDown(float x, float y) {
+    // The tab buttons lie over the tabs' area, which takes every click inside it: they go first.
+    if (visible && ClickButtons(x, y)) return true;
     for (const auto& tab : tabs_)
-        if (tab->selected) return tab->OnLeftButtonDown(x, y) || GUI_WindowBase::OnLeftButtonDown(x, y);
+        if (tab->selected) return tab->OnLeftButtonDown(x, y);
     return GUI_WindowBase::OnLeftButtonDown(x, y);
 }
 

@@ -5,6 +5,7 @@
 #include "Renderer.h"
 #include "SIM_Band.h"
 #include "SIM_CareerStage.h"
+#include "SIM_Screens.h"
 
 namespace {
 // Layout: the picture on the left, the words beside it, the button at the bottom right.
@@ -25,7 +26,11 @@ GUI_GameMode::GUI_GameMode(int stage) : GUI_Dialog(GetCareerStage().Title(stage)
     ReplaceToken(description_, "<BANDNAME>", GetBand().Name);
     SetRect(0, 0, kWidth, kHeight);
     CentreOnScreen();
-    auto* next = Add<GUI_ButtonText>("GAMEMODE_CONTINUE", [this] { Close(); }, "GAMEMODE_CONTINUE_TOOLTIP");
+    auto* next = Add<GUI_ButtonText>("GAMEMODE_CONTINUE", [this] {
+        Close();
+        // A new career's first look at the desktop comes with its introduction.
+        if (stage_ == 0) Screens().TriggerHint("introduction");
+    }, "GAMEMODE_CONTINUE_TOOLTIP");
     const float right = static_cast<float>(client.right), bottom = static_cast<float>(client.bottom);
     next->SetRect(right - kButtonW, bottom - kButtonH, right, bottom);
 }

@@ -62,6 +62,8 @@ xdotool type --delay 60 "Xvfb Rockers"
 sleep 0.5
 click 721 630 3            # Let's Rock
 click 822 555 2            # the stage announcement: Onwards
+xdotool key Return         # the desktop's introduction, read
+sleep 1
 xdotool mousemove 656 724  # rest on the practice button until its tooltip shows
 sleep 2
 xdotool key F12

@@ -270,3 +270,37 @@ TEST_F(Framework, TextFieldsEditWithinTheirLimitsAndSayWhyAChangeIsRefused) {
     EXPECT_FALSE(field.Focused());
     EXPECT_EQ(FocusedTextField(), &other);
 }
+
+TEST_F(Framework, AFullScreenActivityAloneIsDrawnAndClickedAndTabsShowOneAtATime) {
+    int behindPresses = 0, activityPresses = 0;
+    OpenWindow(0, 0, 400, 300, &behindPresses);
+    GUI_WindowBase* activity = OpenWindow(500, 400, 900, 700, &activityPresses);
+    WindowList().AddExclusive(activity);
+    EXPECT_TRUE(Click(50, 20));
+    EXPECT_EQ(behindPresses, 0);
+    EXPECT_EQ(Played("error.ogg"), 1);
+    EXPECT_TRUE(Click(550, 420));
+    EXPECT_EQ(activityPresses, 1);
+    WindowList().RemoveExclusive(activity);
+    Click(50, 20);
+    EXPECT_EQ(behindPresses, 1);
+
+    // Two tabs: the selected one draws and takes clicks; its button selects the other.
+    auto* container = WindowList().Open<GUI_TabContainer>();
+    container->SetRect(0, 400, 300, 700);
+    int firstPresses = 0, secondPresses = 0;
+    GUI_WindowTab* first = container->AddTab(std::make_unique<GUI_WindowTab>());
+    GUI_WindowTab* second = container->AddTab(std::make_unique<GUI_WindowTab>());
+    first->Add<GUI_ButtonText>("CONFIRM_OK", [&] { ++firstPresses; })->SetRect(10, 410, 110, 440);
+    second->Add<GUI_ButtonText>("CONFIRM_OK", [&] { ++secondPresses; })->SetRect(10, 410, 110, 440);
+    container->Add<GUI_ButtonTab>("CONFIRM_CANCEL", second)->SetRect(10, 650, 110, 680);
+    container->SelectTab(first);
+    EXPECT_EQ(second->index, 1);
+    Click(50, 420);
+    Click(50, 665);
+    EXPECT_TRUE(second->selected);
+    EXPECT_FALSE(first->selected);
+    Click(50, 420);
+    EXPECT_EQ(firstPresses, 1);
+    EXPECT_EQ(secondPresses, 1);
+}
