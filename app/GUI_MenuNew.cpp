@@ -40,7 +40,7 @@ GUI_ButtonText* PlaceButton(GUI_ButtonText* button, float x, float y, float w, f
 void GUI_AvatarThumbnail::Draw() {
     const GRect r = Area();
     if (chosen) Renderer().FillRect(r.left - 4.0f, r.top - 4.0f, r.right - r.left + 8.0f, r.bottom - r.top + 8.0f, GUI_Style::kGold);
-    else if (state == 1) Renderer().FillRect(r.left - 2.0f, r.top - 2.0f, r.right - r.left + 4.0f, r.bottom - r.top + 4.0f, 0xFF8C6A3A);
+    else if (Lit()) Renderer().FillRect(r.left - 2.0f, r.top - 2.0f, r.right - r.left + 4.0f, r.bottom - r.top + 4.0f, 0xFF8C6A3A);
     Renderer().DrawTexture(picture, r.left, r.top, r.right - r.left, r.bottom - r.top);
     RecordControl();
     GUI_ButtonBase::Draw();
@@ -132,6 +132,9 @@ GUI_MenuNew::GUI_MenuNew() {
     PlaceButton(Add<GUI_ButtonText>("MENU_BANDNAME_RANDOM", [this] { bandName_->SetText(RandomName(NAMES_BAND)); },
                                     "MENU_BANDNAME_RANDOM_TOOLTIP"),
                 kRandomX, kBandFieldY, kRandomW, kFieldH);
+    // Return moves on: from the player's name to the band's, from there to the start.
+    playerName_->onReturn = [this] { bandName_->Focus(); };
+    bandName_->onReturn = [this] { Start(); };
     avatars_ = Add<GUI_AvatarChooser>();
     avatars_->SetRect(kAvatarRow.left, kAvatarRow.top, kAvatarRow.right, kAvatarRow.bottom);
     PlaceButton(Add<GUI_ButtonText>("MENU_MAINMENU", [] { Shell().SwitchGameMode(MODE_MENU_MAIN); }, "TOOLTIP_MENU_MAINMENU"),

@@ -33,19 +33,19 @@ bool DisplayIsWindowed() {
 
 GUI_MenuOptions::GUI_MenuOptions() {
     SIM_PlayerOptions& options = PlayerOptions();
-    struct SliderSpec {
+    struct SliderRow {
         const char* key;
         float* value;
         std::function<void()> apply;
     };
-    const SliderSpec sliders[] = {
+    const SliderRow sliders[] = {
         {"OPTIONS_MOUSESPEED", &options.mouseSpeed, [] { Shell().Input().SetMouseSpeed(PlayerOptions().mouseSpeed); }},
         {"OPTIONS_MUSIC_VOLUME", &options.musicVolume, [] { Sounds().ApplyMusicVolume(); }},
         {"OPTIONS_MASTER_VOLUME", &options.masterVolume, [] { Sounds().ApplyMasterVolume(); }},
     };
     float y = kFirstSliderY;
-    for (const SliderSpec& spec : sliders) {
-        Add<GUI_SliderControl>(spec.key, spec.value, spec.apply)->SetRect(kColumnX, y, kColumnX + kColumnW, y + kSliderH);
+    for (const SliderRow& row : sliders) {
+        Add<GUI_SliderControl>(row.key, row.value, row.apply)->SetRect(kColumnX, y, kColumnX + kColumnW, y + kSliderH);
         y += kSliderStep;
     }
     y = kFirstCheckY;

@@ -51,7 +51,7 @@ std::string GUI_GameSlot::ControlLabel() const { return entry.name.empty() ? Tra
 void GUI_GameSlot::Draw() {
     using namespace GUI_Style;
     const GRect r = Area();
-    DrawFramedBox(r, state == 1 ? kButtonFrameLit : kButtonFrame);
+    DrawFramedBox(r, Lit() ? kButtonFrameLit : kButtonFrame);
     const float right = r.right - kPad;
     float x = r.left + kPad;
     const float top = r.top + kPad;

@@ -83,6 +83,8 @@ void GUI_ButtonBase::SetTooltip(const std::string& text) {
 
 void GUI_ButtonBase::SetTooltipKey(const std::string& key) { SetTooltip(key.empty() ? std::string() : Translate(key)); }
 
+bool GUI_ButtonBase::Lit() const { return state == 1 && ReachableBehindModals(parentWindow); }
+
 std::string GUI_ButtonBase::ControlLabel() const { return tooltip_ ? tooltip_->Text() : std::string(); }
 
 void GUI_ButtonBase::RecordControl() const {
@@ -109,7 +111,7 @@ void GUI_ButtonText::DrawLabel() const {
 }
 
 void GUI_ButtonText::Draw() {
-    DrawFramedBox(Area(), state == 1 ? GUI_Style::kButtonFrameLit : GUI_Style::kButtonFrame);
+    DrawFramedBox(Area(), Lit() ? GUI_Style::kButtonFrameLit : GUI_Style::kButtonFrame);
     DrawLabel();
     RecordControl();
     GUI_ButtonBase::Draw();
@@ -126,7 +128,7 @@ void GUI_ButtonTab::Press() {
 
 void GUI_ButtonTab::Draw() {
     const bool selected = tab_ && tab_->selected;
-    DrawFramedBox(Area(), selected || state == 1 ? GUI_Style::kButtonFrameLit : GUI_Style::kButtonFrame,
+    DrawFramedBox(Area(), selected || Lit() ? GUI_Style::kButtonFrameLit : GUI_Style::kButtonFrame,
                   selected ? 0xFFFFFFFF : 0xFFB0A090);
     DrawLabel();
     RecordControl();
@@ -146,7 +148,7 @@ void GUI_IconButton::SetImages(const std::string& image, const std::string& high
 }
 
 void GUI_IconButton::Draw() {
-    const std::string& sprite = state == 1 && !highlight_.empty() ? highlight_ : image_;
+    const std::string& sprite = Lit() && !highlight_.empty() ? highlight_ : image_;
     if (!sprite.empty()) {
         const std::uint32_t colour = enabled ? 0xFFFFFFFF : 0x20FFFFFF;
         Renderer().DrawTexture(sprite, static_cast<float>(rect.left), static_cast<float>(rect.top),

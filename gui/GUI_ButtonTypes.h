@@ -33,6 +33,8 @@ public:
     GUI_Tooltip* Tooltip() const { return tooltip_.get(); }
     // What the script driver finds the button by: its label, else its tooltip.
     virtual std::string ControlLabel() const;
+    // Drawn highlighted: a question opened over it since its last update puts the light out.
+    bool Lit() const;
 
     int state = 0;  // 1 while highlighted
     Callback callback;

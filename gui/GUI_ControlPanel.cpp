@@ -12,14 +12,14 @@ constexpr float kTop = 684.0f;
 constexpr float kWidth = GUI_ControlPanel::kButtons * kButtonSize + (GUI_ControlPanel::kButtons - 1) * kGap + 2.0f * kPad;
 constexpr float kLeft = (1024.0f - kWidth) / 2.0f;
 
-struct ButtonSpec {
+struct PanelButton {
     const char* name;
     const char* tooltipKey;
     int activity;
     const char* hintKey;
 };
 // In creation order.
-constexpr ButtonSpec kSpecs[GUI_ControlPanel::kButtons] = {
+constexpr PanelButton kPanelButtons[GUI_ControlPanel::kButtons] = {
     {"studio", "TOOLTIP_STUDIO", ACTIVITY_STUDIO, ""},
     {"bookgig", "TOOLTIP_BOOKGIG", ACTIVITY_BOOK_GIG, ""},
     {"writesong", "TOOLTIP_WRITESONG", ACTIVITY_WRITE_SONG, ""},
@@ -57,14 +57,14 @@ GUI_ControlPanel::GUI_ControlPanel(std::function<void(int)> onActivity) {
     closedWithOthers = false;
     SetRect(kLeft, kTop, kLeft + kWidth, kTop + kButtonSize + 2.0f * kPad);
     for (int i = 0; i < kButtons; ++i) {
-        const ButtonSpec& spec = kSpecs[i];
-        const std::string image = std::string("button_") + spec.name;
-        auto* button = Add<GUI_CPButton>(image + ".dds", image + "_h.dds", spec.activity,
-                                         [onActivity, activity = spec.activity] { onActivity(activity); });
+        const PanelButton& row = kPanelButtons[i];
+        const std::string image = std::string("button_") + row.name;
+        auto* button = Add<GUI_CPButton>(image + ".dds", image + "_h.dds", row.activity,
+                                         [onActivity, activity = row.activity] { onActivity(activity); });
         const float left = kLeft + kPad + static_cast<float>(i) * (kButtonSize + kGap);
-        button->tooltipKey = spec.tooltipKey;
-        button->SetTooltipKey(spec.tooltipKey);
-        button->hintKey = spec.hintKey;
+        button->tooltipKey = row.tooltipKey;
+        button->SetTooltipKey(row.tooltipKey);
+        button->hintKey = row.hintKey;
         button->SetRect(left, kTop + kPad, left + kButtonSize, kTop + kPad + kButtonSize);
         buttons_[static_cast<std::size_t>(i)] = button;
     }

@@ -39,7 +39,7 @@ void GUI_DesktopItem::Draw() {
     const GRect r = Area();
     const float cx = (r.left + r.right) / 2.0f;
     const float picture = static_cast<float>(kPicture);
-    if (state == 1) Renderer().FillRect(r.left, r.top, r.right - r.left, r.bottom - r.top, 0x40E8B860);
+    if (Lit()) Renderer().FillRect(r.left, r.top, r.right - r.left, r.bottom - r.top, 0x40E8B860);
     Renderer().DrawTexture(Picture(), cx - picture / 2.0f, r.top + 2.0f, picture, picture);
     float y = r.top + picture + 6.0f;
     for (const std::string& line : WrapLines(GUI_Style::kSmall, Caption(), r.right - r.left - 6.0f, 2)) {

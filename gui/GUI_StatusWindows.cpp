@@ -64,7 +64,7 @@ void GUI_LcdPanel::SetRect(float left, float top, float right, float bottom) {
 
 void GUI_LcdPanel::DrawBackground() {
     const GRect r = Area();
-    Renderer().DrawTexture(Backdrop().LcdPicture(hover_->state == 1), r.left, r.top, r.right - r.left, r.bottom - r.top);
+    Renderer().DrawTexture(Backdrop().LcdPicture(hover_->Lit()), r.left, r.top, r.right - r.left, r.bottom - r.top);
     DrawText(GUI_Style::kSmall, Label(), r.left + kPanelPad, r.top + 8.0f, GUI_Style::kCreamDim);
     DrawFigure(Figure(), r.right - kPanelPad, r.bottom - 8.0f - GUI_Style::kLcd.size, r.right - r.left - 2.0f * kPanelPad);
 }
