@@ -15,6 +15,16 @@ void Erase(std::vector<GUI_WindowBase*>& list, const GUI_WindowBase* window) {
     list.erase(std::remove(list.begin(), list.end(), window), list.end());
 }
 
+// Takes the owned item out of the vector, or null when it is not there.
+template <class T>
+std::unique_ptr<T> TakeOwned(std::vector<std::unique_ptr<T>>& owned, const T* item) {
+    auto it = std::find_if(owned.begin(), owned.end(), [item](const auto& o) { return o.get() == item; });
+    if (it == owned.end()) return nullptr;
+    std::unique_ptr<T> taken = std::move(*it);
+    owned.erase(it);
+    return taken;
+}
+
 template <class T>
 std::vector<T*> Snapshot(const std::vector<std::unique_ptr<T>>& owned) {
     std::vector<T*> raw;
@@ -137,13 +147,7 @@ void GUI_WindowBase::Detach() {
     WindowList().Detach(this);
 }
 
-std::unique_ptr<GUI_WindowBase> GUI_WindowBase::ReleaseChild(GUI_WindowBase* child) {
-    auto it = std::find_if(children_.begin(), children_.end(), [child](const auto& c) { return c.get() == child; });
-    if (it == children_.end()) return nullptr;
-    std::unique_ptr<GUI_WindowBase> owned = std::move(*it);
-    children_.erase(it);
-    return owned;
-}
+std::unique_ptr<GUI_WindowBase> GUI_WindowBase::ReleaseChild(GUI_WindowBase* child) { return TakeOwned(children_, child); }
 
 void GUI_WindowBase::Close() {
     if (closed_) return;
@@ -202,13 +206,7 @@ void GUI_WindowList::Detach(GUI_WindowBase* window) {
     window->inWindowList = false;
 }
 
-std::unique_ptr<GUI_WindowBase> GUI_WindowList::Release(GUI_WindowBase* window) {
-    auto it = std::find_if(owned_.begin(), owned_.end(), [window](const auto& w) { return w.get() == window; });
-    if (it == owned_.end()) return nullptr;
-    std::unique_ptr<GUI_WindowBase> released = std::move(*it);
-    owned_.erase(it);
-    return released;
-}
+std::unique_ptr<GUI_WindowBase> GUI_WindowList::Release(GUI_WindowBase* window) { return TakeOwned(owned_, window); }
 
 void GUI_WindowList::UpdateWindows() {
     // Top to bottom: the top-most window under the mouse takes it first.

@@ -6,30 +6,12 @@
 set -euo pipefail
 game=$1
 data=$2
-for tool in Xvfb xdotool; do
-  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-done
 work=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-server=$!
 pid=""
-cleanup() {
-  [[ -n "$pid" ]] && kill "$pid" 2>/dev/null
-  kill "$server" 2>/dev/null
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-for _ in $(seq 1 100); do
-  [[ -s "$work/display" ]] && break
-  sleep 0.1
-done
-[[ -s "$work/display" ]] || { echo "FAIL: Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-export DISPLAY=":$(head -1 "$work/display")"
-unset SDL_VIDEODRIVER
+STOP_FIRST='if [[ -n "$pid" ]]; then kill "$pid" 2>/dev/null || true; fi'
+source "$(dirname "$0")/xvfb_server.sh"
+start_xvfb Xvfb xdotool
 export SDL_AUDIODRIVER=dummy
-# The X libraries keep memory to the end of the process; that is not the game's leak.
-export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 
 mkdir -p "$work/run" "$work/home"
 cp -r "$data" "$work/run/data"

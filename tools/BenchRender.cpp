@@ -49,6 +49,19 @@ void MakePictures(const std::string& folder) {
     }
 }
 
+}  // namespace
+
+void UseRunFolderHeadless() {
+    if (char* base = SDL_GetBasePath()) {
+        std::error_code ec;
+        std::filesystem::current_path(base, ec);
+        SDL_free(base);
+    }
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+}
+
+namespace {
 double Median(std::vector<double> times) {
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];
@@ -127,14 +140,7 @@ int BenchRender(const std::vector<std::string>& args) {
         std::fprintf(stderr, "bench render: no screen '%s' (there is: desktop)\n", screen.c_str());
         return 2;
     }
-    // The data folder sits beside the executable.
-    if (char* base = SDL_GetBasePath()) {
-        std::error_code ec;
-        std::filesystem::current_path(base, ec);
-        SDL_free(base);
-    }
-    setenv("SDL_VIDEODRIVER", "dummy", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    UseRunFolderHeadless();
     if (!PlatformStartup()) return 1;
     SDL_Window* window = SDL_CreateWindow("bench", 0, 0, kScreenWidth, kScreenHeight, 0);
     GRenderer& renderer = Renderer();

@@ -4,6 +4,8 @@
 // checked for text outside the screen or its window, and for windows off screen.
 #include "PlayScript.h"
 
+#include "BenchRender.h"
+
 #include "FrameRecord.h"
 #include "Game.h"
 #include "InputManager.h"
@@ -332,14 +334,7 @@ int PlayScript(const std::vector<std::string>& args) {
     std::vector<std::string> lines;
     for (std::string line; std::getline(script, line);) lines.push_back(line);
 
-    // The data folder sits beside the executable.
-    if (char* base = SDL_GetBasePath()) {
-        std::error_code ec;
-        std::filesystem::current_path(base, ec);
-        SDL_free(base);
-    }
-    setenv("SDL_VIDEODRIVER", "dummy", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    UseRunFolderHeadless();
     FrameRecorder().Enable(true);
     Game& game = GetGame();
     ScriptRunner runner(game, outDir);
