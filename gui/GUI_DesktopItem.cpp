@@ -1,5 +1,6 @@
 #include "GUI_DesktopItem.h"
 
+#include "GUI_Activities.h"
 #include "GUI_MessageBox.h"
 #include "GUI_Shell.h"
 #include "GUI_Style.h"
@@ -58,7 +59,7 @@ GUI_BandIcon::GUI_BandIcon(const SIM_Musician& member) : GUI_DesktopItem("member
 }
 std::string GUI_BandIcon::Picture() const { return member_.GetPortrait(); }
 std::string GUI_BandIcon::Caption() const { return member_.fullname; }
-void GUI_BandIcon::Open() { ShowNotYetBuilt("SCREEN_MEMBER"); }
+void GUI_BandIcon::Open() { OpenMemberWindow(member_); }
 
 GUI_AlbumIcon::GUI_AlbumIcon(const SIM_Album& album) : GUI_DesktopItem("album " + album.title), album_(album) {
     SetTooltip(album.title);

@@ -1,6 +1,7 @@
 #include "GUI_GUI.h"
 
 #include "GHashTable.h"
+#include "GUI_Activities.h"
 #include "GUI_Backdrop.h"
 #include "GUI_ControlPanel.h"
 #include "GUI_DailyOptions.h"
@@ -18,20 +19,6 @@
 #include "SIM_FunctionTable.h"
 #include "SIM_SIM.h"
 
-namespace {
-// The screen that each faded activity opens, until it is part of the game.
-const char* NotYetBuiltKey(int activity) {
-    switch (activity) {
-        case ACTIVITY_BOOK_GIG: return "SCREEN_BOOKGIG";
-        case ACTIVITY_REHEARSAL: return "SCREEN_REHEARSAL";
-        case ACTIVITY_WRITE_SONG: return "SCREEN_SONGWRITING";
-        case ACTIVITY_STUDIO: return "SCREEN_STUDIO";
-        case ACTIVITY_SHOPPING: return "SCREEN_SHOP";
-        case ACTIVITY_PRACTICE: return "SCREEN_PRACTICE";
-        default: return "SCREEN_AUDITIONS";
-    }
-}
-}  // namespace
 
 GUI_GUI& Desktop() {
     static GUI_GUI desktop;
@@ -99,7 +86,16 @@ void GUI_GUI::OpenActivity(int activity) {
         if (!today.Options().empty() || !today.Messages().empty()) GUI_DailyOptions::Show();
         return;
     }
-    ShowNotYetBuilt(NotYetBuiltKey(activity));
+    switch (activity) {
+        case ACTIVITY_AUDITIONS: OpenAuditions(); break;
+        case ACTIVITY_BOOK_GIG: OpenBookGig(); break;
+        case ACTIVITY_REHEARSAL: OpenRehearsal(); break;
+        case ACTIVITY_WRITE_SONG: OpenWriteSong(); break;
+        case ACTIVITY_STUDIO: ShowNotYetBuilt("SCREEN_STUDIO"); break;
+        case ACTIVITY_SHOPPING: ShowNotYetBuilt("SCREEN_SHOP"); break;
+        case ACTIVITY_PRACTICE: ShowNotYetBuilt("SCREEN_PRACTICE"); break;
+        default: break;
+    }
 }
 
 void GUI_GUI::AskQuit() {

@@ -1,6 +1,7 @@
 #include "GUI_Screens.h"
 
 #include "GHashTable.h"
+#include "GUI_Activities.h"
 #include "GUI_DailyOptions.h"
 #include "GUI_GameMode.h"
 #include "GUI_HintHelp.h"
@@ -43,12 +44,12 @@ void GUI_Screens::OpenRelaxationChooser(SIM_OptionSubject*) { ShowNotYetBuilt("S
 void GUI_Screens::OpenPractice() { ShowNotYetBuilt("SCREEN_PRACTICE"); }
 void GUI_Screens::OpenShopping() { ShowNotYetBuilt("SCREEN_SHOP"); }
 void GUI_Screens::ShowMessage(const std::string& title, const std::string& text) { GUI_MessageBox::Show(title, text); }
-void GUI_Screens::OpenAttributeDetail(const SIM_Attribute&) { ShowNotYetBuilt("SCREEN_ATTRIBUTE"); }
+void GUI_Screens::OpenAttributeDetail(const SIM_Attribute& attribute) { OpenAttributeDetailWindow(attribute); }
 void GUI_Screens::ShowLoadingProgress(float fraction) { Shell().ShowLoadingProgress(fraction); }
 void GUI_Screens::PlaySound(const std::string& path) { PlaySoundIfPresent(path); }
 void GUI_Screens::TriggerHint(const std::string& name) { ::TriggerHint(name); }
 void GUI_Screens::OpenHintHelp(const SIM_HintHelpModel& hint) { GUI_HintHelp::Open(hint); }
-void GUI_Screens::OpenResignation(const SIM_Musician&) { ShowNotYetBuilt("SCREEN_RESIGNATION"); }
+void GUI_Screens::OpenResignation(const SIM_Musician& member) { OpenResignationWindow(member); }
 void GUI_Screens::OpenNewAlbum(SIM_NewAlbumModel&) { ShowNotYetBuilt("SCREEN_STUDIO"); }
 void GUI_Screens::OpenMixingDesk(SIM_MixingDesk&) { ShowNotYetBuilt("SCREEN_STUDIO"); }
 void GUI_Screens::OpenRecordCompanyOffer(SIM_RecordOfferModel&) { ShowNotYetBuilt("SCREEN_RECORDOFFER"); }

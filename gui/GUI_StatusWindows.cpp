@@ -2,6 +2,7 @@
 
 #include "GHashTable.h"
 #include "GUI_Backdrop.h"
+#include "GUI_SongList.h"
 #include "GUI_Style.h"
 #include "LibErrors.h"
 #include "LibFont.h"
@@ -24,11 +25,13 @@ namespace {
 constexpr GRect kCashArea{8, 8, 225, 68};
 constexpr GRect kFameArea{8, 74, 225, 134};
 constexpr GRect kDateArea{8, 140, 225, 200};
-constexpr GRect kBandStateArea{8, 208, 225, 476};
+constexpr GRect kBandStateArea{8, 208, 225, 676};
+constexpr float kTabTop = 6.0f, kTabHeight = 30.0f, kTabGap = 4.0f;
+constexpr float kBandNameTop = 44.0f;
 constexpr GRect kCalendarArea{233, 4, 850, 66};
 constexpr GRect kMessagesArea{858, 8, 1016, 676};
 constexpr float kPanelPad = 12.0f;
-constexpr float kIndicatorRow = 28.0f, kIndicatorTop = 58.0f, kLed = 16.0f;
+constexpr float kIndicatorRow = 28.0f, kIndicatorTop = 66.0f, kLed = 16.0f;
 constexpr float kDayWidth = 44.0f, kDayIcon = 24.0f;
 constexpr float kRemarkGap = 8.0f, kRemarkPortrait = 40.0f;
 
@@ -169,10 +172,22 @@ GUI_BandState::GUI_BandState() {
     name = "band state";
     closedWithOthers = false;
     Place(*this, kBandStateArea);
+    band_ = static_cast<GUI_BandTab*>(AddTab(std::make_unique<GUI_BandTab>()));
+    songs_ = AddTab(std::make_unique<GUI_SongList>());
+    const float half = (kBandStateArea.right - kBandStateArea.left - 2.0f * kPanelPad - kTabGap) / 2.0f;
+    const float left = kBandStateArea.left + kPanelPad, top = kBandStateArea.top + kTabTop;
+    Add<GUI_ButtonTab>("IDTAB_BAND", band_)->SetRect(left, top, left + half, top + kTabHeight);
+    Add<GUI_ButtonTab>("IDTAB_SONGS", songs_)->SetRect(left + half + kTabGap, top, left + 2.0f * half + kTabGap, top + kTabHeight);
+    SelectTab(band_);
+}
+
+GUI_BandTab::GUI_BandTab() {
+    name = "band tab";
+    Place(*this, kBandStateArea);
     Rebuild();
 }
 
-void GUI_BandState::Rebuild() {
+void GUI_BandTab::Rebuild() {
     ClearButtons();
     const auto& values = GetBand().bandValues.values;
     float top = kBandStateArea.top + kIndicatorTop;
@@ -184,18 +199,16 @@ void GUI_BandState::Rebuild() {
     built_ = values.size();
 }
 
-void GUI_BandState::Update() {
+void GUI_BandTab::Update() {
     // A new game reloads the band values.
     if (GetBand().bandValues.values.size() != built_) Rebuild();
-    GUI_WindowBase::Update();
+    GUI_WindowTab::Update();
 }
 
-void GUI_BandState::DrawBackground() {
-    DrawFramedBox(Area(), GUI_Style::kWindowFrame);
+void GUI_BandTab::DrawBackground() {
     const float x = static_cast<float>(rect.left) + kPanelPad, room = static_cast<float>(width) - 2.0f * kPanelPad;
-    DrawText(GUI_Style::kHeading, Translate("IDTAB_BAND"), x, static_cast<float>(rect.top) + 10.0f, GUI_Style::kGold);
-    DrawText(GUI_Style::kSmall, FitText(GUI_Style::kSmall, GetBand().Name, room), x, static_cast<float>(rect.top) + 34.0f,
-             GUI_Style::kCream);
+    DrawText(GUI_Style::kSubheading, FitText(GUI_Style::kSubheading, GetBand().Name, room), x,
+             static_cast<float>(rect.top) + kBandNameTop, GUI_Style::kGold);
 }
 
 // ---- Today's remarks ----

@@ -2,6 +2,7 @@
 // The desktop's status windows, redrawn every frame from the simulation: cash, fame, the
 // date, the two-week calendar, the band's state lights and today's remarks.
 #include "GUI_ButtonTypes.h"
+#include "GUI_Dialog.h"
 #include "GUI_WindowBase.h"
 
 #include <string>
@@ -83,10 +84,10 @@ private:
     bool reported_ = false;
 };
 
-class GUI_BandState : public GUI_WindowBase {
+// The band tab: the band's name and one light per band value, in the catalogue's order.
+class GUI_BandTab : public GUI_WindowTab {
 public:
-    GUI_BandState();
-    // One light per band value, in the catalogue's order.
+    GUI_BandTab();
     void Rebuild();
     void Update() override;
 
@@ -95,6 +96,18 @@ protected:
 
 private:
     std::size_t built_ = 0;
+};
+
+// The band's state at a glance, in two tabs: the band's lights and its songs.
+class GUI_BandState : public GUI_TabContainer {
+public:
+    GUI_BandState();
+    GUI_BandTab& BandTab() const { return *band_; }
+    GUI_WindowTab& SongsTab() const { return *songs_; }
+
+private:
+    GUI_BandTab* band_ = nullptr;
+    GUI_WindowTab* songs_ = nullptr;
 };
 
 // Today's remarks of the band members.

@@ -311,6 +311,39 @@ std::string Trim(const std::string& text) {
     if (first == std::string::npos) return {};
     return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
 }
+
+// One line of a script, with where it was written.
+struct ScriptLine {
+    std::string file;
+    std::size_t number = 0;
+    std::string text;
+};
+
+// The script's lines, with "include FILE" (a path relative to the including script) replaced by
+// that file's lines; false with the reason when a file cannot be read or includes itself.
+bool ReadScript(const std::string& path, std::vector<ScriptLine>& lines, std::string& error, int depth = 0) {
+    std::ifstream in(path);
+    if (!in) {
+        error = "cannot read '" + path + "'";
+        return false;
+    }
+    if (depth > 8) {
+        error = "'" + path + "' is included too deeply (does it include itself?)";
+        return false;
+    }
+    std::size_t number = 0;
+    for (std::string text; std::getline(in, text);) {
+        ++number;
+        const std::string line = Trim(text);
+        if (line.rfind("include ", 0) == 0) {
+            const std::filesystem::path included = std::filesystem::path(path).parent_path() / Trim(line.substr(8));
+            if (!ReadScript(included.string(), lines, error, depth + 1)) return false;
+            continue;
+        }
+        lines.push_back({path, number, line});
+    }
+    return true;
+}
 }  // namespace
 
 int PlayScript(const std::vector<std::string>& args) {
@@ -325,14 +358,14 @@ int PlayScript(const std::vector<std::string>& args) {
             return 2;
         }
     }
-    std::ifstream script(scriptPath);
-    if (scriptPath.empty() || !script) {
-        std::fprintf(stderr, "gigvale-tool play-script: cannot read '%s'\n", scriptPath.c_str());
+    if (!std::filesystem::path(scriptPath).is_absolute()) scriptPath = std::filesystem::absolute(scriptPath).string();
+    std::vector<ScriptLine> lines;
+    std::string readError;
+    if (!ReadScript(scriptPath, lines, readError)) {
+        std::fprintf(stderr, "gigvale-tool play-script: %s\n", readError.c_str());
         return 2;
     }
     if (!outDir.empty()) outDir = std::filesystem::absolute(outDir).string();
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(script, line);) lines.push_back(line);
 
     UseRunFolderHeadless();
     FrameRecorder().Enable(true);
@@ -356,8 +389,9 @@ int PlayScript(const std::vector<std::string>& args) {
         std::fprintf(stderr, "%s: the first frame: %s\n", scriptPath.c_str(), failure.what.c_str());
         status = 1;
     }
-    for (std::size_t number = 1; number <= lines.size() && status == 0; ++number) {
-        const std::string line = Trim(lines[number - 1]);
+    for (std::size_t i = 0; i < lines.size() && status == 0; ++i) {
+        const ScriptLine& script = lines[i];
+        const std::string& line = script.text;
         if (line.empty() || line[0] == '#') continue;
         const std::size_t space = line.find(' ');
         const std::string command = line.substr(0, space);
@@ -366,11 +400,12 @@ int PlayScript(const std::vector<std::string>& args) {
             runner.Run(command, rest);
             if (errors.assertions > 0) throw Failure{"assertion failed: " + errors.lastAssert};
         } catch (const Failure& failure) {
-            std::fprintf(stderr, "%s:%zu: %s\n  %s\n  texts drawn in that frame:\n%s", scriptPath.c_str(), number,
+            std::fprintf(stderr, "%s:%zu: %s\n  %s\n  texts drawn in that frame:\n%s", script.file.c_str(), script.number,
                          line.c_str(), failure.what.c_str(), runner.TextsDrawn().c_str());
             status = 1;
         } catch (const FatalErrorException& fatal) {
-            std::fprintf(stderr, "%s:%zu: %s\n  fatal error: %s\n", scriptPath.c_str(), number, line.c_str(), fatal.what());
+            std::fprintf(stderr, "%s:%zu: %s\n  fatal error: %s\n", script.file.c_str(), script.number, line.c_str(),
+                         fatal.what());
             status = 1;
         }
     }

@@ -1,0 +1,4 @@
+#include "GUI_Activities.h"
+#include "GUI_MessageBox.h"
+
+void OpenAuditions() { ShowNotYetBuilt("SCREEN_AUDITIONS"); }
