@@ -138,8 +138,12 @@ void GUI_GUI::OnRightButtonDown() {
 }
 
 void GUI_GUI::OnKeyDown(int key) {
-    if (activeWindow) {
-        activeWindow->OnNotify(key);
+    // A full-screen activity has every key, unless a question or a hint is asked over it.
+    GUI_WindowBase* active = activeWindow;
+    if (!active && !WindowList().ExclusiveWindows().empty() && !WindowList().HasModal())
+        active = WindowList().ExclusiveWindows().back();
+    if (active) {
+        active->OnNotify(key);
         return;
     }
     if (GUI_HintHelp* hint = OpenHintWindow()) {

@@ -34,7 +34,8 @@ public:
     // The quit question of the desktop: back to the main menu.
     void AskQuit();
 
-    // The window that alone receives keys (a full-screen activity), or null.
+    // The window that alone receives keys, or null; the top full-screen activity (an exclusive
+    // window) has them too while no question is asked over it.
     GUI_WindowBase* activeWindow = nullptr;
     GUI_ControlPanel* ControlPanel() const { return controlPanel_; }
     GUI_DesktopItems& Items() { return items_; }
