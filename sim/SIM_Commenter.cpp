@@ -114,6 +114,9 @@ float SIM_Commenter::RawPriority(int type, const SIM_OptionSubject* rehearsal) c
     const SIM_PeopleSeams& seams = PeopleSeams();
     switch (type) {
     case COMMENT_POSSESSION_DEMAND:
+        // With nothing left to ask for, the demand cannot be spoken: it must not crowd out the
+        // remarks he can make.
+        if (!m.wantedAsset) return 0.0f;
         return m.resentment > GetTuningValue("RS_POSSESION_RESENT_COMMENT_MIN") ? Clamp01(m.resentment) : 0.0f;
     case COMMENT_STRESS: {
         const float limit = GetTuningValue("RS_STRESS_RESENT_COMMENT_MIN");

@@ -12,6 +12,7 @@
 #include "SIM_Names.h"
 #include "SIM_PeopleSeams.h"
 #include "SIM_Personality.h"
+#include "SIM_Rehearsal.h"
 #include "SIM_Relationship.h"
 #include "SIM_Screens.h"
 
@@ -295,6 +296,8 @@ void SIM_Musician::PickWantedAsset() {
         for (SIM_Asset* asset : seams.storeAssets()) {
             const SIM_AssetFacts facts = Describe(asset);
             if (facts.owned || !facts.available || facts.value <= 0.0f) continue;
+            // Nobody wishes for what he already holds (a starting instrument is never marked owned).
+            if (std::find(possessions.begin(), possessions.end(), asset) != possessions.end()) continue;
             if (!facts.forWholeBand && facts.instrument != instrument) continue;
             const bool ownsBetter = std::any_of(possessions.begin(), possessions.end(), [&](const SIM_Asset* own) {
                 const SIM_AssetFacts mine = Describe(own);
@@ -365,6 +368,8 @@ void DestroyMusician(SIM_Musician* musician) {
     musician->ReleasePossessions();
     while (GetDailyOptions().RemoveMessage(musician)) {
     }
+    // His rehearsal record goes with him: the save writes every record it finds.
+    ForgetRehearsalData(musician);
     std::erase_if(Owned(), [&](const auto& m) { return m.get() == musician; });
 }
 
@@ -437,7 +442,11 @@ void SIM_Milo::AddAttributeEffect(const std::string& name, const std::string& re
         GetFame().AddFameEffect(amount, degrade, reason);
         return;
     }
-    if (auto* attribute = dynamic_cast<SIM_Attribute*>(attributes.Find(name))) {
+    // The instrument skills ("music_guitar"...) live in the skills list: an effect aimed at one
+    // reaches it as it reaches any attribute, rather than vanishing without a word.
+    SIM_NamedValue* target = attributes.Find(name);
+    if (!target) target = skills.Find(name);
+    if (auto* attribute = dynamic_cast<SIM_Attribute*>(target)) {
         attribute->AddEffect(amount, degrade, reason);
         RecalculateAttributes();
     }

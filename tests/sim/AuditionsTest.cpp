@@ -291,9 +291,10 @@ TEST_F(PeopleTest, DemandsAndSongRemarksFillTheirBlanks) {
     SetTuning("RS_POSSESION_RESENT_COMMENT_MIN=0.1\nCOMMENT_SONG_BOREDOM=0.5\n");
     SIM_Musician& m = Join();
     m.resentment = 0.6f;
-    EXPECT_FLOAT_EQ(m.commenter->RawPriority(COMMENT_POSSESSION_DEMAND, nullptr), 0.6f);
+    // Wanting nothing in particular yet, he has no demand to make.
+    EXPECT_FLOAT_EQ(m.commenter->RawPriority(COMMENT_POSSESSION_DEMAND, nullptr), 0.0f);
     m.commenter->Speak(SIM_CommentCandidate{COMMENT_POSSESSION_DEMAND, 0.6f, {}});
-    EXPECT_TRUE(Said().empty());  // he wants nothing in particular yet
+    EXPECT_TRUE(Said().empty());
     int van = 0;
     PeopleSeams().describeAsset = [](const SIM_Asset*) {
         SIM_AssetFacts facts;
@@ -301,6 +302,7 @@ TEST_F(PeopleTest, DemandsAndSongRemarksFillTheirBlanks) {
         return facts;
     };
     m.wantedAsset = reinterpret_cast<SIM_Asset*>(&van);
+    EXPECT_FLOAT_EQ(m.commenter->RawPriority(COMMENT_POSSESSION_DEMAND, nullptr), 0.6f);
     m.commenter->Speak(SIM_CommentCandidate{COMMENT_POSSESSION_DEMAND, 0.6f, {}});
     EXPECT_EQ(Said(), std::vector<std::string>{"\"COMMENT_POSSESION_DEMAND_VAN\""});  // no text: the key shows
 

@@ -1,6 +1,8 @@
 // Band members, the player, relationships and the band.
 #include "PeopleTestSupport.h"
+#include "SIM_Commenter.h"
 #include "SIM_DailyOptions.h"
+#include "SIM_Rehearsal.h"
 #include "SIM_ModifierContainer.h"
 #include "SIM_SIM.h"
 #include "SIM_SLIDBase.h"
@@ -223,6 +225,36 @@ TEST_F(PeopleTest, PossessionsAndWantedAssets) {
     EXPECT_EQ(errors.assertions, 1);
 }
 
+// What a member holds, even a starting instrument the shop never marked as sold, is not his
+// wish; with nothing left to wish for, his resentment does not silence his other remarks; and a
+// dismissed musician leaves no rehearsal record behind for the save to read.
+TEST_F(PeopleTest, WishesRemarksAndRecordsOfWhatAMemberNoLongerHas) {
+    FakeAsset starting{{"instrument", "guitar", false, INSTRUMENT_GUITAR, 150.0f, 0.3f, false, true}};
+    SIM_PeopleSeams& seams = PeopleSeams();
+    seams.storeAssets = [&] { return std::vector<SIM_Asset*>{AsAsset(starting)}; };
+    seams.describeAsset = [](const SIM_Asset* a) { return Fake(a).facts; };  // never owned
+    seams.setAssetOwner = [](SIM_Asset* a, SIM_Musician* owner) { Fake(a).owner = owner; };
+    SIM_Musician& m = Join(0.5f, INSTRUMENT_GUITAR);
+    m.GivePossession(AsAsset(starting));
+    m.PickWantedAsset();
+    EXPECT_EQ(m.wantedAsset, nullptr);
+
+    SetTuning("RS_POSSESION_RESENT_COMMENT_MIN=0.1\nRS_STRESS_RESENT_COMMENT_MIN=0.1\n");
+    m.resentment = 0.9f;
+    m.AddStress("test", 0.6f, 1.0f);
+    GetDailyOptions().ClearMessages();
+    m.commenter->DailyComment();
+    ASSERT_EQ(GetDailyOptions().Messages().size(), 1u);
+    EXPECT_EQ(GetDailyOptions().Messages()[0].text, "\"COMMENT_STRESS\"");
+
+    SIM_Musician& candidate = CreateMusician();
+    RehearsalDataFor(candidate);
+    const std::size_t records = AllRehearsalData().size();
+    DestroyMusician(&candidate);
+    EXPECT_EQ(AllRehearsalData().size(), records - 1);
+    for (const SIM_RehearsalData* record : AllRehearsalData()) EXPECT_NE(record->owner, &candidate);
+}
+
 TEST_F(PeopleTest, ResignationLeavesTheBandAndCostsFame) {
     SetTuning("RS_RESIGN_CONSIDER_THRESHOLD=0.5\nRS_MUSICIAN_RESIGN_MINDAYS=1\nRS_RESIGN_FAME_REDUCTION_PERCENTAGE=0.1\n"
               "RS_RESIGN_FAME_DEGRADE=1\nRS_RESIGNATION_MORALE_BOOST=0.2\nRS_MOTIVATION_DEGRADE=1\n");
@@ -438,6 +470,8 @@ TEST_F(PeopleTest, PlayerSetUpAndEffects) {
 
     me.AddAttributeEffect("attrib_vocals", "lesson", 0.3f, 1.0f);
     EXPECT_FLOAT_EQ(me.GetValue("attrib_vocals"), 0.5f);
+    me.AddAttributeEffect("music_guitar", "lesson", 0.2f, 1.0f);  // the skills take effects too
+    EXPECT_FLOAT_EQ(me.GetValue("music_guitar"), 0.3f);
     me.AddAttributeEffect("charm", "lesson", 0.3f, 1.0f);  // unknown: ignored
     me.AddAttributeEffect("fame", "tv", 1000.0f, 1.0f);
     EXPECT_EQ(errors.assertions, 1);  // reported, yet applied
