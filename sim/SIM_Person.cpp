@@ -328,30 +328,41 @@ void SIM_Musician::ConsiderResignation() {
 }
 
 namespace {
-// What resigning and being fired share: out of the band, things back, remarks gone, fame lost.
-void LeaveBand(SIM_Musician& m) {
-    GetBand().RemoveMember(&m);
-    m.ReleasePossessions();
-    while (GetDailyOptions().RemoveMessage(&m)) {
-    }
-    Screens().RefreshBandScreen();
+// The fans notice when someone leaves, whichever way he goes.
+void LoseFameForLeaving() {
     const float loss = GetTuningValue("RS_RESIGN_FAME_REDUCTION_PERCENTAGE") * GetFame().fame;
     GetFame().AddFameEffect(-loss, GetTuningValue("RS_RESIGN_FAME_DEGRADE"), "Resignation");
+}
+
+void ForgetRemarks(const SIM_Musician& m) {
+    while (GetDailyOptions().RemoveMessage(&m)) {
+    }
 }
 }  // namespace
 
 void SIM_Musician::Resign() {
     active = false;
     SIM_Band& band = GetBand();
-    LeaveBand(*this);
+    band.RemoveMember(this);
+    Screens().RefreshBandScreen();
+    LoseFameForLeaving();
+    // His letter opens while what he takes with him and his last remarks are still his.
     Screens().OpenResignation(*this);
     band.resignedToday = true;
     ++band.resignations;
+    ReleasePossessions();
+    ForgetRemarks(*this);
     band.ModifyBandValue("band_motivation", GetTuningValue("RS_RESIGNATION_MORALE_BOOST"),
                          GetTuningValue("RS_MOTIVATION_DEGRADE"), "resignation");
 }
 
-void SIM_Musician::Fire() { LeaveBand(*this); }
+void SIM_Musician::Fire() {
+    GetBand().RemoveMember(this);
+    ReleasePossessions();
+    ForgetRemarks(*this);
+    Screens().RefreshBandScreen();
+    LoseFameForLeaving();
+}
 
 const std::vector<SIM_Musician*>& AllMusicians() { return Registry(); }
 

@@ -264,8 +264,21 @@ TEST_F(PeopleTest, ResignationLeavesTheBandAndCostsFame) {
     SIM_Musician& b = Join(0.2f);
     SIM_Musician& c = Join(0.3f);
     GetDailyOptions().AddMessage(&a, "bye");
+    FakeAsset guitar{{"instrument", "guitar", false, INSTRUMENT_GUITAR, 150.0f, 0.3f, false, true}};
+    a.GivePossession(AsAsset(guitar));
+    // His letter is written while his things and his remarks are still his to show.
+    std::size_t heldAtLetter = 0, remarksAtLetter = 0;
+    screens.onCall = [&](const std::string& call) {
+        if (call != "resignation") return;
+        heldAtLetter = a.possessions.size();
+        remarksAtLetter = GetDailyOptions().Messages().size();
+    };
     a.happiness = 0.0f;
     a.ConsiderResignation();
+    screens.onCall = nullptr;
+    EXPECT_EQ(heldAtLetter, 1u);
+    EXPECT_EQ(remarksAtLetter, 1u);
+    EXPECT_TRUE(a.possessions.empty());
     EXPECT_FALSE(a.active);
     EXPECT_FALSE(GetBand().IsMember(&a));
     EXPECT_TRUE(a.relationships.empty());

@@ -49,6 +49,7 @@ public:
     void OpenMixingDesk(SIM_MixingDesk&) override { Note("mixing desk"); }
     void OpenRecordCompanyOffer(SIM_RecordOfferModel&) override { Note("record company offer"); }
     void ShowNews(const std::string& text) override { Note("news " + text); }
+    void OpenResignation(const SIM_Musician&) override { Note("resignation"); }
 
     void Note(const std::string& call) {
         calls.push_back(call);
