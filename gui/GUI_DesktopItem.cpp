@@ -2,6 +2,7 @@
 
 #include "GUI_Activities.h"
 #include "GUI_MessageBox.h"
+#include "GUI_Musician.h"
 #include "GUI_Shell.h"
 #include "GUI_Style.h"
 #include "InputManager.h"
@@ -55,7 +56,7 @@ void GUI_DesktopItem::Draw() {
 }
 
 GUI_BandIcon::GUI_BandIcon(const SIM_Musician& member) : GUI_DesktopItem("member " + member.fullname), member_(member) {
-    SetTooltip(member.fullname);
+    SetTooltip(member.fullname + ", " + InstrumentName(member.instrument));
 }
 std::string GUI_BandIcon::Picture() const { return member_.GetPortrait(); }
 std::string GUI_BandIcon::Caption() const { return member_.fullname; }
@@ -131,6 +132,11 @@ void GUI_DesktopItems::Update() {
 }
 
 void GUI_DesktopItems::Draw() {
+    DrawRelationshipLines([this](const SIM_Musician* member) -> const GUI_BaseElement* {
+        for (const auto& item : items_)
+            if (item->Shows(member)) return item.get();
+        return nullptr;
+    });
     for (const auto& item : items_)
         if (item.get() != dragged_) item->Draw();
     if (dragged_) dragged_->Draw();  // the one in hand lies on top

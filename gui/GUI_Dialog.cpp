@@ -97,6 +97,13 @@ bool GUI_TabContainer::OnLeftButtonDown(float x, float y) {
     return GUI_WindowBase::OnLeftButtonDown(x, y);
 }
 
+void GUI_TabContainer::MoveWindow(float x, float y) {
+    const float dx = x - static_cast<float>(rect.left), dy = y - static_cast<float>(rect.top);
+    for (const auto& tab : tabs_)
+        tab->MoveWindow(static_cast<float>(tab->rect.left) + dx, static_cast<float>(tab->rect.top) + dy);
+    GUI_WindowBase::MoveWindow(x, y);
+}
+
 bool GUI_TabContainer::HitTest(float x, float y) const {
     return std::any_of(elements_.begin(), elements_.end(), [&](const auto& e) { return e->HitTest(x, y); }) ||
            std::any_of(tabs_.begin(), tabs_.end(), [&](const auto& t) { return t->HitTest(x, y); });

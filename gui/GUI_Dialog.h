@@ -59,6 +59,8 @@ public:
     void Update() override;
     bool OnLeftButtonDown(float x, float y) override;
     bool HitTest(float x, float y) const override;
+    // The tabs and what they hold move with the container.
+    void MoveWindow(float x, float y) override;
 
 private:
     std::vector<std::unique_ptr<GUI_WindowTab>> tabs_;

@@ -6,6 +6,7 @@
 #include "GUI_GameMode.h"
 #include "GUI_HintHelp.h"
 #include "GUI_MessageBox.h"
+#include "GUI_Musician.h"
 #include "GUI_Shell.h"
 #include "GUI_Sounds.h"
 #include "SIM_GigScreen.h"
@@ -45,6 +46,11 @@ void GUI_Screens::OpenPractice() { ShowNotYetBuilt("SCREEN_PRACTICE"); }
 void GUI_Screens::OpenShopping() { ShowNotYetBuilt("SCREEN_SHOP"); }
 void GUI_Screens::ShowMessage(const std::string& title, const std::string& text) { GUI_MessageBox::Show(title, text); }
 void GUI_Screens::OpenAttributeDetail(const SIM_Attribute& attribute) { OpenAttributeDetailWindow(attribute); }
+void GUI_Screens::ShowFloatingChange(const SIM_Indicator& bar, float change) {
+    // The bars that register as indicators are the game's own value bars.
+    if (const auto* shown = dynamic_cast<const GUI_AttributeBar*>(&bar)) const_cast<GUI_AttributeBar*>(shown)->ShowChange(change);
+}
+
 void GUI_Screens::ShowLoadingProgress(float fraction) { Shell().ShowLoadingProgress(fraction); }
 void GUI_Screens::PlaySound(const std::string& path) { PlaySoundIfPresent(path); }
 void GUI_Screens::TriggerHint(const std::string& name) { ::TriggerHint(name); }

@@ -23,7 +23,7 @@ public:
     void OpenAttributeDetail(const SIM_Attribute& attribute) override;
     void RefreshCalendar() override {}
     void RefreshDate() override {}
-    void ShowFloatingChange(const SIM_Indicator&, float) override {}
+    void ShowFloatingChange(const SIM_Indicator& bar, float change) override;
     void ShowLoadingProgress(float fraction) override;
     void PlaySound(const std::string& path) override;
     void TriggerHint(const std::string& name) override;

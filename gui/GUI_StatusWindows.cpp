@@ -1,6 +1,7 @@
 #include "GUI_StatusWindows.h"
 
 #include "GHashTable.h"
+#include "GUI_Activities.h"
 #include "GUI_Backdrop.h"
 #include "GUI_SongList.h"
 #include "GUI_Style.h"
@@ -181,6 +182,29 @@ GUI_BandState::GUI_BandState() {
     SelectTab(band_);
 }
 
+namespace {
+// The player's own line in the band tab: his face and name; a click opens his window.
+class GUI_PlayerCard : public GUI_ButtonBase {
+public:
+    GUI_PlayerCard() : GUI_ButtonBase([] { OpenPlayerWindow(); }) { SetTooltipKey("PLAYER_CARD_TOOLTIP"); }
+    std::string ControlLabel() const override { return GetMilo().fullname; }
+    void Draw() override {
+        const GRect r = Area();
+        DrawFramedBox(r, Lit() ? GUI_Style::kButtonFrameLit : GUI_Style::kButtonFrame);
+        const float face = r.bottom - r.top - 8.0f;
+        Renderer().DrawTexture(GetMilo().portraitBase, r.left + 4.0f, r.top + 4.0f, face, face);
+        const float x = r.left + face + 12.0f, w = r.right - x - 6.0f;
+        DrawText(GUI_Style::kSubheading, FitText(GUI_Style::kSubheading, GetMilo().fullname, w), x, r.top + 6.0f,
+                 GUI_Style::kGold);
+        DrawText(GUI_Style::kSmall, FitText(GUI_Style::kSmall, InstrumentName(GetMilo().instrument), w), x,
+                 r.top + 10.0f + GUI_Style::kSubheading.size, GUI_Style::kCream);
+        RecordControl();
+        GUI_ButtonBase::Draw();
+    }
+};
+constexpr float kPlayerCardH = 56.0f;
+}  // namespace
+
 GUI_BandTab::GUI_BandTab() {
     name = "band tab";
     Place(*this, kBandStateArea);
@@ -189,6 +213,8 @@ GUI_BandTab::GUI_BandTab() {
 
 void GUI_BandTab::Rebuild() {
     ClearButtons();
+    Add<GUI_PlayerCard>()->SetRect(kBandStateArea.left + kPanelPad, kBandStateArea.bottom - kPanelPad - kPlayerCardH,
+                                   kBandStateArea.right - kPanelPad, kBandStateArea.bottom - kPanelPad);
     const auto& values = GetBand().bandValues.values;
     float top = kBandStateArea.top + kIndicatorTop;
     for (const auto& value : values) {

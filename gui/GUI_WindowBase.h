@@ -44,7 +44,7 @@ public:
     const std::vector<std::unique_ptr<GUI_WindowBase>>& Children() const { return children_; }
 
     // Moves the window with its elements and child windows.
-    void MoveWindow(float x, float y);
+    virtual void MoveWindow(float x, float y);
     // Closes the window: it leaves the window list, the modal and exclusive lists and its
     // parent at once, and is freed once the frame is done, so a window may close itself from
     // inside its own click.
