@@ -25,13 +25,12 @@ std::vector<std::unique_ptr<SIM_SongElement>> gElements;
 SIM_SongSeams gSongSeams;
 int gSongsRequiredForGig = 0;
 bool gAlbumReady = false;
+unsigned gRepertoireRevision = 0;
 
 // The player's craft with songs: the attribute songs feed and classics need.
 constexpr const char* kSongwriting = "songwriting";
 constexpr int kMaxSongSLID = 99000;
 constexpr int kAlbumSongs = 8;
-
-void RepertoireChanged() { RunSeam(gSongSeams.repertoireChanged); }
 
 // Removes the song from a list without destroying it.
 std::unique_ptr<SIM_Song> Take(std::vector<std::unique_ptr<SIM_Song>>& list, const SIM_Song* song) {
@@ -70,15 +69,23 @@ std::vector<std::unique_ptr<SIM_SongElement>>& SongElements() { return gElements
 int SongsRequiredForGig() { return gSongsRequiredForGig; }
 bool HasSongsForGig() { return static_cast<int>(gCurrent.size()) >= gSongsRequiredForGig; }
 bool IsAlbumReady() { return gAlbumReady; }
+unsigned RepertoireRevision() { return gRepertoireRevision; }
+
+void NoteRepertoireChanged() {
+    ++gRepertoireRevision;
+    RunSeam(gSongSeams.repertoireChanged);
+}
 
 SIM_Song& AddCurrentSong() {
     gCurrent.push_back(std::make_unique<SIM_Song>());
+    ++gRepertoireRevision;
     UpdateAlbumReadyFlag();
     return *gCurrent.back();
 }
 
 void DestroySong(SIM_Song* song) {
     if (!Take(gCurrent, song)) Take(gRetired, song);
+    ++gRepertoireRevision;
     UpdateAlbumReadyFlag();
 }
 
@@ -91,7 +98,7 @@ SIM_Song& CreateSong(float inspiration) {
     ++GetStatistics().songsWritten;
     if (gSongSeams.songAdded) gSongSeams.songAdded(song);
     GetMilo().AddAttributeEffect(kSongwriting, "song", GetTuningValue("RS_SONGWRITING_PER_SONG"), 1.0f);
-    RepertoireChanged();
+    NoteRepertoireChanged();
     return song;
 }
 
@@ -114,6 +121,7 @@ void ResetSongs() {
     gCurrent.clear();
     gRetired.clear();
     gAlbumReady = false;
+    ++gRepertoireRevision;
     gSongsRequiredForGig = static_cast<int>(GetTuningValue("RS_SONGS_REQ_FOR_GIG"));
 }
 
@@ -243,7 +251,7 @@ void RetireSong(SIM_Song& song) {
     gRetired.push_back(std::move(owned));
     UpdateAlbumReadyFlag();
     if (gSongSeams.songRemoved) gSongSeams.songRemoved(song);
-    RepertoireChanged();
+    NoteRepertoireChanged();
 }
 
 void UpdateAlbumReadyFlag() {
@@ -341,4 +349,6 @@ void ResetSongParts() {
     gSongSeams = SIM_SongSeams{};
     gSongsRequiredForGig = 0;
     gAlbumReady = false;
+    // Not back to zero: a screen built before the reset must still see a change.
+    ++gRepertoireRevision;
 }

@@ -88,6 +88,11 @@ int SongsRequiredForGig();
 // Whether the current songs make a set long enough for a gig.
 bool HasSongsForGig();
 bool IsAlbumReady();
+// Moves on whenever the current songs change (a song added, retired or destroyed, a new game),
+// so a screen that lists them knows when to rebuild.
+unsigned RepertoireRevision();
+// The repertoire changed: the revision moves on and the seam's listener is told.
+void NoteRepertoireChanged();
 
 // A new song, appended to the current songs (the album-ready flag follows).
 SIM_Song& AddCurrentSong();

@@ -27,6 +27,7 @@
 #include "SIM_SIM.h"
 #include "SIM_Song.h"
 #include "SIM_SongPuzzle.h"
+#include "SIM_SongScreens.h"
 #include "SIM_Venue.h"
 
 #include <set>
@@ -70,10 +71,7 @@ bool WriteHeadlessSong() {
         if (!weakest) return false;
         RetireSong(*weakest);
     }
-    SIM_Song& song = CreateSong(GetMilo().GetValue("inspiration"));
-    song.name = RandomName(NAMES_SONG);
-    SIM_SongPuzzle& puzzle = OpenPuzzle(song, true);
-    puzzle.SetName(song.name);
+    SIM_SongPuzzle& puzzle = WriteNewSong();
     ImproveSongGreedily(puzzle);
     if (FinishPuzzle()) return true;
     ClosePuzzle();
