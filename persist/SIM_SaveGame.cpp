@@ -1,5 +1,6 @@
 #include "SIM_SaveGame.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "GHashTable.h"
@@ -9,6 +10,7 @@
 #include "SIM_Album.h"
 #include "SIM_Asset.h"
 #include "SIM_Attribute.h"
+#include "SIM_Auditions.h"
 #include "SIM_Band.h"
 #include "SIM_CareerStage.h"
 #include "SIM_Charity.h"
@@ -75,6 +77,24 @@ private:
 };
 
 int SlidOf(const SIM_SLIDBase* object) { return object ? object->GetSLID() : -1; }
+
+// Candidates waiting in an open audition are not kept: the picker is not saved, so a loaded
+// game would have them as musicians belonging nowhere, for good. Nothing of theirs is written.
+bool Kept(const SIM_Musician* musician) { return !IsWaitingCandidate(musician); }
+
+// An asset a waiting candidate brought is written as it will be once he has gone: assigned
+// only while a band member holds it too.
+bool AssignedAsKept(const SIM_Asset& asset) {
+    if (!asset.assigned) return false;
+    const auto holds = [&](const SIM_Musician* m) {
+        return std::find(m->possessions.begin(), m->possessions.end(), &asset) != m->possessions.end();
+    };
+    const auto& everyone = AllMusicians();
+    if (std::none_of(everyone.begin(), everyone.end(), [&](const SIM_Musician* m) { return !Kept(m) && holds(m); }))
+        return true;
+    const SIM_Band* band = BandIfAny();
+    return band && std::any_of(band->members.begin(), band->members.end(), holds);
+}
 
 void WriteEffects(TagWriter& w, const SIM_EffectList& effects) {
     for (const auto& effect : effects.Effects()) {
@@ -175,7 +195,7 @@ void WriteAssets(TagWriter& w) {
         w.Open("asset");
         w.Leaf("name", asset->key);
         w.Flag("owned", asset->owned);
-        w.Flag("assigned", asset->assigned);
+        w.Flag("assigned", AssignedAsKept(*asset));
         w.Close("asset");
     }
     w.Open("asset_music");
@@ -259,6 +279,8 @@ void WriteSong(TagWriter& w, const SIM_Song& song) {
     w.Float("initialinspiration", song.initialInspiration);
     w.Leaf("description", song.description);
     w.Flag("classic", song.classic);
+    // A cover stays a cover in the save (who wrote it, and that it cannot be reworked).
+    w.Flag("cover", song.cover);
     w.Int("albumslid", SlidOf(song.album));
     w.Open("suitabilities");
     for (const SIM_Suitability& s : song.suitabilities) {
@@ -374,6 +396,7 @@ void WritePractice(TagWriter& w) {
 void WritePeopleLinks(TagWriter& w) {
     w.Open("relationships");
     for (const SIM_Relationship* r : AllRelationships()) {
+        if (!Kept(r->P1) || !Kept(r->P2)) continue;
         w.Open("relationship");
         w.Int("P1_SLID", SlidOf(r->P1));
         w.Int("P2_SLID", SlidOf(r->P2));
@@ -387,6 +410,7 @@ void WritePeopleLinks(TagWriter& w) {
     w.Close("endorsements");
     w.Open("rehearsal_data");
     for (const SIM_RehearsalData* data : AllRehearsalData()) {
+        if (data->owner && !Kept(data->owner)) continue;
         w.Open("data");
         w.Int("owner_slid", data->owner ? data->owner->GetSLID() : data->ownerSlid);
         for (const SIM_SongReadiness& entry : data->entries) {
@@ -490,6 +514,7 @@ void WriteRecordCompany(TagWriter& w) {
 void WriteEgos(TagWriter& w) {
     w.Open("egos");
     for (const SIM_Musician* m : AllMusicians()) {
+        if (!Kept(m)) continue;
         w.Open("ego");
         w.Int("slid", m->GetSLID());
         w.Float("value", m->ego);
@@ -520,7 +545,8 @@ std::string SaveGameText(const std::string& savedAt) {
     WriteDate(w);
     WriteAssets(w);
     w.Open("musicians");
-    for (const SIM_Musician* musician : AllMusicians()) WriteMusician(w, *musician);
+    for (const SIM_Musician* musician : AllMusicians())
+        if (Kept(musician)) WriteMusician(w, *musician);
     w.Close("musicians");
     WriteBand(w);
     WriteSongs(w);

@@ -125,6 +125,8 @@ bool SIM_AuditionPicker::Open(int instrument) {
     if (!CanAfford()) return false;
     for (int i = 0; i < kCandidates; ++i)
         if (SIM_Musician* m = MakeCandidate(instrument)) cards.push_back(Card{m, false, 0.0f});
+    // Nobody turned up (the catalogue has nobody for that instrument): the hall costs nothing.
+    if (cards.empty()) return false;
     GetFinances().cash -= Fee();
     Screens().PlaySound("data/sounds/cash.ogg");
     float best = 0.0f;
@@ -203,6 +205,15 @@ void SIM_AuditionPicker::Close() {
     advice.clear();
     open_ = false;
 }
+
+bool SIM_AuditionPicker::IsWaiting(const SIM_Musician* musician) const {
+    if (!open_ || !musician) return false;
+    const SIM_Band* band = BandIfAny();
+    if (band && band->IsMember(musician)) return false;
+    return std::any_of(cards.begin(), cards.end(), [&](const Card& c) { return c.musician == musician; });
+}
+
+bool IsWaitingCandidate(const SIM_Musician* musician) { return gPicker && gPicker->IsWaiting(musician); }
 
 SIM_AuditionPicker& GetAuditionPicker() {
     if (!gPicker) gPicker = std::make_unique<SIM_AuditionPicker>();

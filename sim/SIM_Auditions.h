@@ -50,7 +50,8 @@ public:
     static float Fee();
     // A fee equal to the cash is affordable.
     static bool CanAfford();
-    // Pays the fee and makes three candidates; false (nothing happens) when it cannot be paid.
+    // Pays the fee and makes three candidates; false (nothing happens, nothing is paid) when
+    // the fee cannot be paid or nobody could be made for that instrument.
     bool Open(int instrument);
     bool IsOpen() const { return open_; }
     // Marks a card rejected; when all three are rejected the picker closes. True when closed.
@@ -59,6 +60,8 @@ public:
     SIM_Musician* Hire(int card);
     // Destroys every candidate who was not hired.
     void Close();
+    // True for a candidate of an open audition who has not joined the band.
+    bool IsWaiting(const SIM_Musician* musician) const;
     // The advice texts, in double quotes, strongest first.
     std::vector<std::string> AdviceLines() const;
     // Finds the two strongest clashes or matches between members and candidates.
@@ -74,3 +77,6 @@ private:
 // The picker the audition screens show (one at a time).
 SIM_AuditionPicker& GetAuditionPicker();
 void ResetAuditions();
+// A candidate waiting in the open picker: not part of the game a save keeps (he is destroyed
+// unless hired, and the picker itself is not saved).
+bool IsWaitingCandidate(const SIM_Musician* musician);

@@ -202,6 +202,40 @@ TEST_F(AuditionTest, PickerPaysShowsAndReleasesCandidates) {
     EXPECT_EQ(AllMusicians().size(), 1u);
 }
 
+TEST_F(AuditionTest, NobodyToAuditionCostsNothingAndEachVerdictCountsOnce) {
+    SetTuning("AUDITION_COST=100\n");
+    GetFinances().cash = 150.0f;
+    SIM_AuditionPicker& picker = GetAuditionPicker();
+    const auto sounds = [&](const std::string& name) {
+        return std::count(screens.calls.begin(), screens.calls.end(), "sound data/sounds/" + name);
+    };
+    // The catalogue has no saxophonist: no candidate, no fee, no till.
+    EXPECT_FALSE(picker.Open(INSTRUMENT_SAXOPHONE));
+    EXPECT_FALSE(picker.IsOpen());
+    EXPECT_FLOAT_EQ(GetFinances().cash, 150.0f);
+    EXPECT_EQ(sounds("cash.ogg"), 0);
+
+    ASSERT_TRUE(picker.Open(INSTRUMENT_DRUMS));
+    EXPECT_FLOAT_EQ(GetFinances().cash, 50.0f);
+    for (const auto& card : picker.cards) EXPECT_TRUE(IsWaitingCandidate(card.musician));
+    // A second rejection of the same card sighs no more and does not end the audition.
+    EXPECT_FALSE(picker.Reject(2));
+    EXPECT_FALSE(picker.Reject(2));
+    EXPECT_EQ(sounds("male_sigh.ogg"), 1);
+    EXPECT_TRUE(picker.IsOpen());
+    // A second hire finds the audition over: one member, the others gone.
+    SIM_Musician* hired = picker.Hire(0);
+    ASSERT_NE(hired, nullptr);
+    EXPECT_EQ(picker.Hire(0), nullptr);
+    EXPECT_EQ(picker.Hire(1), nullptr);
+    EXPECT_EQ(GetBand().members, std::vector<SIM_Musician*>{hired});
+    EXPECT_EQ(AllMusicians(), std::vector<SIM_Musician*>{hired});
+    EXPECT_FALSE(IsWaitingCandidate(hired));
+    EXPECT_TRUE(picker.Reject(1));  // the audition is over: nothing to reject, no sigh
+    EXPECT_EQ(sounds("male_sigh.ogg"), 1);
+    EXPECT_FLOAT_EQ(GetFinances().cash, 50.0f);
+}
+
 TEST_F(AuditionTest, AdviceKeepsTheTwoStrongestPairs) {
     SetTuning("RS_CHEMISTRY_CLASH_THRESHOLD=0.6\nRS_CHEMISTRY_MATCH_THRESHOLD=0.2\n");
     SetStringsFile(dir.Write("advice.ini", "[strings]\nADVICE_CHEMISTRY_CLASH=<NAME> clashes\n"
