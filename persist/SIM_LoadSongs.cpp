@@ -18,6 +18,7 @@ std::unique_ptr<SIM_Song> MakeSong(const SIM_SavedSong& saved) {
     song->quality = saved.quality;
     song->initialInspiration = saved.initialInspiration;
     song->classic = saved.classic != 0;
+    song->cover = saved.cover != 0;
     for (const auto& s : saved.suitabilities) song->suitabilities.push_back({s.name, s.suitability, s.left, s.right});
     // The reader has refused names the catalogue does not hold; "NULL" is an empty slot.
     for (int slot = 0; slot < kSongSections; ++slot)
@@ -76,7 +77,7 @@ void RestoreSongSections(const SIM_SaveData& data) {
     for (const auto& [name, bringer] : data.unlockedElements)
         if (SIM_SongElement* element = FindSongElement(name)) element->unlocked = true;
     UpdateAlbumReadyFlag();
-    if (SongSeams().repertoireChanged) SongSeams().repertoireChanged();
+    NoteRepertoireChanged();
     SetTopSLID(data.topSlid);
 }
 

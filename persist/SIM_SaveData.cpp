@@ -193,6 +193,8 @@ private:
         s.initialInspiration = r.ReadFloat("initialinspiration");
         s.description = r.ReadString("description");
         s.classic = r.ReadInt("classic");
+        // Saves made before the cover flag was kept lack it: their songs read as the band's own.
+        if (r.PeekTag() == "cover") s.cover = r.ReadInt("cover");
         s.albumSlid = r.ReadInt("albumslid");
         List("suitabilities", "suitability", [&] {
             SIM_SavedSong::Suitability t;

@@ -44,7 +44,7 @@ struct SIM_SavedSong {
     int slid = 0;
     std::string name, description;
     float boredom = 0, quality = 0, initialInspiration = 0;
-    int classic = 0, albumSlid = -1;
+    int classic = 0, cover = 0, albumSlid = -1;
     struct Suitability {
         std::string name;
         float suitability = 0;

@@ -247,7 +247,7 @@ bool FinishPuzzle() {
     GetNamesList().RemoveName(NAMES_SONG, song.name);
     if (gOpen->IsNewSong()) CheckClassic(song);
     GenerateDescription(song);
-    RunSeam(SongSeams().repertoireChanged);
+    NoteRepertoireChanged();
     ClosePuzzle();
     GetSIM().UseAct();
     Screens().TriggerHint("song entry");

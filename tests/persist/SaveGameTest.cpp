@@ -693,6 +693,23 @@ protected:
     SIM_SaveData data;
 };
 
+// The starting covers stay covers through a save; a file written before the flag was kept
+// still loads, its songs read as the band's own.
+TEST_F(Repertoire, CoversStayCoversAndOlderFilesStillLoad) {
+    const auto covers = [](const std::vector<SIM_SavedSong>& songs) {
+        return std::count_if(songs.begin(), songs.end(), [](const SIM_SavedSong& s) { return s.cover != 0; });
+    };
+    EXPECT_EQ(covers(data.songs) + covers(data.retiredSongs), 3);  // the starting three, not the one written since
+    std::string older = text;
+    for (std::size_t at; (at = older.find("<cover>")) != std::string::npos;)
+        older.erase(at, older.find('\n', at) - at + 1);
+    SIM_TagReader reader;
+    reader.Start(older, "older.xml");
+    const SIM_SaveData old = ReadSaveData(reader);
+    EXPECT_EQ(covers(old.songs) + covers(old.retiredSongs), 0);
+    EXPECT_EQ(old.songs.size(), data.songs.size());
+}
+
 TEST_F(Repertoire, SongsAndUnlockedElementsComeBackByteForByte) {
     const std::string fresh = SaveGameText();
     for (const char* tag : {"songs", "retired_songs", "song_elements"})
