@@ -15,6 +15,8 @@
 #include "Platform.h"
 #include "Renderer.h"
 #include "SIM_SIM.h"
+#include "SIM_SongPuzzle.h"
+#include "SIM_SongScreens.h"
 #include "SIM_SaveGame.h"
 
 #include <SDL.h>
@@ -82,6 +84,7 @@ public:
         else if (command == "save") SaveNamed(rest);
         else if (command == "load") LoadNamed(rest);
         else if (command == "next-day") NextDay();
+        else if (command == "write-song") WriteSong();
         else if (command == "expect-quit") ExpectQuit();
         else if (command == "close-window") CloseWindow();
         else throw Failure{"unknown command '" + command + "'"};
@@ -289,6 +292,16 @@ private:
     void NextDay() {
         if (!game_.inGame) throw Failure{"no game in progress"};
         GetSIM().UseAct();
+        Frame();
+    }
+
+    // Writes a song as the control panel's button will once its screen exists: the song is made,
+    // the puzzle filled as the headless player fills it and finished, which ends the day.
+    void WriteSong() {
+        if (!game_.inGame) throw Failure{"no game in progress"};
+        SIM_SongPuzzle& puzzle = WriteNewSong();
+        ImproveSongGreedily(puzzle);
+        if (!FinishPuzzle()) ClosePuzzle();
         Frame();
     }
 

@@ -334,7 +334,7 @@ const std::vector<Verb>& Verbs() {
          "    click X Y, rclick X Y, move X Y, key NAME (Escape, Return, Alt+Return, F12...), type TEXT,\n"
          "    frames N, shot NAME, expect-text TEXT, expect-no-text TEXT, wait-text TEXT, click-text TEXT, hover TEXT,\n"
          "    expect-tooltip TEXT, expect-mode N, expect-quit, close-window, save NAME, load NAME, next-day (ends the day as an activity\n"
-         "    does); key NAME N presses N times; include FILE plays another script's lines there; lines\n"
+         "    does), write-song (writes a song as the songwriting screen will, ending the day); key NAME N presses N times; include FILE plays another script's lines there; lines\n"
          "    starting with # are comments",
          PlayScript},
     };
