@@ -113,6 +113,7 @@ void GUI_CalendarDay::Draw() {
         DrawText(GUI_Style::kBody, std::to_string(slot.date.day + 1), cx, r.top + 24.0f, GUI_Style::kCream, TEXT_CENTRED);
     else
         Renderer().DrawTexture(slot.entries.front()->icon, cx - kDayIcon / 2.0f, r.top + 18.0f, kDayIcon, kDayIcon);
+    if (!entries_.empty()) RecordControl();
     GUI_ButtonBase::Draw();
 }
 

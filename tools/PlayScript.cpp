@@ -229,20 +229,37 @@ private:
         ExpectText(text, true);
     }
 
+    // A tooltip's lines are read as one text, however it was wrapped.
     void ExpectTooltip(const std::string& text) const {
         const GFrame& frame = FrameRecorder().LastFrame();
+        std::map<int, std::string> tooltips;
         for (const GFrameText& drawn : frame.texts)
-            if (drawn.window >= 0 && frame.windows[static_cast<std::size_t>(drawn.window)].name == "tooltip" &&
-                drawn.text.find(text) != std::string::npos)
-                return;
+            if (drawn.window >= 0 && frame.windows[static_cast<std::size_t>(drawn.window)].name == "tooltip") {
+                std::string& whole = tooltips[drawn.window];
+                whole += (whole.empty() ? "" : " ") + drawn.text;
+            }
+        for (const auto& [window, whole] : tooltips)
+            if (whole.find(text) != std::string::npos) return;
         throw Failure{"expected a tooltip with \"" + text + "\""};
     }
 
     // The centre of the enabled control labelled so (exactly, else containing it), else of the
     // text drawn so.
-    std::optional<std::pair<float, float>> FindControl(const std::string& label) const {
+    // "LABEL @N" picks the Nth enabled control of that label in drawing order (several cards
+    // may each have a "Hire" button); without it the last one drawn, the top-most.
+    std::optional<std::pair<float, float>> FindControl(const std::string& text) const {
         const GFrame& frame = FrameRecorder().LastFrame();
         auto centre = [](const GRect& r) { return std::pair{(r.left + r.right) / 2.0f, (r.top + r.bottom) / 2.0f}; };
+        std::string label = text;
+        if (const std::size_t at = text.rfind(" @"); at != std::string::npos) {
+            long long n = 0;
+            if (ParseNumber(text.substr(at + 2), n) && n >= 1) {
+                label = text.substr(0, at);
+                for (const GFrameControl& control : frame.controls)
+                    if (control.enabled && control.label == label && --n == 0) return centre(control.rect);
+                return std::nullopt;
+            }
+        }
         for (bool exact : {true, false}) {
             for (auto it = frame.controls.rbegin(); it != frame.controls.rend(); ++it)
                 if (it->enabled && (exact ? it->label == label : it->label.find(label) != std::string::npos))

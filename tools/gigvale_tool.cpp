@@ -332,7 +332,8 @@ const std::vector<Verb>& Verbs() {
         {"play-script",
          "play-script SCRIPT [--out DIR] [--seed N]  play the real game from a script on a fixed frame clock:\n"
          "    click X Y, rclick X Y, move X Y, key NAME (Escape, Return, Alt+Return, F12...), type TEXT,\n"
-         "    frames N, shot NAME, expect-text TEXT, expect-no-text TEXT, wait-text TEXT, click-text TEXT, hover TEXT,\n"
+         "    frames N, shot NAME, expect-text TEXT, expect-no-text TEXT, wait-text TEXT, click-text TEXT, hover TEXT\n"
+         "    (TEXT @N: the Nth button of that label),\n"
          "    expect-tooltip TEXT, expect-mode N, expect-quit, close-window, save NAME, load NAME, next-day (ends the day as an activity\n"
          "    does), write-song (writes a song as the songwriting screen will, ending the day); key NAME N presses N times; include FILE plays another script's lines there; lines\n"
          "    starting with # are comments",
