@@ -244,10 +244,11 @@ private:
     }
 
     // The centre of the enabled control labelled so (exactly, else containing it), else of the
-    // text drawn so.
-    // "LABEL @N" picks the Nth enabled control of that label in drawing order (several cards
+    // text drawn so. Pointing also finds disabled controls: their tooltips say why.
+    // "LABEL @N" picks the Nth such control of that label in drawing order (several cards
     // may each have a "Hire" button); without it the last one drawn, the top-most.
-    std::optional<std::pair<float, float>> FindControl(const std::string& text) const {
+    std::optional<std::pair<float, float>> FindControl(const std::string& text, bool disabledToo = false) const {
+        auto usable = [disabledToo](const GFrameControl& control) { return disabledToo || control.enabled; };
         const GFrame& frame = FrameRecorder().LastFrame();
         auto centre = [](const GRect& r) { return std::pair{(r.left + r.right) / 2.0f, (r.top + r.bottom) / 2.0f}; };
         std::string label = text;
@@ -256,13 +257,13 @@ private:
             if (ParseNumber(text.substr(at + 2), n) && n >= 1) {
                 label = text.substr(0, at);
                 for (const GFrameControl& control : frame.controls)
-                    if (control.enabled && control.label == label && --n == 0) return centre(control.rect);
+                    if (usable(control) && control.label == label && --n == 0) return centre(control.rect);
                 return std::nullopt;
             }
         }
         for (bool exact : {true, false}) {
             for (auto it = frame.controls.rbegin(); it != frame.controls.rend(); ++it)
-                if (it->enabled && (exact ? it->label == label : it->label.find(label) != std::string::npos))
+                if (usable(*it) && (exact ? it->label == label : it->label.find(label) != std::string::npos))
                     return centre(it->rect);
         }
         for (auto it = frame.texts.rbegin(); it != frame.texts.rend(); ++it)
@@ -277,8 +278,8 @@ private:
     }
 
     void Hover(const std::string& label) {
-        const auto at = FindControl(label);
-        if (!at) throw Failure{"no enabled button or text \"" + label + "\" to point at"};
+        const auto at = FindControl(label, true);
+        if (!at) throw Failure{"no button or text \"" + label + "\" to point at"};
         Move(*at);
     }
 
