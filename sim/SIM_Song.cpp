@@ -210,8 +210,10 @@ void GenerateDescription(SIM_Song& song) {
     }
     const Phrase* best = BestPhrase(candidates, nullptr);
     const Phrase* second = best ? BestPhrase(candidates, best) : nullptr;
-    if (best) ReplaceToken(text, "<A>", best->text);
-    if (second) ReplaceToken(text, "<B>", second->text);
+    // A song with fewer than two elements worth naming still reads as a sentence: the player
+    // must never see a bare token.
+    ReplaceToken(text, "<A>", best ? best->text : Translate("SONG_DESCRIPTION_UNNAMED_A"));
+    ReplaceToken(text, "<B>", second ? second->text : Translate("SONG_DESCRIPTION_UNNAMED_B"));
     song.description = text;
 }
 

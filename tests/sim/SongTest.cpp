@@ -95,8 +95,9 @@ TEST_F(SongTest, ClassicNeedsFullSongwritingQualityAndRoomAmongTheClassics) {
     EXPECT_FALSE(third.classic) << "a zero chance never succeeds";
 }
 
-TEST_F(SongTest, DescriptionsNameTheTwoStrongestPhrasesOrKeepTheirTokens) {
-    SetStringsFile(dir.Write("describe.ini", "[strings]\n[SONG_DESCRIPTION_KEY]\n0=Low <A> and <B>\n1=High <A> and <B>\n"
+TEST_F(SongTest, DescriptionsNameTheTwoStrongestPhrasesOrSayItPlainly) {
+    SetStringsFile(dir.Write("describe.ini", "[strings]\nSONG_DESCRIPTION_UNNAMED_A=its energy\n"
+                                             "SONG_DESCRIPTION_UNNAMED_B=the rest\n[SONG_DESCRIPTION_KEY]\n0=Low <A> and <B>\n1=High <A> and <B>\n"
                                              "[CLASSIC_DESCRIPTIONS]\n0=Timeless\n"
                                              "[SONG_DESCRIPTION_BACKING VOCALS]\n0=\n1=lush vocals\n"
                                              "[SONG_DESCRIPTION_BASICDRUMS]\n0=\n1=solid drums\n"
@@ -106,10 +107,10 @@ TEST_F(SongTest, DescriptionsNameTheTwoStrongestPhrasesOrKeepTheirTokens) {
     SetAll(song, 0.0f, false);
     song.quality = 0.1f;
     GenerateDescription(song);
-    EXPECT_EQ(song.description, "Low <A> and <B>") << "suitability 0 never names an element";
+    EXPECT_EQ(song.description, "Low its energy and the rest") << "suitability 0 never names an element";
     Entry(song, "basicdrums").suitability = 0.9f;
     GenerateDescription(song);
-    EXPECT_EQ(song.description, "Low solid drums and <B>");
+    EXPECT_EQ(song.description, "Low solid drums and the rest");
 
     Entry(song, "backing vocals").suitability = 0.7f;
     Entry(song, "uptempo").suitability = 0.7f;  // ties with the vocals but comes later: loses
