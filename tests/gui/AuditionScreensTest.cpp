@@ -7,7 +7,7 @@
 #include "GUI_HintHelp.h"
 #include "GUI_MessageBox.h"
 #include "GUI_Screens.h"
-#include "GuiFixture.h"
+#include "GameScreensFixture.h"
 #include "HeadlessPlayer.h"
 #include "LibErrors.h"
 #include "SIM_Auditions.h"
@@ -19,31 +19,13 @@
 
 namespace {
 
-class AuditionScreens : public GuiFixture {
+class AuditionScreens : public GameScreensFixture {
 protected:
-    SIM_HeadlessScreens headless;
-    ThrowingErrorHandler errors;
-    ErrorHandler* previous = nullptr;
-    GUI_GUI desktop;
     std::vector<std::string> hints;
 
     void SetUp() override {
-        GuiFixture::SetUp();
-        previous = SetErrorHandler(&errors);
-        StartHeadlessGame(headless, 5);
-        LoadHints(folder.path());
-        SetScreens(&GameScreens());
-        desktop.SetUp(folder.path());
-        desktop.Reset();
+        GameScreensFixture::SetUp();
         GetFinances().cash = 1000.0f;
-    }
-    void TearDown() override {
-        GuiFixture::TearDown();
-        ResetAllSimulation();
-        ResetHints();
-        SetScreens(nullptr);
-        SetErrorHandler(previous);
-        EXPECT_EQ(errors.assertions, 0) << errors.lastAssert;
     }
     // A frame of the desktop; the hints the screens bring are read and closed first.
     void Frame() {

@@ -11,7 +11,7 @@
 #include "GUI_Rehearsal.h"
 #include "GUI_Screens.h"
 #include "GUI_Style.h"
-#include "GuiFixture.h"
+#include "GameScreensFixture.h"
 #include "HeadlessPlayer.h"
 #include "InputManager.h"
 #include "LibErrors.h"
@@ -38,31 +38,12 @@ void ExpectLabelFits(const GUI_ButtonText& button) {
 }
 }  // namespace
 
-class BookingAndRehearsal : public GuiFixture {
+class BookingAndRehearsal : public GameScreensFixture {
 protected:
-    SIM_HeadlessScreens headless;
-    ThrowingErrorHandler errors;
-    ErrorHandler* previous = nullptr;
-    GUI_GUI desktop;
-
     void SetUp() override {
-        GuiFixture::SetUp();
-        previous = SetErrorHandler(&errors);
-        StartHeadlessGame(headless, 5);
-        LoadHints(folder.path());
-        SetScreens(&GameScreens());
-        desktop.SetUp(folder.path());
-        desktop.Reset();
+        GameScreensFixture::SetUp();
         while (MissingInstrument() >= 0) ASSERT_TRUE(AuditionHeadless(MissingInstrument(), true));
         while (!HasSongsForGig()) CreateSong(0.5f);
-    }
-    void TearDown() override {
-        GuiFixture::TearDown();
-        ResetAllSimulation();
-        ResetHints();
-        SetScreens(nullptr);
-        SetErrorHandler(previous);
-        EXPECT_EQ(errors.assertions, 0) << errors.lastAssert;
     }
     // The word of advice a window opens with is read and put away.
     static void DismissHints() {

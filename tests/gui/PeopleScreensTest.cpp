@@ -5,7 +5,7 @@
 #include "GUI_Dialog.h"
 #include "GUI_Musician.h"
 #include "GUI_Screens.h"
-#include "GuiFixture.h"
+#include "GameScreensFixture.h"
 #include "HeadlessPlayer.h"
 #include "LibConfigSection.h"
 #include "LibErrors.h"
@@ -17,27 +17,13 @@
 #include "SIM_SIM.h"
 
 namespace {
-class PeopleScreens : public GuiFixture {
+class PeopleScreens : public GameScreensFixture {
 protected:
-    SIM_HeadlessScreens headless;
-    ThrowingErrorHandler errors;
-    ErrorHandler* previous = nullptr;
+    PeopleScreens() { withDesktop = false; }
 
     void SetUp() override {
-        GuiFixture::SetUp();
-        previous = SetErrorHandler(&errors);
-        StartHeadlessGame(headless, 5);
-        LoadHints(folder.path());
-        SetScreens(&GameScreens());
+        GameScreensFixture::SetUp();
         while (MissingInstrument() >= 0) ASSERT_TRUE(AuditionHeadless(MissingInstrument(), true));
-    }
-    void TearDown() override {
-        GuiFixture::TearDown();
-        ResetAllSimulation();
-        ResetHints();
-        SetScreens(nullptr);
-        SetErrorHandler(previous);
-        EXPECT_EQ(errors.assertions, 0) << errors.lastAssert;
     }
     template <class T>
     static std::vector<T*> Bars(const GUI_WindowBase& window) {

@@ -10,7 +10,7 @@
 #include "GUI_SaveSlots.h"
 #include "GUI_Screens.h"
 #include "GUI_StatusWindows.h"
-#include "GuiFixture.h"
+#include "GameScreensFixture.h"
 #include "HeadlessPlayer.h"
 #include "GHashTable.h"
 #include "LibErrors.h"
@@ -22,30 +22,9 @@
 #include "SIM_Hints.h"
 #include "SIM_SIM.h"
 
-class Screens : public GuiFixture {
+class Screens : public GameScreensFixture {
 protected:
-    SIM_HeadlessScreens headless;
-    ThrowingErrorHandler errors;
-    ErrorHandler* previous = nullptr;
-    GUI_GUI desktop;
-
-    void SetUp() override {
-        GuiFixture::SetUp();
-        previous = SetErrorHandler(&errors);
-        StartHeadlessGame(headless, 3);
-        LoadHints(folder.path());
-        SetScreens(&GameScreens());
-        desktop.SetUp(folder.path());
-        desktop.Reset();
-    }
-    void TearDown() override {
-        GuiFixture::TearDown();
-        ResetAllSimulation();
-        ResetHints();
-        SetScreens(nullptr);
-        SetErrorHandler(previous);
-        EXPECT_EQ(errors.assertions, 0) << errors.lastAssert;
-    }
+    Screens() { seed = 3; }
     // One frame of the desktop mode.
     void DesktopFrame() {
         shell.input.Update();
