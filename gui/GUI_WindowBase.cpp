@@ -208,41 +208,46 @@ void GUI_WindowList::Detach(GUI_WindowBase* window) {
 
 std::unique_ptr<GUI_WindowBase> GUI_WindowList::Release(GUI_WindowBase* window) { return TakeOwned(owned_, window); }
 
+namespace {
+// Dialogs stand over the other windows however late those opened; otherwise opening order.
+std::vector<GUI_WindowBase*> DialogsOnTop(std::vector<GUI_WindowBase*> windows) {
+    std::stable_partition(windows.begin(), windows.end(), [](const GUI_WindowBase* w) { return !w->IsDialog(); });
+    return windows;
+}
+}  // namespace
+
+std::vector<GUI_WindowBase*> GUI_WindowList::DrawOrder() const {
+    if (exclusive_.empty()) return DialogsOnTop(windows_);
+    // The questions and hints asked over a full-screen activity still show.
+    std::vector<GUI_WindowBase*> order = exclusive_;
+    for (GUI_WindowBase* window : DialogsOnTop(modal_))
+        if (std::find(exclusive_.begin(), exclusive_.end(), window) == exclusive_.end()) order.push_back(window);
+    return order;
+}
+
 void GUI_WindowList::UpdateWindows() {
-    // Top to bottom: the top-most window under the mouse takes it first.
-    const std::vector<GUI_WindowBase*>& source = !exclusive_.empty() ? exclusive_ : !modal_.empty() ? modal_ : windows_;
-    const std::vector<GUI_WindowBase*> snapshot = source;
+    // Top to bottom, in the order they are drawn: the top-most window under the mouse takes it
+    // first. A full-screen activity goes on moving under a question; the desktop waits.
+    const std::vector<GUI_WindowBase*> snapshot = exclusive_.empty() && !modal_.empty() ? DialogsOnTop(modal_) : DrawOrder();
     for (auto it = snapshot.rbegin(); it != snapshot.rend(); ++it)
         if (!(*it)->Closed()) (*it)->Update();
 }
 
 void GUI_WindowList::DrawWindows() {
-    if (!exclusive_.empty()) {
-        for (GUI_WindowBase* window : std::vector<GUI_WindowBase*>(exclusive_))
-            if (window->visible) window->Draw();
-        // The questions and hints asked over a full-screen activity still show.
-        for (GUI_WindowBase* window : std::vector<GUI_WindowBase*>(modal_))
-            if (window->visible && std::find(exclusive_.begin(), exclusive_.end(), window) == exclusive_.end())
-                window->Draw();
-    } else {
-        const std::vector<GUI_WindowBase*> snapshot = windows_;
-        for (GUI_WindowBase* window : snapshot)
-            if (window->visible && !window->IsDialog()) window->Draw();
-        for (GUI_WindowBase* window : snapshot)
-            if (window->visible && window->IsDialog()) window->Draw();
-    }
+    for (GUI_WindowBase* window : DrawOrder())
+        if (window->visible) window->Draw();
     DrawTooltipQueue();
 }
 
 void GUI_WindowList::DrawModalWindows() {
-    for (GUI_WindowBase* window : std::vector<GUI_WindowBase*>(modal_))
+    for (GUI_WindowBase* window : DialogsOnTop(modal_))
         if (window->visible) window->Draw();
     DrawTooltipQueue();
 }
 
 bool GUI_WindowList::OfferClick(const std::vector<GUI_WindowBase*>& windows, bool left) {
     const CBaseInputManager& input = Shell().Input();
-    const std::vector<GUI_WindowBase*> snapshot = windows;
+    const std::vector<GUI_WindowBase*> snapshot = DialogsOnTop(windows);
     for (auto it = snapshot.rbegin(); it != snapshot.rend(); ++it) {
         if ((*it)->Closed()) continue;
         if (left ? (*it)->OnLeftButtonDown(input.x, input.y) : (*it)->OnRightButtonDown(input.x, input.y)) return true;
@@ -264,7 +269,7 @@ bool GUI_WindowList::RouteClick(bool left) {
 bool GUI_WindowList::LeftButtonDown() { return RouteClick(true); }
 bool GUI_WindowList::RightButtonDown() { return RouteClick(false); }
 
-bool GUI_WindowList::KeyToModal(int key) { return !modal_.empty() && modal_.back()->OnKeyPress(key); }
+bool GUI_WindowList::KeyToModal(int key) { return !modal_.empty() && DialogsOnTop(modal_).back()->OnKeyPress(key); }
 
 void GUI_WindowList::CloseTopDialog() {
     if (!modal_.empty()) return;

@@ -130,6 +130,8 @@ private:
     void Detach(GUI_WindowBase* window);
     std::unique_ptr<GUI_WindowBase> Release(GUI_WindowBase* window);
     bool RouteClick(bool left);
+    // Bottom first, as they are drawn.
+    std::vector<GUI_WindowBase*> DrawOrder() const;
     // Offers a click to the windows from the top down.
     static bool OfferClick(const std::vector<GUI_WindowBase*>& windows, bool left);
 

@@ -14,6 +14,8 @@
 #include "LibString.h"
 #include "Platform.h"
 #include "Renderer.h"
+#include "SIM_Band.h"
+#include "SIM_Person.h"
 #include "SIM_SIM.h"
 #include "SIM_SongPuzzle.h"
 #include "SIM_SongScreens.h"
@@ -85,6 +87,7 @@ public:
         else if (command == "load") LoadNamed(rest);
         else if (command == "next-day") NextDay();
         else if (command == "write-song") WriteSong();
+        else if (command == "upset") Upset(rest);
         else if (command == "expect-quit") ExpectQuit();
         else if (command == "close-window") CloseWindow();
         else throw Failure{"unknown command '" + command + "'"};
@@ -321,6 +324,21 @@ private:
         ImproveSongGreedily(puzzle);
         if (!FinishPuzzle()) ClosePuzzle();
         Frame();
+    }
+
+    // Makes a member miserable for good (bored stiff, his motivation gone): left alone he walks
+    // out after the days of thinking it over that any unhappy member takes.
+    void Upset(const std::string& name) {
+        if (!game_.inGame) throw Failure{"no game in progress"};
+        for (SIM_Musician* member : GetBand().members) {
+            if (member->fullname != name) continue;
+            member->boredom = 1.0f;
+            member->motivation.AddEffect(-1.0f, 1.0f, "upset");
+            member->Recalculate();
+            Frame();
+            return;
+        }
+        throw Failure{"no member called \"" + name + "\""};
     }
 
     void LoadNamed(const std::string& name) {

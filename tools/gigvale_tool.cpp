@@ -335,7 +335,8 @@ const std::vector<Verb>& Verbs() {
          "    frames N, shot NAME, expect-text TEXT, expect-no-text TEXT, wait-text TEXT, click-text TEXT, hover TEXT\n"
          "    (TEXT @N: the Nth button of that label),\n"
          "    expect-tooltip TEXT, expect-mode N, expect-quit, close-window, save NAME, load NAME, next-day (ends the day as an activity\n"
-         "    does), write-song (writes a song as the songwriting screen will, ending the day); key NAME N presses N times; include FILE plays another script's lines there; lines\n"
+         "    does), write-song (writes a song as the songwriting screen will, ending the day),\n"
+         "    upset NAME (makes a member miserable for good); key NAME N presses N times; include FILE plays another script's lines there; lines\n"
          "    starting with # are comments",
          PlayScript},
     };

@@ -48,6 +48,29 @@ TEST_F(Framework, AModalDialogSwallowsClicksAroundItWithTheErrorSound) {
     EXPECT_EQ(desktopPresses, 1);
 }
 
+// A letter that arrives overnight is open before the morning's full-screen options: it is drawn
+// over them, so it is also the one the mouse and the keys reach.
+TEST_F(Framework, AModalDialogStaysOnTopOfAModalScreenOpenedAfterIt) {
+    bool answered = false;
+    GUI_ConfirmDialog* letter = GUI_ConfirmDialog::Ask("CONFIRM_APP_QUIT_TITLE", "Read me", [&] { answered = true; });
+    int screenPresses = 0;
+    GUI_WindowBase* screen = OpenWindow(0, 0, 1024, 768, &screenPresses);
+    WindowList().AddModal(screen);
+    Step();
+
+    const GRect ok = letter->Elements()[0]->Area();
+    EXPECT_TRUE(Click((ok.left + ok.right) / 2, (ok.top + ok.bottom) / 2));
+    EXPECT_TRUE(answered);
+    EXPECT_EQ(screenPresses, 0);
+
+    GUI_ConfirmDialog::Ask("CONFIRM_APP_QUIT_TITLE", "And me", [&] { answered = false; });
+    EXPECT_TRUE(WindowList().KeyToModal(DIK_RETURN));
+    EXPECT_FALSE(answered) << "the key answered the letter, not the screen under it";
+    EXPECT_EQ(WindowList().ModalWindows().size(), 1u);
+    Click(50, 20);
+    EXPECT_EQ(screenPresses, 1);
+}
+
 TEST_F(Framework, OnlyOneQuestionAtATimeAndKeysAnswerIt) {
     int cancelled = 0, confirmed = 0;
     GUI_ConfirmDialog::Ask("CONFIRM_APP_QUIT_TITLE", "First?", [&] { ++confirmed; }, [&] { ++cancelled; });
