@@ -13,13 +13,15 @@
 namespace {
 std::unique_ptr<SIM_SongPuzzle> gOpen;
 int gClosedWithoutRandomName = 0;
+std::uint64_t gLastSerial = 0;
 
 constexpr float kSectionLeft = 90.0f;
 constexpr float kSectionWidth = 128.0f;
 constexpr float kSectionTop = 250.0f;
 constexpr float kSectionBottom = 450.0f;
 constexpr float kPlacedSize = 128.0f;
-constexpr float kPaletteSize = 90.0f;
+// Not kPaletteSize: inside the class that name is the number of pieces offered.
+constexpr float kOfferedPieceSize = 90.0f;
 constexpr float kPaletteLeft = 100.0f;
 constexpr float kPaletteStep = 95.0f;
 
@@ -36,7 +38,7 @@ int PuzzleNotes(float suitability) {
 std::string PuzzleLabel(const std::string& label) { return label.size() > 10 ? label.substr(0, 10) + "..." : label; }
 
 SIM_SongPuzzle::SIM_SongPuzzle(SIM_Song& song, bool newSong, int screenHeight)
-    : song_(song), newSong_(newSong), screenHeight_(screenHeight) {
+    : song_(song), serial_(++gLastSerial), newSong_(newSong), screenHeight_(screenHeight) {
     for (int i = 0; i < kSongSections; ++i) {
         SIM_PuzzleSection& section = sections_[static_cast<std::size_t>(i)];
         section.index = i;
@@ -101,7 +103,8 @@ void SIM_SongPuzzle::RebuildPalette() {
     for (std::size_t i = 0; i < palette_.size(); ++i) {
         const float column = static_cast<float>(i % kPaletteRow);
         const float row = static_cast<float>(i / kPaletteRow);
-        palette_[i]->rect = {kPaletteLeft + kPaletteStep * column, firstRow + 90.0f * row, kPaletteSize, kPaletteSize};
+        palette_[i]->rect = {kPaletteLeft + kPaletteStep * column, firstRow + kOfferedPieceSize * row, kOfferedPieceSize,
+                           kOfferedPieceSize};
     }
     paletteDirty_ = false;
 }
@@ -164,6 +167,8 @@ std::unique_ptr<SIM_PuzzlePiece> SIM_SongPuzzle::TakeDragged() {
 
 void SIM_SongPuzzle::Drop(float mouseX, float mouseY) {
     if (!dragged_) return;
+    // A piece that goes back home makes no feedback: the screen must not repeat the last one.
+    lastDrop_ = SIM_PuzzleDrop{};
     auto target = std::find_if(sections_.begin(), sections_.end(),
                                [&](const SIM_PuzzleSection& s) { return s.dropArea.Contains(mouseX, mouseY); });
     if (target == sections_.end()) {

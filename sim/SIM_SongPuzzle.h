@@ -5,6 +5,7 @@
 #include "SIM_Song.h"
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -35,7 +36,7 @@ struct SIM_PuzzleSection {
     SIM_PuzzleRect dropArea;
 };
 
-// What the last drop into a section did, for the screen's particles.
+// What the last drop did, for the screen's particles: no section when the piece went home.
 struct SIM_PuzzleDrop {
     int section = -1;
     bool leftMatch = false;
@@ -53,6 +54,9 @@ public:
     SIM_SongPuzzle& operator=(const SIM_SongPuzzle&) = delete;
 
     SIM_Song& GetSong() const { return song_; }
+    // Numbers the puzzles opened in the process: a screen tells by it whether the open puzzle is
+    // still the one it shows, which the address alone cannot (a new one may take the old memory).
+    std::uint64_t Serial() const { return serial_; }
     bool IsNewSong() const { return newSong_; }
     const std::array<SIM_PuzzleSection, kSongSections>& Sections() const { return sections_; }
     const std::vector<std::unique_ptr<SIM_PuzzlePiece>>& Palette() const { return palette_; }
@@ -92,6 +96,7 @@ private:
     void MatchFeedback(int section);
 
     SIM_Song& song_;
+    std::uint64_t serial_;
     bool newSong_;
     bool randomNameUsed_ = false;
     int screenHeight_;

@@ -53,6 +53,7 @@ TEST_F(PuzzleTest, OpeningPlacesTheSongAndOffersOnlyFreeUnlockedElements) {
     EXPECT_EQ(p.Sections()[SECTION_VERSE1].pieceLabel, "Basic drums");
     ASSERT_EQ(p.Palette().size(), 3u) << "neither placed nor locked elements are offered";
     EXPECT_EQ(p.Palette()[1]->rect.x, 195.0f);
+    EXPECT_TRUE(p.Palette()[1]->rect.w == 90.0f && p.Palette()[1]->rect.h == 90.0f) << "offered pieces are 90 x 90";
     EXPECT_EQ(p.Palette()[0]->notes, 3);
     EXPECT_TRUE(p.CanFinish());
 }
@@ -72,6 +73,9 @@ TEST_F(PuzzleTest, DroppingOutsideChangesNothingOnItsOwnSectionRecomputesAndMatc
     EXPECT_EQ(song->elements, before);
     EXPECT_GT(song->quality, stale);
     EXPECT_EQ(p.LastDrop().section, SECTION_VERSE2);
+    Move(p, InSection(p, SECTION_VERSE2), 5.0f, 5.0f);
+    EXPECT_EQ(p.LastDrop().section, -1) << "a piece sent home repeats no feedback";
+    Move(p, InSection(p, SECTION_VERSE2), 90.0f + 128.0f * 3 + 10.0f, 300.0f);
     EXPECT_FALSE(p.LastDrop().leftMatch || p.LastDrop().rightMatch) << "pieces keep the connectors they opened with";
     EXPECT_FALSE(Called("hint jigsaw accent"));
 
@@ -150,8 +154,11 @@ TEST_F(PuzzleTest, FinishingANewSongNamesDescribesAndUsesTheAct) {
 
 TEST_F(PuzzleTest, TheThirdPuzzleAfterTwoWithoutRandomNamesSuggestsNaming) {
     const auto hints = [&] { return std::count(screens.calls.begin(), screens.calls.end(), "hint song edit name"); };
-    Open(0).UseRandomName();
-    Open(0);  // closes the first, which used the button
+    SIM_SongPuzzle& first = Open(0);
+    const std::uint64_t firstSerial = first.Serial();
+    first.UseRandomName();
+    // Closes the first, which used the button; a screen still tells them apart at one address.
+    EXPECT_NE(Open(0).Serial(), firstSerial);
     EXPECT_EQ(PuzzlesClosedWithoutRandomName(), 0);
     Open(0);
     ClosePuzzle();
