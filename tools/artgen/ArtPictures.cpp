@@ -427,6 +427,46 @@ Draw JigsawNotes(int notes) {
     };
 }
 
+// A connector of a puzzle piece: a half disc, flat against the piece's edge and bulging into
+// it, white so the screen tints it with the connector's colour. Two neighbours' connectors meet
+// at the edge as one disc.
+Draw JigsawConnector(bool leftEdge) {
+    return [leftEdge](ArtCanvas& c) {
+        cairo_t* cr = c.cr();
+        const double w = c.width(), h = c.height();
+        const double edge = leftEdge ? 0.0 : w;
+        const double r = std::min(w, h / 2.0) - 1.0;
+        if (leftEdge) cairo_arc(cr, edge, h / 2, r, -M_PI / 2, M_PI / 2);
+        else cairo_arc(cr, edge, h / 2, r, M_PI / 2, 3 * M_PI / 2);
+        cairo_close_path(cr);
+        // Lit from above: the tint keeps the shading.
+        cairo_pattern_t* pat = cairo_pattern_create_linear(0, 0, 0, h);
+        cairo_pattern_add_color_stop_rgb(pat, 0, 1, 1, 1);
+        cairo_pattern_add_color_stop_rgb(pat, 1, 0.62, 0.62, 0.62);
+        cairo_set_source(cr, pat);
+        cairo_fill_preserve(cr);
+        cairo_pattern_destroy(pat);
+        cairo_set_source_rgba(cr, 0, 0, 0, 0.55);
+        cairo_set_line_width(cr, 1.5);
+        cairo_stroke(cr);
+    };
+}
+
+// The ring that lights up round two connectors that match; drawn faint where they do not.
+void JigsawLink(ArtCanvas& c) {
+    cairo_t* cr = c.cr();
+    const double s = c.width();
+    Glow(cr, s / 2, s / 2, s / 2, Rgb(0xffffff), 0.35);
+    // A dark rim round the white keeps the ring plain on paper as on leather.
+    cairo_arc(cr, s / 2, s / 2, s * 0.40, 0, 2 * M_PI);
+    cairo_set_source_rgba(cr, 0.1, 0.06, 0.02, 0.9);
+    cairo_set_line_width(cr, s * 0.12);
+    cairo_stroke_preserve(cr);
+    cairo_set_source_rgba(cr, 1, 1, 1, 1);
+    cairo_set_line_width(cr, s * 0.07);
+    cairo_stroke(cr);
+}
+
 Draw Checkbox(bool checked) {
     return [checked](ArtCanvas& c) {
         cairo_t* cr = c.cr();
@@ -1338,6 +1378,9 @@ std::vector<PictureRule> FixedPictureRules() {
     for (int n = 2; n <= 5; ++n) add(kSongs + "jigsaw_" + std::to_string(n) + "notes1.dds", 96, 32, JigsawNotes(n));
     add(kSongs + "postit_scroll_left.dds", 48, 48, ScrollArrow(M_PI));
     add(kSongs + "postit_scroll_right.dds", 48, 48, ScrollArrow(0));
+    add(kSongs + "jigsaw_connector_left.dds", 24, 48, JigsawConnector(true));
+    add(kSongs + "jigsaw_connector_right.dds", 24, 48, JigsawConnector(false));
+    add(kSongs + "jigsaw_link.dds", 48, 48, JigsawLink);
     add(kSongs + "random.dds", 32, 32, DiceButton(false));
     add(kSongs + "random_white.dds", 32, 32, DiceButton(true));
     add(kSongs + "classic_song.jpg", 80, 80, ClassicSong);

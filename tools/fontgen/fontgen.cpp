@@ -20,6 +20,9 @@ struct FontJob {
     const char* texture;
     const char* face;  // key into the faces given on the command line
     int cellSize;
+    // Added to every glyph's width: the game's font table draws the handwriting 3 pixels a
+    // glyph tighter (at cell scale) than its ink, which needs that air or the letters overlap.
+    int widthPad = 0;
 };
 
 // Cell sizes as the game loads them (the nominal sizes live with the game's font table).
@@ -30,7 +33,7 @@ const FontJob kJobs[] = {
     {"verdanabold16.dds", "bold", 24},      {"verdanabold18.dds", "bold", 24},
     {"verdanabold20.dds", "bold", 24},      {"verdanabold22.dds", "bold", 24},
     {"verdanabold24.dds", "bold", 24},      {"verdanabold32.dds", "bold", 36},
-    {"journal48.dds", "hand", 36},
+    {"journal48.dds", "hand", 36, 5},
 };
 
 constexpr int kGrid = 10;
@@ -173,7 +176,7 @@ bool RenderFont(const FontJob& job, Face& face, Face& fallback, const std::files
                 pixels[static_cast<std::size_t>((cy + py) * size + cx + px)] = static_cast<std::uint32_t>(a) << 24 | 0x00FFFFFF;
                 right = std::max(right, px + 1);
             }
-        cellWidths[i] = right;
+        cellWidths[i] = right > 0 ? std::min(cell, right + job.widthPad) : 0;
     }
     for (std::int32_t w : cellWidths) Put32(widths, static_cast<std::uint32_t>(w));
 
