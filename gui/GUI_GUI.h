@@ -35,8 +35,9 @@ public:
     void AskQuit();
 
     // The window that alone receives keys, or null; the top full-screen activity (an exclusive
-    // window) has them too while no question is asked over it.
-    GUI_WindowBase* activeWindow = nullptr;
+    // window) has them too while no question is asked over it. One for the process: a screen
+    // registers itself without knowing which desktop object runs (the game's mode, a test's).
+    static inline GUI_WindowBase* activeWindow = nullptr;
     GUI_ControlPanel* ControlPanel() const { return controlPanel_; }
     GUI_DesktopItems& Items() { return items_; }
     bool SetUpDone() const { return setUpDone_; }
