@@ -79,7 +79,7 @@ TEST_F(SaveGameTest, SectionsComeInTheirFixedOrder) {
               "<header><load_data><milo><date><assets><musicians><band><song_elements><songs><retired_songs>"
               "<albums><gamemode><recordingstudio><gigs><other_gigs><practice><relationships><endorsements>"
               "<rehearsal_data><venues><balance><events><finances><fame><globals><statistics><SIM_SIM><misc>"
-              "<recordcompany><egos>");
+              "<recordcompany><egos><covers>");
     EXPECT_EQ(text.rfind("<xml>\n<header>\n<version>1.17</version>\n</header>\n<load_data>\n", 0), 0u);
     EXPECT_EQ(text.substr(text.size() - 7), "</xml>\n");
 }
