@@ -12,7 +12,7 @@ void OpenAuditions();
 void OpenBookGig();
 // The rehearsal window (GUI_Rehearsal.cpp).
 void OpenRehearsal();
-// The control panel's write-song button (GUI_SongList.cpp).
+// The control panel's write-song button: a new song and the songwriting puzzle on it (GUI_JigSaw.cpp).
 void OpenWriteSong();
 // A band member's window and the player's own (GUI_Musician.cpp).
 void OpenMemberWindow(const SIM_Musician& member);

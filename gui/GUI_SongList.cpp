@@ -2,7 +2,7 @@
 
 #include "GHashTable.h"
 #include "GUI_Activities.h"
-#include "GUI_MessageBox.h"
+#include "GUI_JigSaw.h"
 #include "GUI_Shell.h"
 #include "GUI_Style.h"
 #include "InputManager.h"
@@ -241,8 +241,7 @@ void GUI_SongDetails::Improve() {
     if (acted_) return;
     acted_ = true;
     Close();
-    // The songwriting screen comes in a later version; it will open ImproveSongFromDetails.
-    ShowNotYetBuilt("SCREEN_SONGWRITING");
+    if (SIM_SongPuzzle* puzzle = ImproveSongFromDetails(song_)) GUI_JigSaw::Show(*puzzle);
 }
 
 void GUI_SongDetails::Retire() {
@@ -273,8 +272,3 @@ void GUI_SongDetails::DrawForeground() {
         DrawTextWrapped(kBody, view_.description, left, y + kBlockGap, kClientWidth, GUI_Style::kCream);
 }
 
-// ---- The control panel's write-song button ----
-
-// The songwriting screen comes in a later version. Until then no song is created: WriteNewSong
-// would leave a song behind that nobody can finish.
-void OpenWriteSong() { ShowNotYetBuilt("SCREEN_SONGWRITING"); }
