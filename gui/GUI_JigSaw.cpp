@@ -17,6 +17,7 @@
 #include "SIM_SongScreens.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 using GUI_Style::kBody;
@@ -76,6 +77,19 @@ GUI_JigSaw* gJigSaw = nullptr;
 
 GRect AreaOf(const SIM_PuzzleRect& r) { return GRect{r.x, r.y, r.x + r.w, r.y + r.h}; }
 
+// Pieces show their pictures smaller than they are made: software rendering copies a picture
+// resampled once far faster than it stretches it every frame.
+void DrawResampled(const std::string& name, float x, float y, float w, float h, std::uint32_t argb = 0xFFFFFFFF) {
+    GRenderer& renderer = Renderer();
+    const int width = static_cast<int>(std::lround(w)), height = static_cast<int>(std::lround(h));
+    GTexture* texture = renderer.ScaledTexture(renderer.FindTexture(name), width, height);
+    if (!texture) return;
+    BaseSprite sprite;
+    sprite.SetRect(std::round(x), std::round(y), static_cast<float>(width), static_cast<float>(height));
+    sprite.SetColour(argb);
+    sprite.Draw(texture);
+}
+
 // A section's sheet of paper in its rim, with ruled lines for the words under a verse or chorus.
 void DrawSheet(const GRect& r, bool target, bool lyricStrip) {
     GRenderer& renderer = Renderer();
@@ -108,19 +122,17 @@ std::uint32_t GUI_JigSawPiece::ConnectorTint(int connector) {
 
 void GUI_JigSawPiece::Draw(bool postIt) const {
     const SIM_PuzzleRect& r = piece_.rect;
-    GRenderer& renderer = Renderer();
     if (postIt && piece_.element)
-        renderer.DrawTexture(FormatText("postit%d.dds", piece_.element->postitColour + 1), r.x, r.y, r.w, r.h);
+        DrawResampled(FormatText("postit%d.dds", piece_.element->postitColour + 1), r.x, r.y, r.w, r.h);
     const float notesW = r.w * kNotesW, notesH = notesW / 3.0f;
     const float notesY = postIt ? r.y + r.h * kPostItNotesY : r.CentreY();
-    renderer.DrawTexture(FormatText("jigsaw_%dnotes1.dds", piece_.notes), r.CentreX() - notesW / 2.0f,
-                         notesY - notesH / 2.0f, notesW, notesH);
+    DrawResampled(FormatText("jigsaw_%dnotes1.dds", piece_.notes), r.CentreX() - notesW / 2.0f, notesY - notesH / 2.0f,
+                  notesW, notesH);
     const float connectorW = r.w * kConnectorW, connectorH = connectorW * 2.0f;
     const float connectorY = notesY - connectorH / 2.0f;
-    renderer.DrawTexture("jigsaw_connector_left.dds", r.x, connectorY, connectorW, connectorH, GUVRect{},
-                         ConnectorTint(piece_.left));
-    renderer.DrawTexture("jigsaw_connector_right.dds", r.x + r.w - connectorW, connectorY, connectorW, connectorH,
-                         GUVRect{}, ConnectorTint(piece_.right));
+    DrawResampled("jigsaw_connector_left.dds", r.x, connectorY, connectorW, connectorH, ConnectorTint(piece_.left));
+    DrawResampled("jigsaw_connector_right.dds", r.x + r.w - connectorW, connectorY, connectorW, connectorH,
+                  ConnectorTint(piece_.right));
     if (!postIt) return;
     const float pad = r.w * kLabelPad;
     DrawText(kPieceLabel, FitText(kPieceLabel, piece_.label, r.w - 2.0f * pad), r.CentreX(), r.y + r.h * kLabelTop,
@@ -195,6 +207,7 @@ GUI_JigSaw::GUI_JigSaw(SIM_SongPuzzle& puzzle)
     : puzzle_(&puzzle), serial_(puzzle.Serial()), revision_(RepertoireRevision()), lastTick_(Shell().Now()) {
     name = "songwriting";
     gJigSaw = this;
+    help_ = WrapLines(kBody, Translate("JIGSAW_HELP"), kRight - kLeft, kHelpLines);
     SetRect(0.0f, 0.0f, kScreenW, kScreenH);
     // Typing names the song: the desktop hands this window every key while it is open.
     GUI_GUI::activeWindow = this;
@@ -350,7 +363,7 @@ void GUI_JigSaw::DrawBackground() {
     Renderer().DrawTexture("leather.jpg", 0.0f, 0.0f, kScreenW, kScreenH);
     DrawText(kTitle, Translate("JIGSAW_TITLE"), kLeft, kTitleY, GUI_Style::kGold);
     float y = kHelpY;
-    for (const std::string& line : WrapLines(kBody, Translate("JIGSAW_HELP"), kRight - kLeft, kHelpLines)) {
+    for (const std::string& line : help_) {
         DrawText(kBody, line, kLeft, y, GUI_Style::kCreamDim);
         y += kBody.size + 4.0f;
     }
@@ -374,8 +387,8 @@ void GUI_JigSaw::DrawLinks() const {
     const auto& sections = Puzzle()->Sections();
     for (int pair = 1; pair < kSongSections; ++pair) {
         const SIM_PuzzleRect& right = sections[static_cast<std::size_t>(pair)].dropArea;
-        Renderer().DrawTexture("jigsaw_link.dds", right.x - kLink / 2.0f, right.CentreY() - kLink / 2.0f, kLink, kLink,
-                               GUVRect{}, LinkColour(pair));
+        DrawResampled("jigsaw_link.dds", right.x - kLink / 2.0f, right.CentreY() - kLink / 2.0f, kLink, kLink,
+                      LinkColour(pair));
     }
 }
 

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class GUI_ButtonText;
 class GUI_IconButton;
@@ -111,6 +112,7 @@ private:
     GUI_IconButton* left_ = nullptr;
     GUI_IconButton* right_ = nullptr;
     std::array<GUI_JigsawSection*, kSongSections> sections_{};
+    std::vector<std::string> help_;
     GUI_ParticleEffects particles_;
     std::uint64_t lastTick_ = 0;
 };
