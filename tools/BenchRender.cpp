@@ -1,16 +1,22 @@
 // "bench render": times a typical frame on the software renderer under the dummy video
 // driver: a full-screen background, 200 sprites from 20 textures and 2,000 glyphs in 4 fonts;
-// with "--screen desktop", also the real game's desktop in a career's second year.
+// with "--screen desktop", also the real game's desktop in a career's second year, and with
+// "--screen puzzle" its songwriting puzzle in use.
 #include "BenchRender.h"
 
 #include "CareerRuns.h"
 #include "GUI_GUI.h"
+#include "GUI_HintHelp.h"
+#include "GUI_JigSaw.h"
+#include "InputManager.h"
 #include "Game.h"
 #include "HeadlessPlayer.h"
 #include "LibFileList.h"
 #include "SIM_Band.h"
 #include "SIM_SIM.h"
 #include "SIM_SaveGame.h"
+#include "SIM_SongPuzzle.h"
+#include "SIM_SongScreens.h"
 
 #include "LibFont.h"
 #include "Platform.h"
@@ -20,9 +26,11 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -82,44 +90,95 @@ bool WriteSecondYearCareer(const std::string& path) {
     return written;
 }
 
+// The real game on a clock of 20 ms a frame, with a second-year career loaded.
+class CareerGame {
+public:
+    bool Start(const std::string& folder) {
+        const std::string save = folder + "/second-year.xml";
+        if (!WriteSecondYearCareer(save)) {
+            std::fprintf(stderr, "bench render: could not write %s\n", save.c_str());
+            return false;
+        }
+        setenv("HOME", folder.c_str(), 1);
+        setenv("XDG_CONFIG_HOME", (folder + "/.config").c_str(), 1);
+        game_.SetClock([this] { return now_; });
+        Renderer().SetSoftwareOnly(true);
+        if (!game_.Start() || !game_.LoadSavedGame(save)) {
+            std::fprintf(stderr, "bench render: the game did not start with the career\n");
+            return false;
+        }
+        game_.frameSleep = 0;
+        return true;
+    }
+    void PointAt(float x, float y) {
+        game_.Input().x = x;
+        game_.Input().y = y;
+        game_.Input().SetSystemCursor(x, y);
+    }
+    void Frame() {
+        now_ += 20;
+        game_.PumpEvents();
+        game_.RunFrame();
+    }
+    // The median milliseconds of a frame; `between` runs untimed before each one.
+    double Time(int frames, const std::function<void(int)>& between = {}) {
+        std::vector<double> times;
+        for (int i = 0; i < frames; ++i) {
+            if (between) between(i);
+            const std::uint64_t start = SDL_GetPerformanceCounter();
+            Frame();
+            times.push_back(static_cast<double>(SDL_GetPerformanceCounter() - start) * 1000.0 /
+                            static_cast<double>(SDL_GetPerformanceFrequency()));
+        }
+        return Median(times);
+    }
+    Game& game_ = GetGame();
+
+private:
+    std::uint64_t now_ = 0;
+};
+
 // The game's desktop with that career loaded, the band's icons on it and a tooltip showing.
 int BenchDesktop(int frames, const std::string& folder) {
-    const std::string save = folder + "/second-year.xml";
-    if (!WriteSecondYearCareer(save)) {
-        std::fprintf(stderr, "bench render: could not write %s\n", save.c_str());
-        return 1;
-    }
-    setenv("HOME", folder.c_str(), 1);
-    setenv("XDG_CONFIG_HOME", (folder + "/.config").c_str(), 1);
-    std::uint64_t now = 0;
-    Game& game = GetGame();
-    game.SetClock([&now] { return now; });
-    Renderer().SetSoftwareOnly(true);
-    if (!game.Start() || !game.LoadSavedGame(save)) {
-        std::fprintf(stderr, "bench render: the game did not start with the career\n");
-        return 1;
-    }
-    game.frameSleep = 0;
+    CareerGame career;
+    if (!career.Start(folder)) return 1;
     // Rest on a control-panel button (practice) until its tooltip is fully shown.
-    game.Input().x = 656.0f;
-    game.Input().y = 724.0f;
-    game.Input().SetSystemCursor(656.0f, 724.0f);
-    auto frame = [&] {
-        now += 20;
-        game.PumpEvents();
-        game.RunFrame();
-    };
-    for (int i = 0; i < 40; ++i) frame();
-    std::vector<double> times;
-    for (int i = 0; i < frames; ++i) {
-        const std::uint64_t start = SDL_GetPerformanceCounter();
-        frame();
-        times.push_back(static_cast<double>(SDL_GetPerformanceCounter() - start) * 1000.0 /
-                        static_cast<double>(SDL_GetPerformanceFrequency()));
-    }
+    career.PointAt(656.0f, 724.0f);
+    for (int i = 0; i < 40; ++i) career.Frame();
+    const double median = career.Time(frames);
     std::printf("desktop: %d frames of a second-year career (%zu members, %zu icons), median %.3f ms/frame\n", frames,
-                GetBand().members.size(), game.Desktop().Items().Items().size(), Median(times));
-    game.Shutdown();
+                GetBand().members.size(), career.game_.Desktop().Items().Items().size(), median);
+    career.game_.Shutdown();
+    return 0;
+}
+
+// The songwriting puzzle on a new song of that career, every element unlocked so the palette is
+// full, a piece of it in the hand going round the sections and notes bursting at the links.
+int BenchPuzzle(int frames, const std::string& folder) {
+    CareerGame career;
+    if (!career.Start(folder)) return 1;
+    for (auto& element : SongElements()) element->unlocked = true;
+    GUI_JigSaw* jigsaw = GUI_JigSaw::Show(WriteNewSong());
+    while (GUI_HintHelp* hint = OpenHintWindow()) hint->Close();
+    career.Frame();
+    const SIM_SongPuzzle* puzzle = jigsaw->Puzzle();
+    if (!puzzle || puzzle->Palette().empty()) {
+        std::fprintf(stderr, "bench render: the puzzle did not open\n");
+        return 1;
+    }
+    const SIM_PuzzleRect first = puzzle->Palette().front()->rect;
+    career.PointAt(first.CentreX(), first.CentreY());
+    career.Frame();
+    career.game_.Input().QueueMouse({MouseRecord::Button, 0, true});
+    career.Frame();
+    const double median = career.Time(frames, [&](int i) {
+        const float angle = static_cast<float>(i) * 0.05f;
+        career.PointAt(538.0f + 400.0f * std::cos(angle), 350.0f + 60.0f * std::sin(angle));
+        if (i % 25 == 0) jigsaw->Particles().Start("songnotes", 90.0f + 128.0f * static_cast<float>(1 + i / 25 % 6), 350.0f);
+    });
+    std::printf("puzzle: %d frames, a piece in the hand, %zu pieces offered, %zu effects running, median %.3f ms/frame\n",
+                frames, puzzle->Palette().size(), jigsaw->Particles().Running(), median);
+    career.game_.Shutdown();
     return 0;
 }
 }  // namespace
@@ -132,12 +191,12 @@ int BenchRender(const std::vector<std::string>& args) {
         else if (args[i] == "--frames" && i + 1 < args.size()) frames = std::max(1, std::atoi(args[++i].c_str()));
         else if (args[i] == "--screen" && i + 1 < args.size()) screen = args[++i];
         else {
-            std::fprintf(stderr, "usage: gigvale-tool bench render [--frames N] [--png FILE] [--screen desktop]\n");
+            std::fprintf(stderr, "usage: gigvale-tool bench render [--frames N] [--png FILE] [--screen desktop|puzzle]\n");
             return 2;
         }
     }
-    if (!screen.empty() && screen != "desktop") {
-        std::fprintf(stderr, "bench render: no screen '%s' (there is: desktop)\n", screen.c_str());
+    if (!screen.empty() && screen != "desktop" && screen != "puzzle") {
+        std::fprintf(stderr, "bench render: no screen '%s' (there are: desktop, puzzle)\n", screen.c_str());
         return 2;
     }
     UseRunFolderHeadless();
@@ -213,7 +272,9 @@ int BenchRender(const std::vector<std::string>& args) {
     renderer.Release();
     SDL_DestroyWindow(window);
     PlatformShutdown();
-    const int status = screen == "desktop" ? BenchDesktop(frames, pictures.string()) : 0;
+    int status = 0;
+    if (screen == "desktop") status = BenchDesktop(frames, pictures.string());
+    else if (screen == "puzzle") status = BenchPuzzle(frames, pictures.string());
     std::error_code ec;
     std::filesystem::remove_all(pictures, ec);
     return status;

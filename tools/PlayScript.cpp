@@ -65,6 +65,8 @@ bool Inside(const GRect& inner, const GRect& outer) {
            inner.bottom <= outer.bottom + slack;
 }
 
+std::string Trim(const std::string& text);
+
 class ScriptRunner {
 public:
     ScriptRunner(Game& game, std::string outDir) : game_(game), out_(std::move(outDir)) {}
@@ -80,6 +82,8 @@ public:
         else if (command == "expect-no-text") ExpectText(rest, false);
         else if (command == "wait-text") WaitText(rest);
         else if (command == "click-text") ClickText(rest);
+        else if (command == "drag") Drag(rest);
+        else if (command == "drag-text") DragText(rest);
         else if (command == "hover") Hover(rest);
         else if (command == "expect-tooltip") ExpectTooltip(rest);
         else if (command == "expect-mode") ExpectMode(Count(rest));
@@ -278,6 +282,43 @@ private:
         const auto at = FindControl(label);
         if (!at) throw Failure{"no enabled button or text \"" + label + "\" to click"};
         Click(*at, true);
+    }
+
+    // ---- Dragging: the left button pressed at one point, the mouse moved over several frames
+    // and released at another, as a hand drags a piece.
+    static constexpr int kDragFrames = 8;
+
+    void DragBetween(std::pair<float, float> from, std::pair<float, float> to) {
+        Move(from);
+        game_.Input().QueueMouse({MouseRecord::Button, 0, true});
+        Frame();
+        for (int i = 1; i <= kDragFrames; ++i) {
+            const float t = static_cast<float>(i) / static_cast<float>(kDragFrames);
+            MoveCursor(from.first + (to.first - from.first) * t, from.second + (to.second - from.second) * t);
+            Frame();
+        }
+        game_.Input().QueueMouse({MouseRecord::Button, 0, false});
+        Frame();
+    }
+
+    // "drag X1 Y1 X2 Y2"
+    void Drag(const std::string& rest) {
+        std::istringstream in(rest);
+        float x1 = 0.0f, y1 = 0.0f, x2 = 0.0f, y2 = 0.0f;
+        if (!(in >> x1 >> y1 >> x2 >> y2)) throw Failure{"expected X1 Y1 X2 Y2"};
+        DragBetween({x1, y1}, {x2, y2});
+    }
+
+    // "drag-text TEXT X Y": the element labelled TEXT (a puzzle piece by its element) dragged
+    // from its centre to X Y. The label may hold spaces; the last two words are the point.
+    void DragText(const std::string& rest) {
+        const std::size_t lastSpace = rest.rfind(' ');
+        const std::size_t pointStart = lastSpace == std::string::npos ? std::string::npos : rest.rfind(' ', lastSpace - 1);
+        if (pointStart == std::string::npos || pointStart == 0) throw Failure{"expected TEXT X Y"};
+        const std::string label = Trim(rest.substr(0, pointStart));
+        const auto from = FindControl(label);
+        if (!from) throw Failure{"no enabled element or text \"" + label + "\" to drag"};
+        DragBetween(*from, Point(rest.substr(pointStart + 1)));
     }
 
     void Hover(const std::string& label) {
