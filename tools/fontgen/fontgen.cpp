@@ -20,9 +20,10 @@ struct FontJob {
     const char* texture;
     const char* face;  // key into the faces given on the command line
     int cellSize;
-    // Added to every glyph's width: the game's font table draws the handwriting 3 pixels a
-    // glyph tighter (at cell scale) than its ink, which needs that air or the letters overlap.
-    int widthPad = 0;
+    // Blank columns before every glyph's ink: the game's font table draws the handwriting 3
+    // pixels a glyph tighter (at cell scale) than its ink, which needs that air or the letters
+    // overlap. The width of a cell stays the right edge of what it draws.
+    int leftPad = 0;
 };
 
 // Cell sizes as the game loads them (the nominal sizes live with the game's font table).
@@ -152,7 +153,7 @@ bool RenderFont(const FontJob& job, Face& face, Face& fallback, const std::files
             if (glyphs[i].rows == 0) continue;
             above = std::max(above, glyphs[i].top);
             below = std::max(below, glyphs[i].rows - glyphs[i].top);
-            fits = std::max(0, glyphs[i].left) + glyphs[i].width <= cell && above + below <= cell;
+            fits = job.leftPad + std::max(0, glyphs[i].left) + glyphs[i].width <= cell && above + below <= cell;
         }
         if (fits) break;
     }
@@ -166,7 +167,7 @@ bool RenderFont(const FontJob& job, Face& face, Face& fallback, const std::files
     for (std::size_t i = 0; i < characters.size(); ++i) {
         const Glyph& g = glyphs[i];
         const int cx = static_cast<int>(i % kGrid) * cell, cy = static_cast<int>(i / kGrid) * cell;
-        const int ox = std::max(0, g.left), oy = baseline - g.top;
+        const int ox = job.leftPad + std::max(0, g.left), oy = baseline - g.top;
         int right = 0;
         for (int y = 0; y < g.rows; ++y)
             for (int x = 0; x < g.width; ++x) {
@@ -176,7 +177,7 @@ bool RenderFont(const FontJob& job, Face& face, Face& fallback, const std::files
                 pixels[static_cast<std::size_t>((cy + py) * size + cx + px)] = static_cast<std::uint32_t>(a) << 24 | 0x00FFFFFF;
                 right = std::max(right, px + 1);
             }
-        cellWidths[i] = right > 0 ? std::min(cell, right + job.widthPad) : 0;
+        cellWidths[i] = right;
     }
     for (std::int32_t w : cellWidths) Put32(widths, static_cast<std::uint32_t>(w));
 

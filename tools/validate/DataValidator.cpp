@@ -653,6 +653,11 @@ private:
                 if (row.size() > 12 && kInstruments.count(row[12])) NeedText(key, WithoutBlanks(row[1]) + k);
         } else if (key.kind == ScannedKind::kPattern && k == "data/sounds/song_match_%d.ogg") {
             for (int n = 0; n < 3; ++n) NeedSound(key.file, std::to_string(key.line), FillNumber(k, n));
+        } else if (key.kind == ScannedKind::kPattern && k == "postit%d.dds") {
+            // A song element's post-it colour 0..2, plus one.
+            for (int n = 1; n <= 3; ++n) NeedPicture(key.file, std::to_string(key.line), FillNumber(k, n));
+        } else if (key.kind == ScannedKind::kPattern && k == "jigsaw_%dnotes1.dds") {
+            for (int n = 2; n <= 5; ++n) NeedPicture(key.file, std::to_string(key.line), FillNumber(k, n));
         } else if (key.kind == ScannedKind::kPattern && k == "DAY_ABBV_%d") {
             for (int n = 0; n < SIM_Date::kDaysPerMonth; ++n) NeedText(key, FillNumber(k, n));
         } else {
