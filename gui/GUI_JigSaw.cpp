@@ -212,12 +212,18 @@ GUI_JigSaw::GUI_JigSaw(SIM_SongPuzzle& puzzle)
     // Typing names the song: the desktop hands this window every key while it is open.
     GUI_GUI::activeWindow = this;
     onClosed = [this] { ReleaseKeyboard(); };
+    AddNameRow(puzzle.NameField());
+    AddScrollButtons();
+    for (int i = 0; i < kSongSections; ++i) sections_[static_cast<std::size_t>(i)] = AddChildWindow<GUI_JigsawSection>(*this, i);
+    RefreshControls();
+}
 
+void GUI_JigSaw::AddNameRow(const std::string& songName) {
     const float labelW = static_cast<float>(MeasureText(kHeading, Translate("JIGSAW_NAME")));
     const float fieldLeft = kLeft + labelW + kNameLabelGap;
     name_ = Add<GUI_TextField>(GUI_ButtonBase::kMaxLabel, kNameWidth - 2.0f * kNameLabelGap, kHand);
     name_->SetRect(fieldLeft, kNameTop, fieldLeft + kNameWidth, kNameTop + kNameHeight);
-    name_->SetText(puzzle.NameField());
+    name_->SetText(songName);
     name_->onChange = [this] {
         if (SIM_SongPuzzle* open = Puzzle()) open->SetName(name_->Text());
     };
@@ -229,7 +235,9 @@ GUI_JigSaw::GUI_JigSaw(SIM_SongPuzzle& puzzle)
     const float finishTop = kNameTop + (kNameHeight - kFinishH) / 2.0f;
     finish_ = Add<GUI_ButtonText>("SONGWRITING_FINISH", [this] { Finish(); }, "SONGWRITING_FINISH_TOOLTIP");
     finish_->SetRect(kRight - kFinishW, finishTop, kRight, finishTop + kFinishH);
+}
 
+void GUI_JigSaw::AddScrollButtons() {
     left_ = Add<GUI_IconButton>("postit_scroll_left.dds", "", [this] {
         if (SIM_SongPuzzle* open = Puzzle()) open->ScrollLeft();
     });
@@ -240,9 +248,6 @@ GUI_JigSaw::GUI_JigSaw(SIM_SongPuzzle& puzzle)
     });
     right_->SetRect(kScrollRightX, kScrollY, kScrollRightX + kScroll, kScrollY + kScroll);
     right_->SetTooltipKey("JIGSAW_SCROLLRIGHT_TOOLTIP");
-
-    for (int i = 0; i < kSongSections; ++i) sections_[static_cast<std::size_t>(i)] = AddChildWindow<GUI_JigsawSection>(*this, i);
-    RefreshControls();
 }
 
 GUI_JigSaw::~GUI_JigSaw() {

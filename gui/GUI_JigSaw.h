@@ -94,6 +94,9 @@ protected:
     void DrawForeground() override;
 
 private:
+    // The name field with the random-name and finish buttons on its row.
+    void AddNameRow(const std::string& songName);
+    void AddScrollButtons();
     SIM_PuzzlePiece* PieceAt(float x, float y) const;
     void FollowMouse();
     void StartMatchEffects();
