@@ -11,6 +11,7 @@
 #include "GUI_MenuNew.h"
 #include "GUI_MenuOptions.h"
 #include "GUI_MenuSave.h"
+#include "GUI_Particles.h"
 #include "GUI_Screens.h"
 #include "GUI_WindowBase.h"
 #include "SIM_Finances.h"
@@ -433,6 +434,7 @@ void Game::Shutdown() {
     if (!PlayerOptions().path.empty()) SavePlayerOptions();
     ClearTranslations();
     TuningTable().Clear();
+    GUI_ParticleConfig::Release();
     if (sounds_) sounds_->StopMusic();
     Renderer().Release();
     CloseDebugLog();

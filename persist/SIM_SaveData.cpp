@@ -40,6 +40,7 @@ public:
         Counters(d);
         if (r.PeekTag() == "recordcompany") RecordCompany(d);
         if (r.PeekTag() == "egos") Egos(d);
+        if (r.PeekTag() == "covers") Covers(d);
         r.FindTag("/xml");
         CheckReferences(d);
         return d;
@@ -193,7 +194,7 @@ private:
         s.initialInspiration = r.ReadFloat("initialinspiration");
         s.description = r.ReadString("description");
         s.classic = r.ReadInt("classic");
-        // Saves made before the cover flag was kept lack it: their songs read as the band's own.
+        // A few saves of an earlier build keep the cover flag here; later ones list covers at the end.
         if (r.PeekTag() == "cover") s.cover = r.ReadInt("cover");
         s.albumSlid = r.ReadInt("albumslid");
         List("suitabilities", "suitability", [&] {
@@ -390,6 +391,19 @@ private:
                                         [&](const SIM_SavedMusician& s) { return s.slid == slid; });
             if (m == d.musicians.end()) r.Fail("tag ego names unknown slid " + std::to_string(slid));
             m->ego = ego;
+        });
+    }
+
+    void Covers(SIM_SaveData& d) {
+        List("covers", "cover", [&] {
+            const int slid = r.ReadInt("slid");
+            for (auto* list : {&d.songs, &d.retiredSongs})
+                for (SIM_SavedSong& song : *list)
+                    if (song.slid == slid) {
+                        song.cover = 1;
+                        return;
+                    }
+            r.Fail("tag cover names unknown song slid " + std::to_string(slid));
         });
     }
 

@@ -279,8 +279,6 @@ void WriteSong(TagWriter& w, const SIM_Song& song) {
     w.Float("initialinspiration", song.initialInspiration);
     w.Leaf("description", song.description);
     w.Flag("classic", song.classic);
-    // A cover stays a cover in the save (who wrote it, and that it cannot be reworked).
-    w.Flag("cover", song.cover);
     w.Int("albumslid", SlidOf(song.album));
     w.Open("suitabilities");
     for (const SIM_Suitability& s : song.suitabilities) {
@@ -522,6 +520,21 @@ void WriteEgos(TagWriter& w) {
     }
     w.Close("egos");
 }
+
+// The songs the band did not write (the covers it starts with): the song block has no place
+// for it, and a cover read as the band's own could be reworked. Leaves "slid" (%d) of current
+// and retired songs; files without the section load with every song the band's own.
+void WriteCovers(TagWriter& w) {
+    w.Open("covers");
+    for (const auto* list : {&CurrentSongs(), &RetiredSongs()})
+        for (const auto& song : *list) {
+            if (!song->cover) continue;
+            w.Open("cover");
+            w.Int("slid", song->GetSLID());
+            w.Close("cover");
+        }
+    w.Close("covers");
+}
 }  // namespace
 
 void SetSaveGameFolder(const std::string& folder) { gFolder = folder; }
@@ -557,6 +570,7 @@ std::string SaveGameText(const std::string& savedAt) {
     WriteCounters(w);
     WriteRecordCompany(w);
     WriteEgos(w);
+    WriteCovers(w);
     w.Close("xml");
     return std::move(w.Text());
 }

@@ -13,6 +13,7 @@
 #include "SIM_PeopleSeams.h"
 #include "SIM_Person.h"
 #include "SIM_Screens.h"
+#include "SIM_SongPuzzle.h"
 #include "SIM_WorldSeams.h"
 
 #include <algorithm>
@@ -316,8 +317,9 @@ void RegisterSongs() {
     SIM_WorldSeams& w = WorldSeams();
     w.songCount = [] { return static_cast<int>(gCurrent.size()); };
     // The other catalogues join this entry as their parts arrive. The old songs go first:
-    // their elements are about to be destroyed.
+    // their elements are about to be destroyed; an open puzzle points at both.
     w.loadCatalogues = [] {
+        ClosePuzzle();
         ResetSongs();
         LoadSongElements();
     };

@@ -24,7 +24,11 @@
 #include "SIM_DailyOptions.h"
 #include "SIM_Date.h"
 #include "SIM_SaveData.h"
+#include "SIM_Practice.h"
+#include "SIM_SIM.h"
 #include "SIM_Song.h"
+#include "SIM_SongPuzzle.h"
+#include "SIM_SongScreens.h"
 #include "SIM_Venue.h"
 #include "SIM_WorldSeams.h"
 
@@ -224,6 +228,27 @@ TEST_F(LoadGameTest, AnEmptyBandAnEmptySlotAndAnOrdinaryGigComeBack) {
 }
 
 // A file written before members' egos were saved loads; the egos of a newer file come back.
+// The puzzle and the practice run point at songs, elements and members that a new game or a
+// load destroys: both close, and nothing is read from freed memory afterwards (ASan).
+TEST_F(LoadGameTest, ANewGameOrALoadClosesThePuzzleAndThePracticeRun) {
+    Play(20);
+    const std::string path = Write("before.xml", SaveGameText());
+    for (int way = 0; way < 2; ++way) {
+        SIM_SongPuzzle& puzzle = WriteNewSong();
+        puzzle.UseRandomName();
+        OpenPracticeRun([] { return 0u; });
+        if (way == 0) {
+            GetSIM().ResetForNewGame();
+        } else {
+            std::string error;
+            ASSERT_TRUE(LoadGame(path, &error)) << error;
+        }
+        EXPECT_EQ(OpenedPuzzle(), nullptr) << way;
+        EXPECT_EQ(CurrentPracticeRun(), nullptr) << way;
+        EXPECT_FALSE(FinishPuzzle());
+    }
+}
+
 TEST_F(LoadGameTest, EgosComeBackAndOlderFilesWithoutThemStillLoad) {
     Play(60);
     ASSERT_FALSE(GetBand().members.empty());

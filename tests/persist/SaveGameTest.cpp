@@ -79,7 +79,7 @@ TEST_F(SaveGameTest, SectionsComeInTheirFixedOrder) {
               "<header><load_data><milo><date><assets><musicians><band><song_elements><songs><retired_songs>"
               "<albums><gamemode><recordingstudio><gigs><other_gigs><practice><relationships><endorsements>"
               "<rehearsal_data><venues><balance><events><finances><fame><globals><statistics><SIM_SIM><misc>"
-              "<recordcompany><egos>");
+              "<recordcompany><egos><covers>");
     EXPECT_EQ(text.rfind("<xml>\n<header>\n<version>1.17</version>\n</header>\n<load_data>\n", 0), 0u);
     EXPECT_EQ(text.substr(text.size() - 7), "</xml>\n");
 }
@@ -518,11 +518,12 @@ TEST_F(CareerSections, AreWrittenByteForByte) {
                                              "</other_gigs>\n");
     EXPECT_EQ(Block(text, "endorsements"),
               "<endorsements>\n<endorsement>\n<name>" + endorsement + "</name>\n</endorsement>\n</endorsements>\n");
-    // The company and the egos close the file, after everything older readers expect.
+    // The company, the egos and the covers close the file, after everything older readers expect.
     EXPECT_EQ(text.substr(text.find("</misc>\n"), text.find("<egos>") - text.find("</misc>\n")),
               "</misc>\n<recordcompany>\n<name>Tin Roof</name>\n<hasdeal>1</hasdeal>\n<royalty>0.125</royalty>\n"
               "<marketing>0.500</marketing>\n</recordcompany>\n");
-    EXPECT_EQ(text.substr(text.size() - 15), "</egos>\n</xml>\n");
+    EXPECT_NE(text.find("</egos>\n<covers>\n"), std::string::npos);
+    EXPECT_EQ(text.substr(text.size() - 17), "</covers>\n</xml>\n");
 }
 
 TEST_F(CareerSections, ReadBackWithAndWithoutTheCompany) {
@@ -585,10 +586,11 @@ TEST_F(CareerSections, DamagedReferencesAndNamesAreRefused) {
               std::string::npos);
     EXPECT_NE(Refusal("<bpm>", "<bpm>x").find("tag bpm"), std::string::npos);
     EXPECT_NE(Refusal("<floats>", "<floats>1.00,").find("tag floats holds no list of 3"), std::string::npos);
-    // Cut inside the company or the egos: a part-written last section is not an old file.
+    // Cut inside the company, the egos or the covers: a part-written last section is not an old file.
     EXPECT_NE(Refusal("</marketing>\n</recordcompany>\n", "</marketing>\n").find("expected found"),
               std::string::npos);
-    EXPECT_NE(Refusal("</egos>\n</xml>\n", "").find("missing tag"), std::string::npos);
+    EXPECT_NE(Refusal("</covers>\n</xml>\n", "").find("missing tag"), std::string::npos);
+    EXPECT_NE(Refusal("<cover>\n<slid>", "<cover>\n<slid>99999").find("unknown song slid 99999"), std::string::npos);
 }
 
 TEST_F(CareerSections, StandaloneSectionsComeBackInAFreshGame) {
@@ -700,9 +702,8 @@ TEST_F(Repertoire, CoversStayCoversAndOlderFilesStillLoad) {
         return std::count_if(songs.begin(), songs.end(), [](const SIM_SavedSong& s) { return s.cover != 0; });
     };
     EXPECT_EQ(covers(data.songs) + covers(data.retiredSongs), 3);  // the starting three, not the one written since
-    std::string older = text;
-    for (std::size_t at; (at = older.find("<cover>")) != std::string::npos;)
-        older.erase(at, older.find('\n', at) - at + 1);
+    ASSERT_EQ(text.find("<cover>"), text.rfind("<covers>") + 9) << "covers are listed after the egos, not in the song";
+    const std::string older = text.substr(0, text.find("<covers>")) + "</xml>\n";
     SIM_TagReader reader;
     reader.Start(older, "older.xml");
     const SIM_SaveData old = ReadSaveData(reader);
