@@ -1,14 +1,19 @@
 // "bench render": times a typical frame on the software renderer under the dummy video
 // driver: a full-screen background, 200 sprites from 20 textures and 2,000 glyphs in 4 fonts;
-// with "--screen desktop", also the real game's desktop in a career's second year.
+// with "--screen desktop", also the real game's desktop in a career's second year, with
+// "--screen practice" the practice screen of that career in the player's turn.
 #include "BenchRender.h"
 
 #include "CareerRuns.h"
+#include "GUI_Activities.h"
 #include "GUI_GUI.h"
+#include "GUI_HintHelp.h"
+#include "GUI_Practice.h"
 #include "Game.h"
 #include "HeadlessPlayer.h"
 #include "LibFileList.h"
 #include "SIM_Band.h"
+#include "SIM_Practice.h"
 #include "SIM_SIM.h"
 #include "SIM_SaveGame.h"
 
@@ -82,44 +87,116 @@ bool WriteSecondYearCareer(const std::string& path) {
     return written;
 }
 
+// The real game on a frame clock of 20 ms, with the second-year career loaded.
+class BenchGame {
+public:
+    bool Start(const std::string& folder) {
+        const std::string save = folder + "/second-year.xml";
+        if (!WriteSecondYearCareer(save)) {
+            std::fprintf(stderr, "bench render: could not write %s\n", save.c_str());
+            return false;
+        }
+        setenv("HOME", folder.c_str(), 1);
+        setenv("XDG_CONFIG_HOME", (folder + "/.config").c_str(), 1);
+        game_.SetClock([this] { return now_; });
+        Renderer().SetSoftwareOnly(true);
+        if (!game_.Start() || !game_.LoadSavedGame(save)) {
+            std::fprintf(stderr, "bench render: the game did not start with the career\n");
+            return false;
+        }
+        game_.frameSleep = 0;
+        return true;
+    }
+    void Frame() {
+        now_ += 20;
+        game_.PumpEvents();
+        game_.RunFrame();
+    }
+    // One frame, timed.
+    double TimedFrame() {
+        const std::uint64_t start = SDL_GetPerformanceCounter();
+        Frame();
+        return static_cast<double>(SDL_GetPerformanceCounter() - start) * 1000.0 /
+               static_cast<double>(SDL_GetPerformanceFrequency());
+    }
+    void Point(float x, float y) {
+        game_.Input().x = x;
+        game_.Input().y = y;
+        game_.Input().SetSystemCursor(x, y);
+    }
+    void Key(int scanCode) {
+        game_.Input().QueueKey(scanCode, true);
+        game_.Input().QueueKey(scanCode, false);
+    }
+    Game& game() { return game_; }
+
+private:
+    Game& game_ = GetGame();
+    std::uint64_t now_ = 0;
+};
+
 // The game's desktop with that career loaded, the band's icons on it and a tooltip showing.
 int BenchDesktop(int frames, const std::string& folder) {
-    const std::string save = folder + "/second-year.xml";
-    if (!WriteSecondYearCareer(save)) {
-        std::fprintf(stderr, "bench render: could not write %s\n", save.c_str());
-        return 1;
-    }
-    setenv("HOME", folder.c_str(), 1);
-    setenv("XDG_CONFIG_HOME", (folder + "/.config").c_str(), 1);
-    std::uint64_t now = 0;
-    Game& game = GetGame();
-    game.SetClock([&now] { return now; });
-    Renderer().SetSoftwareOnly(true);
-    if (!game.Start() || !game.LoadSavedGame(save)) {
-        std::fprintf(stderr, "bench render: the game did not start with the career\n");
-        return 1;
-    }
-    game.frameSleep = 0;
+    BenchGame bench;
+    if (!bench.Start(folder)) return 1;
     // Rest on a control-panel button (practice) until its tooltip is fully shown.
-    game.Input().x = 656.0f;
-    game.Input().y = 724.0f;
-    game.Input().SetSystemCursor(656.0f, 724.0f);
-    auto frame = [&] {
-        now += 20;
-        game.PumpEvents();
-        game.RunFrame();
-    };
-    for (int i = 0; i < 40; ++i) frame();
+    bench.Point(656.0f, 724.0f);
+    for (int i = 0; i < 40; ++i) bench.Frame();
     std::vector<double> times;
-    for (int i = 0; i < frames; ++i) {
-        const std::uint64_t start = SDL_GetPerformanceCounter();
-        frame();
-        times.push_back(static_cast<double>(SDL_GetPerformanceCounter() - start) * 1000.0 /
-                        static_cast<double>(SDL_GetPerformanceFrequency()));
-    }
+    for (int i = 0; i < frames; ++i) times.push_back(bench.TimedFrame());
     std::printf("desktop: %d frames of a second-year career (%zu members, %zu icons), median %.3f ms/frame\n", frames,
-                GetBand().members.size(), game.Desktop().Items().Items().size(), Median(times));
-    game.Shutdown();
+                GetBand().members.size(), bench.game().Desktop().Items().Items().size(), Median(times));
+    bench.game().Shutdown();
+    return 0;
+}
+
+// Untimed frames until a practice run waits for the player's notes; a run that is over gives
+// way to a new one, opened as the control panel opens it.
+bool ToPlayersTurn(BenchGame& bench) {
+    for (int i = 0; i < 5000; ++i) {
+        while (GUI_HintHelp* hint = OpenHintWindow()) hint->Close();
+        SIM_PracticeRun* run = CurrentPracticeRun();
+        if (!run || run->state() == SIM_PracticeRun::kFinished) {
+            OpenPractice();
+            continue;
+        }
+        if (run->state() == SIM_PracticeRun::kInstructions) run->Start();
+        if (run->state() == SIM_PracticeRun::kPlayerTurn) return true;
+        bench.Frame();
+    }
+    return false;
+}
+
+// The practice screen in the player's turn: the long melodies further down the sets, a right
+// note every few frames, so the notes glide and their sprays fly while the frames are timed.
+int BenchPractice(int frames, const std::string& folder) {
+    constexpr int kFramesPerNote = 6;
+    BenchGame bench;
+    if (!bench.Start(folder)) return 1;
+    for (auto& mastered : GetPracticeRecord().ids) {
+        mastered.clear();
+        for (int melody = 0; melody < 30; ++melody) mastered.push_back(melody);
+    }
+    std::vector<double> times;
+    std::size_t notes = 0, sprays = 0;
+    for (int i = 0; i < frames; ++i) {
+        if (!ToPlayersTurn(bench)) {
+            std::fprintf(stderr, "bench render: the practice run never reached the player's turn\n");
+            return 1;
+        }
+        // Keys a player types arrive through the game's input, as in play.
+        if (i % kFramesPerNote == 0) bench.Key(1 + CurrentPracticeRun()->melody().Next());
+        times.push_back(bench.TimedFrame());
+        if (const GUI_Practice* screen = WindowList().Find<GUI_Practice>()) {
+            notes += screen->Notes().size();
+            sprays += screen->Effects().Running();
+        }
+    }
+    const std::size_t bars = CurrentPracticeRun() ? CurrentPracticeRun()->bars().size() : 0;
+    const double perFrame = static_cast<double>(frames);
+    std::printf("practice: %d frames of the player's turn (%zu bars, %.1f notes and %.1f sprays a frame), median %.3f ms/frame\n",
+                frames, bars, static_cast<double>(notes) / perFrame, static_cast<double>(sprays) / perFrame, Median(times));
+    bench.game().Shutdown();
     return 0;
 }
 }  // namespace
@@ -132,12 +209,12 @@ int BenchRender(const std::vector<std::string>& args) {
         else if (args[i] == "--frames" && i + 1 < args.size()) frames = std::max(1, std::atoi(args[++i].c_str()));
         else if (args[i] == "--screen" && i + 1 < args.size()) screen = args[++i];
         else {
-            std::fprintf(stderr, "usage: gigvale-tool bench render [--frames N] [--png FILE] [--screen desktop]\n");
+            std::fprintf(stderr, "usage: gigvale-tool bench render [--frames N] [--png FILE] [--screen desktop|practice]\n");
             return 2;
         }
     }
-    if (!screen.empty() && screen != "desktop") {
-        std::fprintf(stderr, "bench render: no screen '%s' (there is: desktop)\n", screen.c_str());
+    if (!screen.empty() && screen != "desktop" && screen != "practice") {
+        std::fprintf(stderr, "bench render: no screen '%s' (there are: desktop, practice)\n", screen.c_str());
         return 2;
     }
     UseRunFolderHeadless();
@@ -213,7 +290,9 @@ int BenchRender(const std::vector<std::string>& args) {
     renderer.Release();
     SDL_DestroyWindow(window);
     PlatformShutdown();
-    const int status = screen == "desktop" ? BenchDesktop(frames, pictures.string()) : 0;
+    int status = 0;
+    if (screen == "desktop") status = BenchDesktop(frames, pictures.string());
+    if (screen == "practice") status = BenchPractice(frames, pictures.string());
     std::error_code ec;
     std::filesystem::remove_all(pictures, ec);
     return status;
