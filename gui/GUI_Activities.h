@@ -12,6 +12,8 @@ void OpenAuditions();
 void OpenBookGig();
 // The rehearsal window (GUI_Rehearsal.cpp).
 void OpenRehearsal();
+// The practice room (GUI_Practice.cpp); an open one is replaced by a new run.
+void OpenPractice();
 // The control panel's write-song button: a new song and the songwriting puzzle on it (GUI_JigSaw.cpp).
 void OpenWriteSong();
 // A band member's window and the player's own (GUI_Musician.cpp).

@@ -58,7 +58,8 @@ void GUI_ButtonBase::Press() {
 void GUI_ButtonBase::Update() {
     CBaseInputManager& input = Shell().Input();
     const int before = state;
-    if (input.IsMouseTaken() || !HitTest(input.x, input.y)) {
+    // A hidden button is not there: it must not take the mouse from one shown in its place.
+    if (!visible || input.IsMouseTaken() || !HitTest(input.x, input.y)) {
         state = 0;
         return;
     }

@@ -93,7 +93,7 @@ void GUI_GUI::OpenActivity(int activity) {
         case ACTIVITY_WRITE_SONG: OpenWriteSong(); break;
         case ACTIVITY_STUDIO: ShowNotYetBuilt("SCREEN_STUDIO"); break;
         case ACTIVITY_SHOPPING: ShowNotYetBuilt("SCREEN_SHOP"); break;
-        case ACTIVITY_PRACTICE: ShowNotYetBuilt("SCREEN_PRACTICE"); break;
+        case ACTIVITY_PRACTICE: OpenPractice(); break;
         default: break;
     }
 }

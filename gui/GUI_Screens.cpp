@@ -42,7 +42,7 @@ void GUI_Screens::OpenCancelledGig(SIM_OptionSubject*) {
 
 void GUI_Screens::OpenPublicity(SIM_OptionSubject*) { ShowNotYetBuilt("SCREEN_PUBLICITY"); }
 void GUI_Screens::OpenRelaxationChooser(SIM_OptionSubject*) { ShowNotYetBuilt("SCREEN_RELAX"); }
-void GUI_Screens::OpenPractice() { ShowNotYetBuilt("SCREEN_PRACTICE"); }
+void GUI_Screens::OpenPractice() { ::OpenPractice(); }
 void GUI_Screens::OpenShopping() { ShowNotYetBuilt("SCREEN_SHOP"); }
 void GUI_Screens::ShowMessage(const std::string& title, const std::string& text) { GUI_MessageBox::Show(title, text); }
 void GUI_Screens::OpenAttributeDetail(const SIM_Attribute& attribute) { OpenAttributeDetailWindow(attribute); }

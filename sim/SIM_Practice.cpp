@@ -217,6 +217,8 @@ void SIM_PracticeRun::Update() {
 bool SIM_PracticeRun::OnKey(int keyCode) {
     if (closed_) return false;
     if (state_ == kInstructions && keyCode == kPracticeKeyReturn) return Start();
+    // Escape leaves before the run begins, as it leaves every other screen.
+    if (state_ == kInstructions && keyCode == kPracticeKeyEscape) return Cancel();
     if (state_ == kFinished && (keyCode == kPracticeKeyEscape || keyCode == kPracticeKeyReturn)) return Continue();
     if (state_ != kPlayerTurn) return false;
     const int note = PracticeNoteForKey(keyCode);
@@ -233,6 +235,7 @@ bool SIM_PracticeRun::OnKey(int keyCode) {
 
 void SIM_PracticeRun::MelodyFailed() {
     state_ = kPause;
+    lastCorrect_ = false;
     timerStart_ = Now();
     Screens().PlaySound(kFailSound);
     streak_ = 0;
@@ -241,6 +244,7 @@ void SIM_PracticeRun::MelodyFailed() {
 void SIM_PracticeRun::MelodyCorrect() {
     Screens().PlaySound(kCorrectSounds[std::min(streak_, 2)]);
     state_ = kPause;
+    lastCorrect_ = true;
     timerStart_ = Now();
     ++done_;
     GetBand().Practice(kPracticeHoursPerMelody);
@@ -273,6 +277,23 @@ std::string SIM_PracticeRun::StateText() const { return Translate(kStateTexts[st
 std::string SIM_PracticeRun::TempoText() const {
     if (state_ == kInstructions) return {};
     return FormatText("%d ", tempo_) + Translate("PRACTICE_BPM");
+}
+
+std::string SIM_PracticeRun::TuneText() const {
+    if (state_ == kInstructions || state_ == kFinished) return {};
+    std::string text = Translate("PRACTICE_TUNE");
+    ReplaceToken(text, "<TUNE>", FormatText("%d", current_ - first_ + 1));
+    ReplaceToken(text, "<TUNES>", FormatText("%d", kMelodiesPerRun));
+    return text;
+}
+
+std::string SIM_PracticeRun::VerdictText() const {
+    if (state_ == kPause) return Translate(lastCorrect_ ? "PRACTICE_RIGHT" : "PRACTICE_WRONG");
+    if (state_ != kFinished) return {};
+    std::string text = Translate("PRACTICE_RESULT");
+    ReplaceToken(text, "<RIGHT>", FormatText("%d", done_));
+    ReplaceToken(text, "<TUNES>", FormatText("%d", kMelodiesPerRun));
+    return text;
 }
 
 std::string SIM_PracticeRun::BarText(float value) { return FormatText("%.2f%%", static_cast<double>(value * 100.0f)); }

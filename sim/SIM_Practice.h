@@ -109,7 +109,8 @@ public:
 
     // Every frame: the preview's beats and the pause after an attempt.
     void Update();
-    // A key press; true when the run used it.
+    // A key press; true when the run used it. Before the run: Return starts, Escape cancels;
+    // in the player's turn the note keys; once finished Escape or Return continue.
     bool OnKey(int keyCode);
     // The start button (instructions only).
     bool Start();
@@ -141,6 +142,11 @@ public:
     static std::string ExplanationText();
     std::string StateText() const;
     std::string TempoText() const;  // empty before the run has begun
+    // "Tune 2 of 4" while the tunes are played; empty before and after.
+    std::string TuneText() const;
+    // In the pause, whether the tune just played was right; once finished, how many were.
+    std::string VerdictText() const;
+    bool LastCorrect() const { return lastCorrect_; }
     static std::string BarText(float value);
     bool StartVisible() const { return !started_; }
     bool CancelVisible() const { return !started_; }
@@ -171,6 +177,7 @@ private:
     int slot_ = 0;
     int streak_ = 0;
     int done_ = 0;
+    bool lastCorrect_ = false;
     SIM_Melody melody_;
     std::vector<SIM_PracticeCue> cues_;
     std::vector<SIM_PracticeBar> bars_;

@@ -1,18 +1,21 @@
 // "bench render": times a typical frame on the software renderer under the dummy video
 // driver: a full-screen background, 200 sprites from 20 textures and 2,000 glyphs in 4 fonts;
-// with "--screen desktop", also the real game's desktop in a career's second year, and with
+// with "--screen desktop", also the real game's desktop in a career's second year, with
+// "--screen practice" the practice screen of that career in the player's turn, and with
 // "--screen puzzle" its songwriting puzzle in use.
 #include "BenchRender.h"
 
 #include "CareerRuns.h"
+#include "GUI_Activities.h"
 #include "GUI_GUI.h"
 #include "GUI_HintHelp.h"
 #include "GUI_JigSaw.h"
-#include "InputManager.h"
+#include "GUI_Practice.h"
 #include "Game.h"
 #include "HeadlessPlayer.h"
 #include "LibFileList.h"
 #include "SIM_Band.h"
+#include "SIM_Practice.h"
 #include "SIM_SIM.h"
 #include "SIM_SaveGame.h"
 #include "SIM_SongPuzzle.h"
@@ -30,7 +33,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -90,8 +92,8 @@ bool WriteSecondYearCareer(const std::string& path) {
     return written;
 }
 
-// The real game on a clock of 20 ms a frame, with a second-year career loaded.
-class CareerGame {
+// The real game on a frame clock of 20 ms, with the second-year career loaded.
+class BenchGame {
 public:
     bool Start(const std::string& folder) {
         const std::string save = folder + "/second-year.xml";
@@ -110,75 +112,132 @@ public:
         game_.frameSleep = 0;
         return true;
     }
-    void PointAt(float x, float y) {
-        game_.Input().x = x;
-        game_.Input().y = y;
-        game_.Input().SetSystemCursor(x, y);
-    }
     void Frame() {
         now_ += 20;
         game_.PumpEvents();
         game_.RunFrame();
     }
-    // The median milliseconds of a frame; `between` runs untimed before each one.
-    double Time(int frames, const std::function<void(int)>& between = {}) {
-        std::vector<double> times;
-        for (int i = 0; i < frames; ++i) {
-            if (between) between(i);
-            const std::uint64_t start = SDL_GetPerformanceCounter();
-            Frame();
-            times.push_back(static_cast<double>(SDL_GetPerformanceCounter() - start) * 1000.0 /
-                            static_cast<double>(SDL_GetPerformanceFrequency()));
-        }
-        return Median(times);
+    // One frame, timed.
+    double TimedFrame() {
+        const std::uint64_t start = SDL_GetPerformanceCounter();
+        Frame();
+        return static_cast<double>(SDL_GetPerformanceCounter() - start) * 1000.0 /
+               static_cast<double>(SDL_GetPerformanceFrequency());
     }
-    Game& game_ = GetGame();
+    void Point(float x, float y) {
+        game_.Input().x = x;
+        game_.Input().y = y;
+        game_.Input().SetSystemCursor(x, y);
+    }
+    void Key(int scanCode) {
+        game_.Input().QueueKey(scanCode, true);
+        game_.Input().QueueKey(scanCode, false);
+    }
+    Game& game() { return game_; }
 
 private:
+    Game& game_ = GetGame();
     std::uint64_t now_ = 0;
 };
 
 // The game's desktop with that career loaded, the band's icons on it and a tooltip showing.
 int BenchDesktop(int frames, const std::string& folder) {
-    CareerGame career;
-    if (!career.Start(folder)) return 1;
+    BenchGame bench;
+    if (!bench.Start(folder)) return 1;
     // Rest on a control-panel button (practice) until its tooltip is fully shown.
-    career.PointAt(656.0f, 724.0f);
-    for (int i = 0; i < 40; ++i) career.Frame();
-    const double median = career.Time(frames);
+    bench.Point(656.0f, 724.0f);
+    for (int i = 0; i < 40; ++i) bench.Frame();
+    std::vector<double> times;
+    for (int i = 0; i < frames; ++i) times.push_back(bench.TimedFrame());
     std::printf("desktop: %d frames of a second-year career (%zu members, %zu icons), median %.3f ms/frame\n", frames,
-                GetBand().members.size(), career.game_.Desktop().Items().Items().size(), median);
-    career.game_.Shutdown();
+                GetBand().members.size(), bench.game().Desktop().Items().Items().size(), Median(times));
+    bench.game().Shutdown();
+    return 0;
+}
+
+// Untimed frames until a practice run waits for the player's notes; a run that is over gives
+// way to a new one, opened as the control panel opens it.
+bool ToPlayersTurn(BenchGame& bench) {
+    for (int i = 0; i < 5000; ++i) {
+        while (GUI_HintHelp* hint = OpenHintWindow()) hint->Close();
+        SIM_PracticeRun* run = CurrentPracticeRun();
+        if (!run || run->state() == SIM_PracticeRun::kFinished) {
+            OpenPractice();
+            continue;
+        }
+        if (run->state() == SIM_PracticeRun::kInstructions) run->Start();
+        if (run->state() == SIM_PracticeRun::kPlayerTurn) return true;
+        bench.Frame();
+    }
+    return false;
+}
+
+// The practice screen in the player's turn: the long melodies further down the sets, a right
+// note every few frames, so the notes glide and their sprays fly while the frames are timed.
+int BenchPractice(int frames, const std::string& folder) {
+    constexpr int kFramesPerNote = 6;
+    BenchGame bench;
+    if (!bench.Start(folder)) return 1;
+    for (auto& mastered : GetPracticeRecord().ids) {
+        mastered.clear();
+        for (int melody = 0; melody < 30; ++melody) mastered.push_back(melody);
+    }
+    std::vector<double> times;
+    std::size_t notes = 0, sprays = 0;
+    for (int i = 0; i < frames; ++i) {
+        if (!ToPlayersTurn(bench)) {
+            std::fprintf(stderr, "bench render: the practice run never reached the player's turn\n");
+            return 1;
+        }
+        // Keys a player types arrive through the game's input, as in play.
+        if (i % kFramesPerNote == 0) bench.Key(1 + CurrentPracticeRun()->melody().Next());
+        times.push_back(bench.TimedFrame());
+        if (const GUI_Practice* screen = WindowList().Find<GUI_Practice>()) {
+            notes += screen->Notes().size();
+            sprays += screen->Effects().Running();
+        }
+    }
+    const std::size_t bars = CurrentPracticeRun() ? CurrentPracticeRun()->bars().size() : 0;
+    const double perFrame = static_cast<double>(frames);
+    std::printf("practice: %d frames of the player's turn (%zu bars, %.1f notes and %.1f sprays a frame), median %.3f ms/frame\n",
+                frames, bars, static_cast<double>(notes) / perFrame, static_cast<double>(sprays) / perFrame, Median(times));
+    bench.game().Shutdown();
     return 0;
 }
 
 // The songwriting puzzle on a new song of that career, every element unlocked so the palette is
 // full, a piece of it in the hand going round the sections and notes bursting at the links.
 int BenchPuzzle(int frames, const std::string& folder) {
-    CareerGame career;
-    if (!career.Start(folder)) return 1;
+    constexpr int kFramesPerBurst = 25;
+    BenchGame bench;
+    if (!bench.Start(folder)) return 1;
     for (auto& element : SongElements()) element->unlocked = true;
     GUI_JigSaw* jigsaw = GUI_JigSaw::Show(WriteNewSong());
     while (GUI_HintHelp* hint = OpenHintWindow()) hint->Close();
-    career.Frame();
+    bench.Frame();
     const SIM_SongPuzzle* puzzle = jigsaw->Puzzle();
     if (!puzzle || puzzle->Palette().empty()) {
         std::fprintf(stderr, "bench render: the puzzle did not open\n");
         return 1;
     }
     const SIM_PuzzleRect first = puzzle->Palette().front()->rect;
-    career.PointAt(first.CentreX(), first.CentreY());
-    career.Frame();
-    career.game_.Input().QueueMouse({MouseRecord::Button, 0, true});
-    career.Frame();
-    const double median = career.Time(frames, [&](int i) {
+    bench.Point(first.CentreX(), first.CentreY());
+    bench.Frame();
+    bench.game().Input().QueueMouse({MouseRecord::Button, 0, true});
+    bench.Frame();
+    std::vector<double> times;
+    for (int i = 0; i < frames; ++i) {
         const float angle = static_cast<float>(i) * 0.05f;
-        career.PointAt(538.0f + 400.0f * std::cos(angle), 350.0f + 60.0f * std::sin(angle));
-        if (i % 25 == 0) jigsaw->Particles().Start("songnotes", 90.0f + 128.0f * static_cast<float>(1 + i / 25 % 6), 350.0f);
-    });
+        bench.Point(538.0f + 400.0f * std::cos(angle), 350.0f + 60.0f * std::sin(angle));
+        if (i % kFramesPerBurst == 0) {
+            const int link = 1 + i / kFramesPerBurst % (kSongSections - 1);
+            jigsaw->Particles().Start("songnotes", 90.0f + 128.0f * static_cast<float>(link), 350.0f);
+        }
+        times.push_back(bench.TimedFrame());
+    }
     std::printf("puzzle: %d frames, a piece in the hand, %zu pieces offered, %zu effects running, median %.3f ms/frame\n",
-                frames, puzzle->Palette().size(), jigsaw->Particles().Running(), median);
-    career.game_.Shutdown();
+                frames, puzzle->Palette().size(), jigsaw->Particles().Running(), Median(times));
+    bench.game().Shutdown();
     return 0;
 }
 }  // namespace
@@ -191,12 +250,12 @@ int BenchRender(const std::vector<std::string>& args) {
         else if (args[i] == "--frames" && i + 1 < args.size()) frames = std::max(1, std::atoi(args[++i].c_str()));
         else if (args[i] == "--screen" && i + 1 < args.size()) screen = args[++i];
         else {
-            std::fprintf(stderr, "usage: gigvale-tool bench render [--frames N] [--png FILE] [--screen desktop|puzzle]\n");
+            std::fprintf(stderr, "usage: gigvale-tool bench render [--frames N] [--png FILE] [--screen desktop|practice|puzzle]\n");
             return 2;
         }
     }
-    if (!screen.empty() && screen != "desktop" && screen != "puzzle") {
-        std::fprintf(stderr, "bench render: no screen '%s' (there are: desktop, puzzle)\n", screen.c_str());
+    if (!screen.empty() && screen != "desktop" && screen != "practice" && screen != "puzzle") {
+        std::fprintf(stderr, "bench render: no screen '%s' (there are: desktop, practice, puzzle)\n", screen.c_str());
         return 2;
     }
     UseRunFolderHeadless();
@@ -274,7 +333,8 @@ int BenchRender(const std::vector<std::string>& args) {
     PlatformShutdown();
     int status = 0;
     if (screen == "desktop") status = BenchDesktop(frames, pictures.string());
-    else if (screen == "puzzle") status = BenchPuzzle(frames, pictures.string());
+    if (screen == "practice") status = BenchPractice(frames, pictures.string());
+    if (screen == "puzzle") status = BenchPuzzle(frames, pictures.string());
     std::error_code ec;
     std::filesystem::remove_all(pictures, ec);
     return status;

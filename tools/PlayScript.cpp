@@ -81,6 +81,7 @@ public:
         else if (command == "expect-text") ExpectText(rest, true);
         else if (command == "expect-no-text") ExpectText(rest, false);
         else if (command == "wait-text") WaitText(rest);
+        else if (command == "frames-until-text") FramesUntilText(rest);
         else if (command == "click-text") ClickText(rest);
         else if (command == "drag") Drag(rest);
         else if (command == "drag-text") DragText(rest);
@@ -234,6 +235,18 @@ private:
     void WaitText(const std::string& text) {
         for (int i = 0; i < kWaitFrames && !Drawn(text); ++i) Frame();
         ExpectText(text, true);
+    }
+
+    // "frames-until-text TEXT MAX": frames run until the text is drawn, at most MAX of them (a
+    // state that comes after a melody or a timer, however long it takes on this frame clock).
+    void FramesUntilText(const std::string& rest) {
+        const std::size_t space = rest.rfind(' ');
+        const std::size_t end = space == std::string::npos ? space : rest.find_last_not_of(' ', space);
+        if (end == std::string::npos) throw Failure{"expected TEXT MAX"};
+        const std::string text = rest.substr(0, end + 1);
+        const int most = Count(rest.substr(space + 1));
+        for (int i = 0; i < most && !Drawn(text) && !game_.QuitPosted(); ++i) Frame();
+        if (!Drawn(text)) throw Failure{FormatText("the text \"%s\" was not drawn within %d frames", text.c_str(), most)};
     }
 
     // A tooltip's lines are read as one text, however it was wrapped.

@@ -322,7 +322,7 @@ const std::vector<Verb>& Verbs() {
          "simulate --seed S --days N [--strict] [--save FILE]  run a new game N days headless\n"
          "  simulate --strategy sensible|idle|random|reckless|all --seeds A..B [--years Y] [--csv FILE] [--table] [--strict]",
          Simulate},
-        {"bench", "bench [--days N] | bench render [--frames N] [--png FILE] [--screen desktop|puzzle]  day cycle or frame timings",
+        {"bench", "bench [--days N] | bench render [--frames N] [--png FILE] [--screen desktop|practice|puzzle]  day cycle or frame timings",
          Bench},
         {"contact-sheet", "contact-sheet OUT.png [DATADIR]  every picture with its name", ContactSheet},
         {"check-save", "check-save FILE         read a save file back and check it", CheckSave},

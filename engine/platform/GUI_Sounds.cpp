@@ -82,7 +82,17 @@ public:
         Mix_FreeMusic(music_);
         music_ = nullptr;
     }
-    void PauseMusic() override { Mix_PauseMusic(); }
+    bool PauseMusic(std::string& error) override {
+        if (!open_) {
+            error = "audio is not open";
+            return false;
+        }
+        // SDL_mixer's pause answers nothing: ask afterwards whether the music is held.
+        Mix_PauseMusic();
+        if (Mix_PausedMusic() != 0) return true;
+        error = "the music did not pause";
+        return false;
+    }
     void ResumeMusic() override { Mix_ResumeMusic(); }
     bool MusicPaused() const override { return Mix_PausedMusic() != 0; }
     bool MusicPlaying() const override { return Mix_PlayingMusic() != 0; }
@@ -196,7 +206,7 @@ int GUI_Sounds::PlayJingle(const std::string& path) {
         if (cached.name == name) jingleSound_ = cached.sound;
     // A jingle that could not start holds nothing paused.
     jingleActive_ = channel >= 0;
-    if (jingleActive_ && hasMusic_) mixer_->PauseMusic();
+    if (jingleActive_) PauseMusic();
     lastJingle_ = name;
     return channel;
 }
@@ -210,7 +220,13 @@ void GUI_Sounds::PlayInstrumentSample(int bank) {
 }
 
 void GUI_Sounds::PauseMusic() {
-    if (hasMusic_) mixer_->PauseMusic();
+    if (!hasMusic_) return;
+    std::string error;
+    if (!mixer_->PauseMusic(error)) Report("Failed to pause music", error);
+}
+
+void GUI_Sounds::ResumeMusic() {
+    if (hasMusic_ && !jingleActive_) mixer_->ResumeMusic();
 }
 
 void GUI_Sounds::StopMusic() {

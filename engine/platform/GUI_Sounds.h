@@ -26,7 +26,8 @@ public:
     // loaded or started, no music is left playing.
     virtual bool PlayMusic(const std::string& path, std::string& error) = 0;
     virtual void StopMusic() = 0;
-    virtual void PauseMusic() = 0;
+    // False when the music could not be held paused.
+    virtual bool PauseMusic(std::string& error) = 0;
     virtual void ResumeMusic() = 0;
     virtual bool MusicPaused() const = 0;
     virtual bool MusicPlaying() const = 0;
@@ -60,7 +61,10 @@ public:
     int PlaySound(const std::string& path);
     int PlayJingle(const std::string& path);
     void PlayInstrumentSample(int bank);
+    // Holds the music where it is (a screen that plays its own sounds); a failure is reported.
     void PauseMusic();
+    // Lets held music play on; while a jingle plays, its end does that.
+    void ResumeMusic();
     void StopMusic();
     void PlayMusic(const std::string& path);
     void ApplyMasterVolume();

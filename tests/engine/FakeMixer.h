@@ -18,6 +18,7 @@ struct FakeMixer : SoundMixer {
         std::set<int> finished;  // channels that no longer play
         bool musicPlaying = false;
         bool musicPaused = false;
+        std::string pauseError;  // when set, pausing fails with it
         float master = -1.0f, musicVolume = -1.0f;
         int nextChannel = 0;
     };
@@ -53,7 +54,14 @@ struct FakeMixer : SoundMixer {
         return true;
     }
     void StopMusic() override { s.musicPlaying = false; }
-    void PauseMusic() override { s.musicPaused = true; }
+    bool PauseMusic(std::string& error) override {
+        if (!s.pauseError.empty()) {
+            error = s.pauseError;
+            return false;
+        }
+        s.musicPaused = true;
+        return true;
+    }
     void ResumeMusic() override { s.musicPaused = false; }
     bool MusicPaused() const override { return s.musicPaused; }
     bool MusicPlaying() const override { return s.musicPlaying && !s.musicPaused; }

@@ -141,6 +141,45 @@ TEST_F(SoundTest, AJingleThatCannotPlayLeavesTheMusicAlone) {
     EXPECT_FALSE(sounds.JingleActive());
 }
 
+// A screen holds the music and lets it go again; a pause the mixer refuses is reported, for a
+// screen's pause and a jingle's alike, and the game carries on.
+TEST_F(SoundTest, HeldMusicResumesAndAFailedPauseIsReported) {
+    TempDir dir;
+    const std::string log = dir.path() + "/debug.txt";
+    const std::string previousLog = DebugLogPath();
+    SetDebugLogPath(log);
+    OpenDebugLog();
+    sounds.ResumeMusic();  // nothing to resume before any music
+    sounds.PauseMusic();
+    EXPECT_FALSE(mixer.musicPaused);
+
+    sounds.StartMusicAndBanks();
+    sounds.PauseMusic();
+    EXPECT_TRUE(mixer.musicPaused);
+    sounds.ResumeMusic();
+    EXPECT_FALSE(mixer.musicPaused);
+
+    // While a jingle plays, its end lets the music go, not the screen.
+    const int jingle = sounds.PlayJingle("data/sounds/jingles/rival.ogg");
+    sounds.ResumeMusic();
+    EXPECT_TRUE(mixer.musicPaused);
+    mixer.finished.insert(jingle);
+    sounds.Update();
+    EXPECT_FALSE(mixer.musicPaused);
+
+    mixer.pauseError = "device busy";
+    sounds.PauseMusic();
+    sounds.PlayJingle("data/sounds/jingles/rival.ogg");
+    EXPECT_FALSE(mixer.musicPaused);
+    CloseDebugLog();
+    SetDebugLogPath(previousLog);
+    const std::string text = ReadWholeFile(log);
+    const std::string report = "(device busy) Failed to pause music";
+    const std::size_t first = text.find(report);
+    ASSERT_NE(first, std::string::npos) << text;
+    EXPECT_NE(text.find(report, first + 1), std::string::npos) << text;
+}
+
 TEST_F(SoundTest, InstrumentBanksComeFromTheirFolders) {
     TempDir dir;
     dir.Write("data/sounds/instruments/drums/kick.ogg", "x");
@@ -192,6 +231,15 @@ TEST(SdlMixer, PlaysRealFilesAndReportsMissingOnes) {
     EXPECT_TRUE(mixer->MusicPlaying());
     EXPECT_FALSE(mixer->PlayMusic("no/such/music.ogg", error));
     EXPECT_FALSE(mixer->MusicPlaying());
+    // The pause holds, and says so; a mixer that never opened cannot pause anything.
+    ASSERT_TRUE(mixer->PlayMusic(path, error)) << error;
+    EXPECT_TRUE(mixer->PauseMusic(error)) << error;
+    EXPECT_TRUE(mixer->MusicPaused());
+    mixer->ResumeMusic();
+    EXPECT_FALSE(mixer->MusicPaused());
     mixer->SetMasterVolume(0.5f);
     mixer->SetMusicVolume(0.5f);
+    error.clear();
+    EXPECT_FALSE(CreateSdlMixer()->PauseMusic(error));
+    EXPECT_FALSE(error.empty());
 }

@@ -188,6 +188,23 @@ TEST_F(Framework, TooltipsFadeInAfterTheRestDelayFadeOutAndStayOnScreen) {
     EXPECT_LE(button->Tooltip()->width, 248);
 }
 
+// Two buttons in one place, one of them hidden (a screen that swaps a button for another):
+// the hidden one neither lights up nor keeps the shown one's tooltip from coming.
+TEST_F(Framework, AHiddenButtonLeavesTheMouseToTheOneShownInItsPlace) {
+    GUI_WindowBase* holder = OpenWindow(0, 0, 400, 300);
+    auto* hidden = static_cast<GUI_ButtonBase*>(holder->Elements()[0].get());
+    hidden->SetTooltip("Hidden");
+    hidden->visible = false;
+    auto* shown = holder->Add<GUI_ButtonText>("CONFIRM_CANCEL", [] {}, "CONFIRM_OK");
+    shown->SetRect(10, 10, 110, 40);
+    MoveTo(50, 20);
+    for (int i = 0; i < shown->Tooltip()->delay + 4; ++i) Step();  // the mouse rests there
+    EXPECT_EQ(hidden->state, 0);
+    EXPECT_EQ(shown->state, 1);
+    EXPECT_GT(shown->Tooltip()->fade, 0.0f);
+    EXPECT_FLOAT_EQ(hidden->Tooltip()->fade, 0.0f);
+}
+
 TEST_F(Framework, SliderFollowsTheDragWithinItsEnds) {
     float value = 0.5f;
     int changes = 0;

@@ -117,7 +117,9 @@ TEST_F(PracticeTest, AWrongLastNoteFailsTheWholeMelody) {
     SIM_PracticeRun& run = Open();
     run.Start();
     PlayMelody(run);
+    EXPECT_TRUE(run.LastCorrect());
     PlayMelody(run, true);
+    EXPECT_FALSE(run.LastCorrect());
     EXPECT_EQ(Fanfares().back(), "sound data/sounds/male_sigh.ogg");
     EXPECT_EQ(run.streak(), 0);
     EXPECT_EQ(run.melodiesDone(), 1);
@@ -146,10 +148,13 @@ TEST_F(PracticeTest, AFinishedRunRaisesTheTempoMovesToTheNextSetAndUsesTheDayUnt
     EXPECT_FALSE(run.Continue());
     EXPECT_EQ(GetSIM().acts, 1);
 
-    // Cancelling before the start keeps the set and the day; a fumbled run still moves on.
+    // Cancelling before the start, by the button or Escape, keeps the set and the day; a
+    // fumbled run still moves on.
     SIM_PracticeRun& bass = Open();
     EXPECT_EQ(bass.NoteSound(1), "b1.ogg");
     EXPECT_TRUE(bass.Cancel());
+    EXPECT_TRUE(Open().OnKey(kPracticeKeyEscape));
+    EXPECT_TRUE(CurrentPracticeRun()->closed());
     EXPECT_EQ(record.inst, 1);
     SIM_PracticeRun& fumbled = Open();
     fumbled.Start();

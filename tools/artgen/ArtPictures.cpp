@@ -935,36 +935,60 @@ Draw CalendarIcon(bool gig) {
     };
 }
 
+// The notes' colours of the practice screen, which tints its staves and notes with them.
+const int kPracticeNoteColours[5] = {0xff0c0c, 0x0cff0c, 0x0c0cff, 0xffff0c, 0xff0cff};
+
 Draw PitchButton(int note) {
-    static const int colours[5] = {0x30d050, 0xe03030, 0xf0d020, 0x3070f0, 0xf08020};
     return [note](ArtCanvas& c) {
-        KeyCap(c, true, Rgb(colours[note - 1]));
+        const ArtColor colour = Rgb(kPracticeNoteColours[note - 1]);
+        KeyCap(c, true, colour);
         cairo_t* cr = c.cr();
         const double s = c.width();
-        SetColor(cr, Rgb(colours[note - 1]));
-        cairo_arc(cr, s / 2, s / 2 - 1, s * 0.22, 0, 2 * M_PI);
+        SetColor(cr, colour);
+        cairo_arc(cr, s / 2, s / 2 - 1, s * 0.24, 0, 2 * M_PI);
         cairo_fill(cr);
-        cairo_set_source_rgb(cr, 1, 1, 1);
-        SelectFont(cr, ArtFont::SansBold, s * 0.3);
-        TextCentered(cr, std::to_string(note), s / 2, s / 2 + s * 0.1);
+        // Dark figures on the bright colours, light ones on the deep.
+        const double light = 0.3 * colour.r + 0.59 * colour.g + 0.11 * colour.b;
+        if (light > 0.5) cairo_set_source_rgb(cr, 0.08, 0.05, 0.03);
+        else cairo_set_source_rgb(cr, 1, 1, 1);
+        SelectFont(cr, ArtFont::SansBold, s * 0.34);
+        TextCentered(cr, std::to_string(note), s / 2, s / 2 + s * 0.11);
     };
 }
 
+// A pitch row in greys, for the screen to tint with its note's colour: a dark panel, the
+// row's line along the middle and a mark where each of the 64-pixel note slots lies.
 void PracticeStave(ArtCanvas& c) {
     cairo_t* cr = c.cr();
     const double w = c.width(), h = c.height();
-    LcdPanel(cr, 0, 0, w, h, Palette::kNeonCyan);
-    cairo_set_source_rgba(cr, 0.6, 0.9, 1, 0.35);
+    RoundRect(cr, 0, 0, w, h, 5);
+    cairo_set_source_rgb(cr, 0.16, 0.16, 0.16);
+    cairo_fill(cr);
+    RoundRect(cr, 2, 2, w - 4, h - 4, 4);
+    cairo_set_source_rgb(cr, 0.30, 0.30, 0.30);
+    cairo_fill(cr);
+    RoundRect(cr, 4, 4, w - 8, (h - 8) * 0.4, 3);
+    cairo_set_source_rgba(cr, 1, 1, 1, 0.10);
+    cairo_fill(cr);
     cairo_set_line_width(cr, 1);
-    cairo_move_to(cr, 6, h / 2);
-    cairo_line_to(cr, w - 6, h / 2);
+    cairo_move_to(cr, 6, h / 2 + 0.5);
+    cairo_line_to(cr, w - 6, h / 2 + 0.5);
+    cairo_set_source_rgba(cr, 1, 1, 1, 0.55);
     cairo_stroke(cr);
-    for (double x = 40; x < w; x += 64) {
-        cairo_move_to(cr, x, 6);
-        cairo_line_to(cr, x, h - 6);
+    for (double x = 32.5; x < w; x += 64) {
+        cairo_move_to(cr, x, h / 2 - 5);
+        cairo_line_to(cr, x, h / 2 + 5);
     }
-    cairo_set_source_rgba(cr, 0.6, 0.9, 1, 0.12);
+    cairo_set_source_rgba(cr, 1, 1, 1, 0.35);
     cairo_stroke(cr);
+}
+
+// The sounding note of the practice screen, white for the screen to tint.
+void PracticeNote(ArtCanvas& c) {
+    const double s = c.width();
+    Glow(c.cr(), s / 2, s / 2, s / 2, {1, 1, 1, 1}, 0.45);
+    cairo_set_source_rgb(c.cr(), 1, 1, 1);
+    ShapeNote(c.cr(), s * 0.4, s * 0.7, s * 0.5);
 }
 
 void Icon(ArtCanvas& c) {
@@ -1389,9 +1413,10 @@ std::vector<PictureRule> FixedPictureRules() {
 
     // Practice.
     for (int n = 1; n <= 5; ++n) add(kSongs + "button_" + std::to_string(n) + ".dds", 48, 48, PitchButton(n));
-    add(kSongs + "practice_note.dds", 32, 32, ParticleNote);
+    add(kSongs + "practice_note.dds", 32, 32, PracticeNote);
     add(kSongs + "practice.jpg", 1024, 768, Practice);
-    add(kSongs + "practice_stave.bmp", 512, 48, PracticeStave);
+    // As long as a row's 13 note slots of 64 pixels, as high as the row.
+    add(kSongs + "practice_stave.bmp", 832, 32, PracticeStave);
     add(kSongs + "practice_progress.bmp", 256, 16, [](ArtCanvas& c) { ProgressBar(c, true); });
     add(kSongs + "practice_progress_empty.bmp", 256, 16, [](ArtCanvas& c) { ProgressBar(c, false); });
 
