@@ -1,6 +1,7 @@
 #include "GUI_GameMode.h"
 
 #include "GUI_Style.h"
+#include "InputManager.h"
 #include "LibString.h"
 #include "Renderer.h"
 #include "SIM_Band.h"
@@ -17,7 +18,9 @@ constexpr float kButtonW = 180.0f, kButtonH = 34.0f;
 
 GUI_GameMode* GUI_GameMode::Open(int stage) {
     if (GUI_GameMode* open = WindowList().Find<GUI_GameMode>()) open->Close();
-    return WindowList().Open<GUI_GameMode>(stage);
+    GUI_GameMode* window = WindowList().Open<GUI_GameMode>(stage);
+    WindowList().AddModal(window);
+    return window;
 }
 
 GUI_GameMode::GUI_GameMode(int stage) : GUI_Dialog(GetCareerStage().Title(stage)), stage_(stage) {
@@ -26,13 +29,22 @@ GUI_GameMode::GUI_GameMode(int stage) : GUI_Dialog(GetCareerStage().Title(stage)
     ReplaceToken(description_, "<BANDNAME>", GetBand().Name);
     SetRect(0, 0, kWidth, kHeight);
     CentreOnScreen();
-    auto* next = Add<GUI_ButtonText>("GAMEMODE_CONTINUE", [this] {
-        Close();
-        // A new career's first look at the desktop comes with its introduction.
-        if (stage_ == 0) Screens().TriggerHint("introduction");
-    }, "GAMEMODE_CONTINUE_TOOLTIP");
+    auto* next = Add<GUI_ButtonText>("GAMEMODE_CONTINUE", [this] { MoveOn(); }, "GAMEMODE_CONTINUE_TOOLTIP");
     const float right = static_cast<float>(client.right), bottom = static_cast<float>(client.bottom);
     next->SetRect(right - kButtonW, bottom - kButtonH, right, bottom);
+}
+
+void GUI_GameMode::MoveOn() {
+    if (Closed()) return;
+    Close();
+    // A new career's first look at the desktop comes with its introduction.
+    if (stage_ == 0) Screens().TriggerHint("introduction");
+}
+
+bool GUI_GameMode::OnKeyPress(int key) {
+    if (key != DIK_ESCAPE && key != DIK_RETURN && key != DIK_NUMPADENTER) return false;
+    MoveOn();
+    return true;
 }
 
 void GUI_GameMode::DrawForeground() {
