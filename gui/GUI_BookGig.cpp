@@ -28,7 +28,6 @@ constexpr float kCardButtonH = 30.0f;
 constexpr float kCashY = 10.0f;  // from the window's top, on the title row
 constexpr std::size_t kInfoLines = 2, kFooterLines = 2;
 constexpr float kTextGap = 12.0f;
-constexpr float kArrow = 34.0f, kPageLabelW = 72.0f;
 constexpr float kFinishW = 160.0f, kButtonH = 34.0f;
 constexpr float kWidth = GUI_Dialog::kMarginLeft + GUI_BookGig::kColumns * kCardW +
                          (GUI_BookGig::kColumns - 1) * kCardGap + GUI_Dialog::kMarginRight;
@@ -114,23 +113,16 @@ GUI_BookGig::GUI_BookGig() : GUI_Dialog(Translate("BOOKGIG_TITLE")) {
 
     cardsTop_ = static_cast<float>(client.top) + infoH + kTextGap;
     footerTop_ = cardsTop_ + cardsH + kTextGap;
-    const float bottom = static_cast<float>(client.bottom), left = static_cast<float>(client.left);
+    const float bottom = static_cast<float>(client.bottom);
     finish_ = Add<GUI_ButtonText>("BOOKGIG_FINISH", [this] { Close(); }, "BOOKGIG_FINISH_TOOLTIP");
     finish_->SetRect(static_cast<float>(client.right) - kFinishW, bottom - kButtonH, static_cast<float>(client.right), bottom);
     left_ = Add<GUI_IconButton>("left.dds", "left_h.dds", [this] { ShowPage(page_ - 1); });
-    left_->SetRect(left, bottom - kArrow, left + kArrow, bottom);
-    left_->SetTooltipKey("BOOKGIG_PAGE_PREVIOUS");
-    const float rightX = left + kArrow + kPageLabelW;
     right_ = Add<GUI_IconButton>("right.dds", "right_h.dds", [this] { ShowPage(page_ + 1); });
-    right_->SetRect(rightX, bottom - kArrow, rightX + kArrow, bottom);
-    right_->SetTooltipKey("BOOKGIG_PAGE_NEXT");
+    PlacePageArrows(*this, *left_, *right_, "BOOKGIG_PAGE_PREVIOUS", "BOOKGIG_PAGE_NEXT");
     ShowPage(0);
 }
 
-int GUI_BookGig::PageCount() const {
-    const int offers = static_cast<int>(GigOffers().size());
-    return std::max(1, (offers + kCardsPerPage - 1) / kCardsPerPage);
-}
+int GUI_BookGig::PageCount() const { return PageCountFor(GigOffers().size(), kCardsPerPage); }
 
 void GUI_BookGig::ShowPage(int page) {
     page_ = std::clamp(page, 0, PageCount() - 1);
@@ -145,10 +137,7 @@ void GUI_BookGig::ShowPage(int page) {
         const float y = cardsTop_ + static_cast<float>(slot / kColumns) * (kCardH + kCardGap);
         cards_.push_back(AddChildWindow<GUI_BookGigCard>(*offers[i], x, y, [this](SIM_Gig& gig) { Book(gig); }));
     }
-    const bool paged = PageCount() > 1;
-    left_->visible = right_->visible = paged;
-    left_->enabled = paged && page_ > 0;
-    right_->enabled = paged && page_ + 1 < PageCount();
+    UpdatePageArrows(*left_, *right_, page_, PageCount());
 }
 
 void GUI_BookGig::Book(SIM_Gig& gig) {
@@ -178,9 +167,5 @@ void GUI_BookGig::DrawForeground() {
                   GUI_Style::kCreamDim);
     DrawLines(WrapLines(kBody, Translate("BOOKGIG_FOOTER"), room, kFooterLines), kBody, left, footerTop_,
               GUI_Style::kCreamDim);
-    if (PageCount() > 1) {
-        const float x = left + kArrow + kPageLabelW / 2.0f;
-        const float y = static_cast<float>(client.bottom) - kArrow / 2.0f - GUI_Style::kSubheading.size / 2.0f;
-        DrawText(GUI_Style::kSubheading, FormatText("%d / %d", page_ + 1, PageCount()), x, y, GUI_Style::kCream, TEXT_CENTRED);
-    }
+    DrawPageLabel(*this, page_, PageCount());
 }

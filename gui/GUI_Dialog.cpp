@@ -4,6 +4,8 @@
 #include "GHashTable.h"
 #include "InputManager.h"
 #include "LibErrors.h"
+#include "LibFont.h"
+#include "LibString.h"
 #include "Platform.h"
 
 #include <algorithm>
@@ -170,4 +172,37 @@ bool GUI_ConfirmDialog::OnKeyPress(int key) {
 void GUI_ConfirmDialog::DrawForeground() {
     DrawTextWrapped(GUI_Style::kBody, message_, static_cast<float>(client.left), static_cast<float>(client.top),
                     static_cast<float>(client.right - client.left), GUI_Style::kCream);
+}
+
+// ---- Pages of cards ----
+
+namespace {
+constexpr float kPageArrow = 34.0f, kPageLabelW = 72.0f;
+}  // namespace
+
+int PageCountFor(std::size_t count, int perPage) {
+    const auto per = static_cast<std::size_t>(std::max(perPage, 1));
+    return std::max(1, static_cast<int>((count + per - 1) / per));
+}
+
+void PlacePageArrows(const GUI_Dialog& dialog, GUI_IconButton& left, GUI_IconButton& right,
+                     const std::string& previousTooltip, const std::string& nextTooltip) {
+    const float x = static_cast<float>(dialog.client.left), bottom = static_cast<float>(dialog.client.bottom);
+    left.SetRect(x, bottom - kPageArrow, x + kPageArrow, bottom);
+    right.SetRect(x + kPageArrow + kPageLabelW, bottom - kPageArrow, x + 2.0f * kPageArrow + kPageLabelW, bottom);
+    left.SetTooltipKey(previousTooltip);
+    right.SetTooltipKey(nextTooltip);
+}
+
+void UpdatePageArrows(GUI_IconButton& left, GUI_IconButton& right, int page, int pages) {
+    left.visible = right.visible = pages > 1;
+    left.enabled = page > 0;
+    right.enabled = page + 1 < pages;
+}
+
+void DrawPageLabel(const GUI_Dialog& dialog, int page, int pages) {
+    if (pages <= 1) return;
+    const float x = static_cast<float>(dialog.client.left) + kPageArrow + kPageLabelW / 2.0f;
+    const float y = static_cast<float>(dialog.client.bottom) - kPageArrow / 2.0f - GUI_Style::kSubheading.size / 2.0f;
+    DrawText(GUI_Style::kSubheading, FormatText("%d / %d", page + 1, pages), x, y, GUI_Style::kCream, TEXT_CENTRED);
 }

@@ -35,6 +35,14 @@ private:
     GUI_CloseButton* close_ = nullptr;
 };
 
+// Dialogs that show their cards a page at a time: arrows at the bottom left of the client area
+// with "page / pages" between them, shown only when there are several pages.
+int PageCountFor(std::size_t count, int perPage);
+void PlacePageArrows(const GUI_Dialog& dialog, GUI_IconButton& left, GUI_IconButton& right,
+                     const std::string& previousTooltip, const std::string& nextTooltip);
+void UpdatePageArrows(GUI_IconButton& left, GUI_IconButton& right, int page, int pages);
+void DrawPageLabel(const GUI_Dialog& dialog, int page, int pages);
+
 class GUI_TabContainer;
 
 class GUI_WindowTab : public GUI_WindowBase {

@@ -21,7 +21,6 @@ namespace {
 // the closing button at the bottom right.
 constexpr float kPad = 8.0f, kGap = 8.0f, kTextGap = 12.0f;
 constexpr float kCashY = 10.0f;  // from the window's top
-constexpr float kArrow = 34.0f, kPageLabelW = 72.0f;
 constexpr float kButtonW = 160.0f, kButtonH = 34.0f;
 constexpr float kTileButtonH = 30.0f;
 
@@ -59,31 +58,6 @@ float DrawLines(const std::vector<std::string>& lines, const GUI_Style::Font& fo
     return y;
 }
 
-int Pages(std::size_t count, int perPage) {
-    return std::max(1, static_cast<int>((count + static_cast<std::size_t>(perPage) - 1) / static_cast<std::size_t>(perPage)));
-}
-
-// The page arrows at the bottom left of a dialog's client area; hidden with a single page.
-void PlaceArrows(const GUI_Dialog& dialog, GUI_IconButton& left, GUI_IconButton& right) {
-    const float x = static_cast<float>(dialog.client.left), bottom = static_cast<float>(dialog.client.bottom);
-    left.SetRect(x, bottom - kArrow, x + kArrow, bottom);
-    right.SetRect(x + kArrow + kPageLabelW, bottom - kArrow, x + 2.0f * kArrow + kPageLabelW, bottom);
-    left.SetTooltipKey("REHEARSAL_PAGE_PREVIOUS");
-    right.SetTooltipKey("REHEARSAL_PAGE_NEXT");
-}
-
-void UpdateArrows(GUI_IconButton& left, GUI_IconButton& right, int page, int pages) {
-    left.visible = right.visible = pages > 1;
-    left.enabled = page > 0;
-    right.enabled = page + 1 < pages;
-}
-
-void DrawPageLabel(const GUI_Dialog& dialog, int page, int pages) {
-    if (pages <= 1) return;
-    const float x = static_cast<float>(dialog.client.left) + kArrow + kPageLabelW / 2.0f;
-    const float y = static_cast<float>(dialog.client.bottom) - kArrow / 2.0f - GUI_Style::kSubheading.size / 2.0f;
-    DrawText(GUI_Style::kSubheading, FormatText("%d / %d", page + 1, pages), x, y, GUI_Style::kCream, TEXT_CENTRED);
-}
 
 // The member's remark of the day, which the rehearsal has just made; empty when he said nothing.
 std::string RemarkOf(const SIM_Musician* member) {
@@ -149,11 +123,11 @@ GUI_Rehearsal::GUI_Rehearsal() : GUI_Dialog(Translate("REHEARSAL_TITLE")) {
         ->SetRect(right - kButtonW, bottom - kButtonH, right, bottom);
     left_ = Add<GUI_IconButton>("left.dds", "left_h.dds", [this] { ShowPage(page_ - 1); });
     right_ = Add<GUI_IconButton>("right.dds", "right_h.dds", [this] { ShowPage(page_ + 1); });
-    PlaceArrows(*this, *left_, *right_);
+    PlacePageArrows(*this, *left_, *right_, "REHEARSAL_PAGE_PREVIOUS", "REHEARSAL_PAGE_NEXT");
     ShowPage(0);
 }
 
-int GUI_Rehearsal::PageCount() const { return Pages(RehearsalVenues().size(), kTilesPerPage); }
+int GUI_Rehearsal::PageCount() const { return PageCountFor(RehearsalVenues().size(), kTilesPerPage); }
 
 void GUI_Rehearsal::ShowPage(int page) {
     page_ = std::clamp(page, 0, PageCount() - 1);
@@ -170,7 +144,7 @@ void GUI_Rehearsal::ShowPage(int page) {
         tiles_.push_back(AddChildWindow<GUI_RehearsalVenue>(*rooms[i], x, y,
                                                             [this](const SIM_RehearsalVenue& venue) { Use(venue); }));
     }
-    UpdateArrows(*left_, *right_, page_, PageCount());
+    UpdatePageArrows(*left_, *right_, page_, PageCount());
 }
 
 void GUI_Rehearsal::Use(const SIM_RehearsalVenue& venue) {
@@ -257,11 +231,11 @@ GUI_RehearsalPostMortem::GUI_RehearsalPostMortem(const SIM_Rehearsal& rehearsal)
     finish_->SetRect(right - kButtonW, bottom - kButtonH, right, bottom);
     left_ = Add<GUI_IconButton>("left.dds", "left_h.dds", [this] { ShowPage(page_ - 1); });
     right_ = Add<GUI_IconButton>("right.dds", "right_h.dds", [this] { ShowPage(page_ + 1); });
-    PlaceArrows(*this, *left_, *right_);
+    PlacePageArrows(*this, *left_, *right_, "REHEARSAL_PAGE_PREVIOUS", "REHEARSAL_PAGE_NEXT");
     ShowPage(0);
 }
 
-int GUI_RehearsalPostMortem::PageCount() const { return Pages(rehearsal_.results.size(), kCommentsPerPage); }
+int GUI_RehearsalPostMortem::PageCount() const { return PageCountFor(rehearsal_.results.size(), kCommentsPerPage); }
 
 void GUI_RehearsalPostMortem::ShowPage(int page) {
     page_ = std::clamp(page, 0, PageCount() - 1);
@@ -276,7 +250,7 @@ void GUI_RehearsalPostMortem::ShowPage(int page) {
         const float y = commentsTop_ + static_cast<float>(slot / kColumns) * (kCommentH + kGap);
         comments_.push_back(AddChildWindow<GUI_RehearsalComment>(rehearsal_, results[i], x, y));
     }
-    UpdateArrows(*left_, *right_, page_, PageCount());
+    UpdatePageArrows(*left_, *right_, page_, PageCount());
 }
 
 void GUI_RehearsalPostMortem::Finish() {
