@@ -196,10 +196,8 @@ GUI_JigSaw* GUI_JigSaw::Current() { return gJigSaw && !gJigSaw->Closed() ? gJigS
 GUI_JigSaw* GUI_JigSaw::Show(SIM_SongPuzzle& puzzle) {
     if (GUI_JigSaw* open = Current()) open->Close();
     auto* window = WindowList().Open<GUI_JigSaw>(puzzle);
+    // Hints the puzzle brought show over it: questions are drawn over a full-screen activity.
     WindowList().AddExclusive(window);
-    // Hints the puzzle brought stay over it.
-    for (GUI_WindowBase* question : std::vector<GUI_WindowBase*>(WindowList().ModalWindows()))
-        WindowList().BringToFront(question);
     return window;
 }
 

@@ -147,6 +147,7 @@ GUI_Practice* GUI_Practice::Open() {
 GUI_Practice::GUI_Practice(SIM_PracticeRun& run) : run_(&run), lastUpdate_(Shell().Now()) {
     name = "practice";
     SetRect(0.0f, 0.0f, kScreenW, kScreenH);
+    explanation_ = WrapLines(kBody, SIM_PracticeRun::ExplanationText(), kScreenW - 2.0f * kEdge, kTextLines);
     for (int note = 1; note <= kPracticeNotes; ++note)
         strips_.push_back(Add<GUI_PracticePitchStrip>(note, kRowsLeft, RowTop(note), kRowsWidth));
     AddBars(run);
@@ -251,7 +252,7 @@ void GUI_Practice::DrawBackground() {
     Renderer().DrawTexture("practice.jpg", 0.0f, 0.0f, kScreenW, kScreenH);
     DrawText(kTitleFont, SIM_PracticeRun::TitleText(), kEdge, kTitleY, GUI_Style::kGold);
     float y = kTextY;
-    for (const std::string& line : WrapLines(kBody, SIM_PracticeRun::ExplanationText(), kScreenW - 2.0f * kEdge, kTextLines)) {
+    for (const std::string& line : explanation_) {
         DrawText(kBody, line, kEdge, y, GUI_Style::kCream);
         y += kBody.size + 4.0f;
     }

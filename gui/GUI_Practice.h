@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 class GUI_ButtonText;
@@ -110,6 +111,7 @@ private:
     SIM_PracticeRun* run_;
     bool done_ = false;
     std::uint64_t lastUpdate_ = 0;
+    std::vector<std::string> explanation_;  // wrapped once
     std::vector<GUI_PracticePitchStrip*> strips_;
     std::vector<std::unique_ptr<GUI_PracticeNote>> notes_;
     GUI_ParticleEffects effects_;
