@@ -3,6 +3,7 @@
 #include "GHashTable.h"
 #include "GUI_Activities.h"
 #include "GUI_DailyOptions.h"
+#include "GUI_FMVScreen.h"
 #include "GUI_GameMode.h"
 #include "GUI_HintHelp.h"
 #include "GUI_MessageBox.h"
@@ -11,7 +12,16 @@
 #include "GUI_Sounds.h"
 #include "SIM_GigScreen.h"
 #include "SIM_Hints.h"
+#include "LibErrors.h"
 #include "SIM_Performance.h"
+#include "SIM_RivalBands.h"
+#include "SIM_Venue.h"
+
+namespace {
+// The middle of a venue's wide backdrop, cut to the news picture's 4:3.
+constexpr GUVRect kFourByThreeOfBackdrop{1.0f / 6.0f, 0.0f, 5.0f / 6.0f, 1.0f};
+constexpr std::uint32_t kLightsDown = 0xFF606060;
+}  // namespace
 
 GUI_Screens& GameScreens() {
     static GUI_Screens screens;
@@ -26,8 +36,38 @@ void GUI_Screens::OpenEndGame() {
 
 void GUI_Screens::OpenYearlyReview() { ShowNotYetBuilt("SCREEN_YEARLYREVIEW"); }
 void GUI_Screens::OpenStageAnnouncement(int stage) { GUI_GameMode::Open(stage); }
-void GUI_Screens::ShowDailyOptions() { GUI_DailyOptions::Show(); }
-void GUI_Screens::OpenRivalGig(SIM_OptionSubject*) { ShowNotYetBuilt("SCREEN_RIVALGIG"); }
+
+void GUI_Screens::ShowDailyOptions() {
+    // The evening's news (a scout's verdict after the gig) is read before the next day begins.
+    if (GUI_FMVScreen* news = WindowList().Find<GUI_FMVScreen>()) {
+        news->onClosed = [before = std::move(news->onClosed)] {
+            if (before) before();
+            GUI_DailyOptions::Show();
+        };
+        return;
+    }
+    GUI_DailyOptions::Show();
+}
+
+void GUI_Screens::OpenRivalGig(SIM_OptionSubject* subject) {
+    auto* gig = dynamic_cast<SIM_OtherGig*>(subject);
+    if (!gig || !gig->band) {
+        REPORT_ERROR("Rival gig not found");
+        return;
+    }
+    // Opening the screen is watching the gig: the ticket is paid and the lessons learnt here.
+    const SIM_RivalGigScreenModel evening(*gig);
+    GUI_FMVContent content;
+    content.title = evening.title;
+    content.picture = evening.picture;
+    content.text = evening.description + "\n\n" + evening.review;
+    if (!evening.unlocked.empty()) content.highlights.push_back(evening.unlocked);
+    if (!evening.inspiration.empty()) content.highlights.push_back(evening.inspiration);
+    content.buttonKey = "OTHERGIG_FINISH";
+    content.buttonTooltipKey = "OTHERGIG_FINISH_TOOLTIP";
+    content.sound = "data/sounds/crowd_small_cheer2.ogg";
+    GUI_FMVScreen::Show(content);
+}
 
 void GUI_Screens::OpenGig(SIM_OptionSubject*) {
     // The gig has been played; finishing it is what ends the day.
@@ -37,7 +77,20 @@ void GUI_Screens::OpenGig(SIM_OptionSubject*) {
 }
 
 void GUI_Screens::OpenCancelledGig(SIM_OptionSubject*) {
-    ShowNotYetBuilt("SCREEN_GIG_CANCELLED", [] { SIM_CancelledGigScreen(LatestPerformance()).Close(); });
+    auto model = std::make_shared<SIM_CancelledGigScreen>(LatestPerformance());
+    GUI_FMVContent content;
+    content.title = model->title;
+    // The stage they never walked onto, lights down.
+    if (model->performance && model->performance->venue) {
+        content.picture = model->performance->venue->backdrop;
+        content.pictureArea = kFourByThreeOfBackdrop;
+        content.pictureTint = kLightsDown;
+    }
+    content.text = model->text;
+    content.footer = model->footer;
+    content.sound = model->sound;
+    // Reading it is what ends the day of the called-off gig.
+    GUI_FMVScreen::Show(content, [model] { model->Close(); });
 }
 
 void GUI_Screens::OpenPublicity(SIM_OptionSubject*) { ShowNotYetBuilt("SCREEN_PUBLICITY"); }
@@ -59,6 +112,11 @@ void GUI_Screens::OpenResignation(const SIM_Musician& member) { OpenResignationW
 void GUI_Screens::OpenNewAlbum(SIM_NewAlbumModel&) { ShowNotYetBuilt("SCREEN_STUDIO"); }
 void GUI_Screens::OpenMixingDesk(SIM_MixingDesk&) { ShowNotYetBuilt("SCREEN_STUDIO"); }
 void GUI_Screens::OpenRecordCompanyOffer(SIM_RecordOfferModel&) { ShowNotYetBuilt("SCREEN_RECORDOFFER"); }
-void GUI_Screens::ShowNews(const std::string& text) { GUI_MessageBox::Show(Translate("NEWS_TITLE"), text); }
+void GUI_Screens::ShowNews(const std::string& text) {
+    GUI_FMVContent content;
+    content.title = Translate("NEWS_TITLE");
+    content.text = text;
+    GUI_FMVScreen::Show(content);
+}
 void GUI_Screens::OpenRelaxResults(const SIM_RelaxVenue&) { ShowNotYetBuilt("SCREEN_RELAX"); }
 void GUI_Screens::OpenEndorsementOffer(SIM_Endorsement&) { ShowNotYetBuilt("SCREEN_ENDORSEMENT"); }

@@ -37,17 +37,23 @@ void SIM_DailyOptions::AcceptDailyOption(const SIM_DailyOption& option) {
             REPORT_ERROR("No gig performance to play the booked gig");
             break;
         }
-        if (seams.playGig(option.subject)) Screens().OpenGig(option.subject);
-        else Screens().OpenCancelledGig(option.subject);
+        switch (seams.playGig(option.subject)) {
+        case SIM_WorldSeams::GigOutcome::kPlayed: Screens().OpenGig(option.subject); break;
+        case SIM_WorldSeams::GigOutcome::kCalledOff: Screens().OpenCancelledGig(option.subject); break;
+        case SIM_WorldSeams::GigOutcome::kRefused: break;  // played once already: nothing to show or pay
+        }
         break;
     case OPTION_PUBLICITY:
         if (seams.preparePublicityEvent) seams.preparePublicityEvent(option.subject);
         Screens().OpenPublicity(option.subject);
         break;
     case OPTION_CHARITY_GIG:
-        if (seams.takeUpCharityGig) seams.takeUpCharityGig(option.subject);
-        else REPORT_ERROR("No charity gigs to take up");
-        GetSIM().UseAct();
+        if (!seams.takeUpCharityGig) {
+            REPORT_ERROR("No charity gigs to take up");
+            break;
+        }
+        // Taken up once: a second accept must not book it again or end another day.
+        if (seams.takeUpCharityGig(option.subject)) GetSIM().UseAct();
         break;
     case OPTION_RELAXATION:
         Screens().OpenRelaxationChooser(option.subject);

@@ -61,6 +61,10 @@ float DestructionChance(const char* key, const SIM_Musician& member) {
 
 // Moves the gig from the booked gigs to the given list; a gig that was never booked (a test's
 // own) stays where it is.
+bool Holds(const std::vector<std::unique_ptr<SIM_Gig>>& gigs, const SIM_Gig& gig) {
+    return std::any_of(gigs.begin(), gigs.end(), [&](const auto& g) { return g.get() == &gig; });
+}
+
 void MoveFromBooked(SIM_Gig& gig, std::vector<std::unique_ptr<SIM_Gig>>& to) {
     auto& booked = BookedGigs();
     const auto it = std::find_if(booked.begin(), booked.end(), [&](const auto& g) { return g.get() == &gig; });
@@ -73,6 +77,8 @@ void MoveFromBooked(SIM_Gig& gig, std::vector<std::unique_ptr<SIM_Gig>>& to) {
 SIM_Performance* PlayGig(SIM_Gig* gig) {
     GAME_ASSERT(gig != nullptr && gig->venue != nullptr);
     if (!gig || !gig->venue) return nullptr;
+    // A gig is played once: its option taken again must not pay, add fame or count twice.
+    if (Holds(gPlayed, *gig) || Holds(gCalledOff, *gig)) return nullptr;
     gPerformances.push_back(std::make_unique<SIM_Performance>());
     SIM_Performance& performance = *gPerformances.back();
     performance.date = gig->date;
@@ -339,7 +345,8 @@ void RegisterPerformance() {
     SIM_WorldSeams& world = WorldSeams();
     world.playGig = [](SIM_OptionSubject* subject) {
         const SIM_Performance* performance = PlayGig(dynamic_cast<SIM_Gig*>(subject));
-        return performance && !performance->cancelled;
+        if (!performance) return SIM_WorldSeams::GigOutcome::kRefused;
+        return performance->cancelled ? SIM_WorldSeams::GigOutcome::kCalledOff : SIM_WorldSeams::GigOutcome::kPlayed;
     };
     world.resetPerformance = [] { ClearPerformances(); };
 }

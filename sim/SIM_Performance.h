@@ -50,7 +50,8 @@ public:
 // ---- Playing a gig -------------------------------------------------------------------------
 // Plays a booked gig in one step and keeps the result in the performance list: the members may
 // call it off; otherwise the evening is scored, the crowd, the takings and the after-effects are
-// worked out and the gig joins the played gigs. Null for a missing gig or venue.
+// worked out and the gig joins the played gigs. Null for a missing gig or venue, and for a gig
+// already played or called off: a gig is played once.
 SIM_Performance* PlayGig(SIM_Gig* gig);
 
 // The steps of PlayGig, in the order it takes them (exposed for the tests).

@@ -11,7 +11,7 @@ void RegisterWorld() {
     world.tryRandomEvent = [](SIM_EventGate& gate) { TryRandomEvent(gate); };
     world.endorsementOfferCheck = [] { CheckEndorsementOffer(); };
     world.charityGigChance = [] { CheckCharityGig(); };
-    world.takeUpCharityGig = [](SIM_OptionSubject* gig) { TakeUpCharityGig(gig); };
+    world.takeUpCharityGig = [](SIM_OptionSubject* gig) { return TakeUpCharityGig(gig); };
     world.rivalGigsDailyStep = [] { CheckRivalGigDay(); };
     world.rivalBandManagerDailyStep = [] { CheckRivalBand(); };
     world.removeEndedRivalGigEntries = [] {

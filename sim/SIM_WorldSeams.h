@@ -59,7 +59,9 @@ struct SIM_WorldSeams {
     std::function<void()> decayVenueBoredom;
     std::function<void()> checkGigDay;
     std::function<float()> bookedGigRentals;  // held value of booked non-charity gigs
-    std::function<bool(SIM_OptionSubject* gig)> playGig;  // false when the members called it off
+    // How taking the gig-day option went; a gig already played or called off is refused.
+    enum class GigOutcome { kPlayed, kCalledOff, kRefused };
+    std::function<GigOutcome(SIM_OptionSubject* gig)> playGig;
     std::function<void()> resetPerformance;
 
     // The world around the band.
@@ -67,7 +69,8 @@ struct SIM_WorldSeams {
     std::function<void()> rivalGigsDailyStep;
     std::function<void()> rivalBandManagerDailyStep;
     std::function<void()> charityGigChance;
-    std::function<void(SIM_OptionSubject* charityGig)> takeUpCharityGig;
+    // False when the charity gig is no longer on offer (taken up already).
+    std::function<bool(SIM_OptionSubject* charityGig)> takeUpCharityGig;
     std::function<void()> endorsementOfferCheck;
     std::function<void(SIM_EventGate& gate)> tryRandomEvent;
 

@@ -51,9 +51,9 @@ void BenchCareer(int days) {
     SIM_WorldSeams& world = WorldSeams();
     world.playGig = [&gigCosts, play = world.playGig](SIM_OptionSubject* gig) {
         const auto before = Clock::now();
-        const bool played = play(gig);
+        const auto outcome = play(gig);
         gigCosts.push_back(std::chrono::duration<double, std::micro>(Clock::now() - before).count());
-        return played;
+        return outcome;
     };
     for (int day = 0; day < days; ++day) {
         screens.CloseEndGame();

@@ -3,6 +3,7 @@
 // rules the status windows and the save screens show.
 #include "GUI_ControlPanel.h"
 #include "GUI_DailyOptions.h"
+#include "GUI_FMVScreen.h"
 #include "GUI_GUI.h"
 #include "GUI_HintHelp.h"
 #include "GUI_MenuSave.h"
@@ -19,7 +20,9 @@
 #include "SIM_Attribute.h"
 #include "SIM_DailyOptions.h"
 #include "SIM_FunctionTable.h"
+#include "SIM_Finances.h"
 #include "SIM_Hints.h"
+#include "SIM_RivalBands.h"
 #include "SIM_SIM.h"
 
 class Screens : public GameScreensFixture {
@@ -101,6 +104,49 @@ TEST_F(Screens, ADayThatEndsUnderTheOptionsScreenIsShownOnIt) {
     shell.FinishFade();
     EXPECT_EQ(GUI_DailyOptions::Current(), nullptr);
     EXPECT_TRUE(QueuedHints().empty());
+}
+
+TEST_F(Screens, NewsScreensActOnceAndTheNextDayWaitsUntilTheNewsIsRead) {
+    // A called-off gig: reading its screen ends the day, once, however often it is dismissed.
+    const int turn = GetSIM().turncount;
+    GameScreens().OpenCancelledGig(nullptr);
+    auto* calledOff = dynamic_cast<GUI_FMVScreen*>(WindowList().ModalWindows().back());
+    ASSERT_NE(calledOff, nullptr);
+    EXPECT_EQ(calledOff->Content().title, Translate("CANCELLED_GIG_TITLE"));
+    calledOff->MoveOn();
+    calledOff->MoveOn();
+    EXPECT_EQ(GetSIM().turncount, turn + 1);
+    ASSERT_NE(GUI_DailyOptions::Current(), nullptr);
+    GUI_DailyOptions::Current()->Close();
+
+    // A rival band's evening: the ticket is paid once, the lesson shown, and the day goes on.
+    SIM_OtherBand& band = *RivalBands().front();
+    ASSERT_NE(band.element, nullptr);
+    SIM_OtherGig& gig = ScheduleRivalGig(band);
+    GetFinances().cash = band.ticketCost + 100.0f;
+    GameScreens().OpenRivalGig(&gig);
+    auto* evening = dynamic_cast<GUI_FMVScreen*>(WindowList().ModalWindows().back());
+    ASSERT_NE(evening, nullptr);
+    EXPECT_EQ(evening->Content().title, band.displayName);
+    ASSERT_FALSE(evening->Content().highlights.empty());
+    EXPECT_NE(evening->Content().highlights[0].find(band.element->label), std::string::npos);
+    GameScreens().OpenRivalGig(&gig);  // seen already: no second ticket, nothing more learnt
+    EXPECT_FLOAT_EQ(GetFinances().cash, 100.0f);
+    EXPECT_TRUE(dynamic_cast<GUI_FMVScreen*>(WindowList().ModalWindows().back())->Content().highlights.empty());
+    const std::vector<GUI_WindowBase*> open = WindowList().ModalWindows();
+    for (GUI_WindowBase* shown : open)
+        if (auto* screen = dynamic_cast<GUI_FMVScreen*>(shown)) screen->MoveOn();
+    EXPECT_EQ(GetSIM().turncount, turn + 1);
+
+    // A scout's verdict after a gig stays over the desktop until read; the next day's options
+    // come after it, not over it.
+    GameScreens().ShowNews("No offer this time.");
+    GetSIM().UseAct();
+    EXPECT_EQ(GUI_DailyOptions::Current(), nullptr);
+    auto* news = dynamic_cast<GUI_FMVScreen*>(WindowList().ModalWindows().back());
+    ASSERT_NE(news, nullptr);
+    news->MoveOn();
+    EXPECT_NE(GUI_DailyOptions::Current(), nullptr);
 }
 
 TEST_F(Screens, TheEndOfTheGameHoldsTheDayUntilThePlayerReadsIt) {

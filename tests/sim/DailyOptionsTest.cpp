@@ -45,12 +45,15 @@ TEST_F(DailyOptions, AcceptingAnOptionDoesWhatItsKindSays) {
     bool calledOff = false;
     WorldSeams().playGig = [&](SIM_OptionSubject* s) {
         world.push_back(s == &gig ? "play gig" : "play ?");
-        return !calledOff;
+        return calledOff ? SIM_WorldSeams::GigOutcome::kCalledOff : SIM_WorldSeams::GigOutcome::kPlayed;
     };
     WorldSeams().preparePublicityEvent = [&](SIM_OptionSubject* s) {
         world.push_back(s == &event ? "prepare event" : "prepare ?");
     };
-    WorldSeams().takeUpCharityGig = [&](SIM_OptionSubject*) { world.emplace_back("charity"); };
+    WorldSeams().takeUpCharityGig = [&](SIM_OptionSubject*) {
+        world.emplace_back("charity");
+        return true;
+    };
     GetSIM().ResetForNewGame();
     screens.calls.clear();
 

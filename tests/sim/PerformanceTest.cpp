@@ -225,6 +225,18 @@ TEST_F(Performance, APlayedGigPaysJoinsThePlayedGigsAndItsScreenEndsTheDay) {
     EXPECT_EQ(turnAtCheck, turn);
     EXPECT_EQ(GetSIM().turncount, turn + 1);
 
+    // The gig's option taken again (a double click, a stale card) plays nothing a second time.
+    const float paid = GetFinances().cash;
+    const float fame = GetFame().fame;
+    EXPECT_EQ(PlayGig(&gig), nullptr);
+    GetDailyOptions().AcceptDailyOption(GetDailyOptions().AddDailyOption(&gig, OPTION_BOOKED_GIG, "Gig", "", "", true));
+    EXPECT_EQ(LatestPerformance(), p);
+    EXPECT_EQ(GetStatistics().gigsPlayed, 1);
+    EXPECT_FLOAT_EQ(GetFinances().cash, paid);
+    EXPECT_FLOAT_EQ(GetFame().fame, fame);
+    const std::vector<std::string> shown = screens.Screens();
+    EXPECT_EQ(std::count(shown.begin(), shown.end(), "gig"), 0);
+
     const float before = GetFinances().cash;
     SIM_Performance* given = PlayGig(&Booked("hall", GIG_CHARITY));
     EXPECT_FLOAT_EQ(given->ticketRevenue + given->rental + given->profit, 0.0f);

@@ -248,11 +248,13 @@ TEST_F(World, ATakenCharityGigIsBookedFreeAndEndsTheDay) {
     CheckCharityGig();  // the next day: yesterday's offer has lapsed
     EXPECT_EQ(OfferedCharityGigs().size(), 1u);
     ASSERT_EQ(GetDailyOptions().Options().size(), 1u);
-    const SIM_DailyOption& option = *GetDailyOptions().Options()[0];
+    const SIM_DailyOption option = *GetDailyOptions().Options()[0];  // a copy: the day's list goes
     EXPECT_EQ(option.kind, OPTION_CHARITY_GIG);
     EXPECT_EQ(option.title, "Play for Roof Fund");
 
     GetDailyOptions().AcceptDailyOption(option);
+    EXPECT_EQ(GetSIM().turncount, 1);
+    GetDailyOptions().AcceptDailyOption(option);  // taken again: no second booking, no extra day
     EXPECT_EQ(GetSIM().turncount, 1);
     ASSERT_EQ(BookedGigs().size(), 1u);
     const SIM_Gig& gig = *BookedGigs()[0];
