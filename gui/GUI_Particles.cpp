@@ -195,10 +195,11 @@ void GUI_ParticleEmmiter::Draw() {
 
 // ---- Effects ----
 
-void GUI_ParticleEffects::Start(const std::string& name, float x, float y) {
+void GUI_ParticleEffects::Start(const std::string& name, float x, float y, bool additive) {
     const GUI_ParticleConfig* config = GUI_ParticleConfig::Find(name);
     if (!config) return;
     auto emitter = std::make_unique<GUI_ParticleEmmiter>(*config);
+    emitter->additive = additive;
     emitter->Start(x, y);
     if (emitter->Active()) emitters_.push_back(std::move(emitter));
 }

@@ -93,8 +93,9 @@ private:
 // Fire-and-forget effects a screen owns; each runs its own emitter until its particles die.
 class GUI_ParticleEffects {
 public:
-    // An unknown name is reported and starts nothing.
-    void Start(const std::string& name, float x, float y);
+    // An unknown name is reported and starts nothing. Additive effects (flashes, sparks,
+    // flames) light up what lies under them.
+    void Start(const std::string& name, float x, float y, bool additive = false);
     void Update(std::uint32_t elapsedMs);
     void Draw();
     std::size_t Running() const { return emitters_.size(); }

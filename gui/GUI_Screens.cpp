@@ -3,6 +3,7 @@
 #include "GHashTable.h"
 #include "GUI_Activities.h"
 #include "GUI_DailyOptions.h"
+#include "GUI_Gig.h"
 #include "GUI_GameMode.h"
 #include "GUI_HintHelp.h"
 #include "GUI_MessageBox.h"
@@ -30,10 +31,8 @@ void GUI_Screens::ShowDailyOptions() { GUI_DailyOptions::Show(); }
 void GUI_Screens::OpenRivalGig(SIM_OptionSubject*) { ShowNotYetBuilt("SCREEN_RIVALGIG"); }
 
 void GUI_Screens::OpenGig(SIM_OptionSubject*) {
-    // The gig has been played; finishing it is what ends the day.
-    ShowNotYetBuilt("SCREEN_GIG", [] {
-        if (const SIM_Performance* performance = LatestPerformance()) SIM_GigScreen(*performance).Close();
-    });
+    // The gig has been played; finishing its screen is what ends the day.
+    if (const SIM_Performance* performance = LatestPerformance()) GUI_Gig::Open(*performance);
 }
 
 void GUI_Screens::OpenCancelledGig(SIM_OptionSubject*) {
