@@ -76,24 +76,30 @@ void DrawPicture(GTexture* texture, float x, float y, float w, float h, std::uin
     Renderer().DrawQuad(texture, quad, blend);
 }
 
-// A beam of the given thickness from (x, y) along the angle (0 straight down), additively.
+// A beam of the given thickness from (x, y) along the angle (0 straight down), additively. It
+// goes out in short pieces: the software renderer fills a triangle by its bounding box, so a
+// long slanting beam in one piece would cost as much as the box it spans.
 void DrawBeam(GTexture* texture, float x, float y, float angle, float length, float thickness, std::uint32_t argb) {
+    constexpr float kPiece = 40.0f;
     if (!texture) return;
     const float dx = std::sin(angle), dy = std::cos(angle);  // along the beam
     const float nx = dy * thickness / 2.0f, ny = -dx * thickness / 2.0f;  // across it
-    const float ex = x + dx * length, ey = y + dy * length;
-    // The texture runs along u; its width across v.
-    GVertex quad[4];
-    const float px[4] = {x + nx, ex + nx, x - nx, ex - nx}, py[4] = {y + ny, ey + ny, y - ny, ey - ny};
+    // The texture's gradient runs across v; along u it is even, so every piece takes all of it.
     const float us[4] = {0.0f, 1.0f, 0.0f, 1.0f}, vs[4] = {0.0f, 0.0f, 1.0f, 1.0f};
-    for (int i = 0; i < 4; ++i) {
-        quad[i].x = px[i];
-        quad[i].y = py[i];
-        quad[i].u = us[i];
-        quad[i].v = vs[i];
-        quad[i].diffuse = argb;
+    for (float from = 0.0f; from < length; from += kPiece) {
+        const float to = std::min(length, from + kPiece);
+        const float sx = x + dx * from, sy = y + dy * from, ex = x + dx * to, ey = y + dy * to;
+        const float px[4] = {sx + nx, ex + nx, sx - nx, ex - nx}, py[4] = {sy + ny, ey + ny, sy - ny, ey - ny};
+        GVertex quad[4];
+        for (int i = 0; i < 4; ++i) {
+            quad[i].x = px[i];
+            quad[i].y = py[i];
+            quad[i].u = us[i];
+            quad[i].v = vs[i];
+            quad[i].diffuse = argb;
+        }
+        Renderer().DrawQuad(texture, quad, GBlend::Additive, from == 0.0f);
     }
-    Renderer().DrawQuad(texture, quad, GBlend::Additive);
 }
 
 GTexture* Picture(const std::string& name, float w, float h) {
@@ -175,13 +181,14 @@ void GUI_Spotlight::Update(std::uint64_t now) {
 
 void GUI_Pyro::Fire(const GUI_PyroEvent& event) {
     // Every charge bangs, sparks and puffs; a large one adds the flame jet and its black smoke.
-    effects_.Start("smoke_bang", event.x, event.y);
+    // Smoke and the glow of the bang are round: they are drawn upright.
+    effects_.Start("smoke_bang", event.x, event.y, false, true);
     if (event.large) {
-        effects_.Start("blacksmoke", event.x, event.y - 40.0f);
+        effects_.Start("blacksmoke", event.x, event.y - 40.0f, false, true);
         effects_.Start("flames", event.x, event.y, true);
     }
     effects_.Start("spark_shower", event.x, event.y, true);
-    effects_.Start("bang", event.x, event.y - 20.0f, true);
+    effects_.Start("bang", event.x, event.y - 20.0f, true, true);
     PlaySoundIfPresent("data/sounds/pyro.ogg");
     // A big charge rolls round the hall.
     if (event.large) PlaySoundIfPresent("data/sounds/pyro_echo.ogg");
@@ -225,7 +232,7 @@ void GUI_Stage::SetFeatures(const GUI_StageFeatures& features) {
 void GUI_Stage::StartSmoke() {
     smoke_.Clear();
     const std::string effect = features_.SmokeEffect();
-    if (!effect.empty()) smoke_.Start(effect, (area_.left + area_.right) / 2.0f, FloorY() - 10.0f);
+    if (!effect.empty()) smoke_.Start(effect, (area_.left + area_.right) / 2.0f, FloorY() - 10.0f, false, true);
 }
 
 void GUI_Stage::Rebuild() {
@@ -360,7 +367,10 @@ void GUI_Stage::DrawLasers() {
     const float sweep = 0.45f * std::sin(t * 0.0012f);
     for (int i = 0; i < kLaserBeams; ++i) {
         const float spread = (static_cast<float>(i) - static_cast<float>(kLaserBeams - 1) / 2.0f) * 0.22f;
-        DrawBeam(laser, cx, y, spread + sweep, kLaserLength, kLaserThickness, 0xE0FFFFFF);
+        // Each beam ends where it meets the floor (or the longest a beam reaches).
+        const float angle = spread + sweep;
+        const float length = std::min(kLaserLength, (FloorY() - y) / std::max(0.2f, std::cos(angle)));
+        DrawBeam(laser, cx, y, angle, length, kLaserThickness, 0xE0FFFFFF);
     }
 }
 
