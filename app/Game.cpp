@@ -13,6 +13,7 @@
 #include "GUI_MenuSave.h"
 #include "GUI_Particles.h"
 #include "GUI_Screens.h"
+#include "GUI_Stage.h"
 #include "GUI_WindowBase.h"
 #include "SIM_Finances.h"
 #include "GUI_Sounds.h"
@@ -44,6 +45,7 @@
 #include "SIM_Song.h"
 #include "SIM_Venue.h"
 #include "Sprites.h"
+#include "Tool_Backdrop.h"
 
 #include <SDL.h>
 
@@ -80,6 +82,7 @@ Game::Game()
     RegisterMode(MODE_MENU_LOAD, [] { return std::make_unique<GUI_MenuLoad>(); });
     RegisterMode(MODE_MENU_CREDITS, [] { return std::make_unique<GUI_MenuCredits>(); });
     RegisterMode(MODE_DESKTOP, [] { return std::make_unique<GUI_GUI>(); });
+    RegisterMode(MODE_BACKDROP_TOOL, [] { return std::make_unique<Tool_Backdrop>(); });
     SetShell(this);
 }
 
@@ -368,6 +371,7 @@ void Game::RebuildSurfaces() {
     Renderer().ReloadTextures();
     LoadGameFonts();
     GVertexBuffer::RecreateAll();
+    GUI_Stage::RebuildAll();
 }
 
 // F12: the next finished frame goes to "screenshots" in the user folder, under the first

@@ -187,7 +187,8 @@ void GUI_ParticleEmmiter::Draw() {
     for (const GUI_Particle& p : particles_) {
         if (!p.alive) continue;
         GVertex quad[4];
-        RotatedSquare(quad, p.x + p.vx * ahead, p.y + p.vy * ahead, p.size, p.angle + p.spin * ahead, Argb(p.alpha));
+        const float angle = upright ? 0.0f : p.angle + p.spin * ahead;
+        RotatedSquare(quad, p.x + p.vx * ahead, p.y + p.vy * ahead, p.size, angle, Argb(p.alpha));
         batch.AddQuad(quad);
     }
     batch.Flush(texture, additive ? GBlend::Additive : GBlend::Alpha);
@@ -195,10 +196,12 @@ void GUI_ParticleEmmiter::Draw() {
 
 // ---- Effects ----
 
-void GUI_ParticleEffects::Start(const std::string& name, float x, float y) {
+void GUI_ParticleEffects::Start(const std::string& name, float x, float y, bool additive, bool upright) {
     const GUI_ParticleConfig* config = GUI_ParticleConfig::Find(name);
     if (!config) return;
     auto emitter = std::make_unique<GUI_ParticleEmmiter>(*config);
+    emitter->additive = additive;
+    emitter->upright = upright;
     emitter->Start(x, y);
     if (emitter->Active()) emitters_.push_back(std::move(emitter));
 }

@@ -75,6 +75,9 @@ public:
     const GUI_ParticleConfig& Config() const { return config_; }
     // Additive emitters (lights, sparks) draw with source-alpha/one blending.
     bool additive = false;
+    // Round, soft particles (smoke, glows) look the same turned or not; drawn upright they are
+    // plain scaled copies, many times cheaper for the software renderer than turned quads.
+    bool upright = false;
 
 private:
     void Emit(int count);
@@ -93,8 +96,9 @@ private:
 // Fire-and-forget effects a screen owns; each runs its own emitter until its particles die.
 class GUI_ParticleEffects {
 public:
-    // An unknown name is reported and starts nothing.
-    void Start(const std::string& name, float x, float y);
+    // An unknown name is reported and starts nothing. Additive effects (flashes, sparks,
+    // flames) light up what lies under them.
+    void Start(const std::string& name, float x, float y, bool additive = false, bool upright = false);
     void Update(std::uint32_t elapsedMs);
     void Draw();
     std::size_t Running() const { return emitters_.size(); }

@@ -4,6 +4,7 @@
 #include "GUI_Activities.h"
 #include "GUI_DailyOptions.h"
 #include "GUI_FMVScreen.h"
+#include "GUI_Gig.h"
 #include "GUI_GameMode.h"
 #include "GUI_HintHelp.h"
 #include "GUI_MessageBox.h"
@@ -70,10 +71,8 @@ void GUI_Screens::OpenRivalGig(SIM_OptionSubject* subject) {
 }
 
 void GUI_Screens::OpenGig(SIM_OptionSubject*) {
-    // The gig has been played; finishing it is what ends the day.
-    ShowNotYetBuilt("SCREEN_GIG", [] {
-        if (const SIM_Performance* performance = LatestPerformance()) SIM_GigScreen(*performance).Close();
-    });
+    // The gig has been played; finishing its screen is what ends the day.
+    if (const SIM_Performance* performance = LatestPerformance()) GUI_Gig::Open(*performance);
 }
 
 void GUI_Screens::OpenCancelledGig(SIM_OptionSubject*) {

@@ -8,6 +8,8 @@
 #include "CareerRuns.h"
 #include "GUI_Activities.h"
 #include "GUI_GUI.h"
+#include "GUI_Gig.h"
+#include "GUI_Stage.h"
 #include "GUI_HintHelp.h"
 #include "GUI_JigSaw.h"
 #include "GUI_Practice.h"
@@ -15,11 +17,14 @@
 #include "HeadlessPlayer.h"
 #include "LibFileList.h"
 #include "SIM_Band.h"
+#include "SIM_Performance.h"
 #include "SIM_Practice.h"
 #include "SIM_SIM.h"
 #include "SIM_SaveGame.h"
 #include "SIM_SongPuzzle.h"
 #include "SIM_SongScreens.h"
+#include "SIM_Venue.h"
+#include "TuningOverrides.h"
 
 #include "LibFont.h"
 #include "Platform.h"
@@ -240,6 +245,43 @@ int BenchPuzzle(int frames, const std::string& folder) {
     bench.game().Shutdown();
     return 0;
 }
+// The gig screen at the biggest venue with every piece of stage equipment on and the charges
+// going off in turn, small and large, so smoke, lasers, lights and pyros all draw while timed.
+int BenchGig(int frames, const std::string& folder) {
+    constexpr int kFramesPerCharge = 30;
+    BenchGame bench;
+    if (!bench.Start(folder)) return 1;
+    for (const char* key : {"CHEAT_SMOKEMACHINE", "CHEAT_MAXLIGHTS", "CHEAT_LASERS", "CHEAT_COMPUTERLIGHTS",
+                            "CHEAT_VIDEOSCREEN", "CHEAT_STONEHENGE", "CHEAT_SKULL", "CHEAT_SMALLPYRO", "CHEAT_LARGEPYRO"})
+        OverrideTuningValue(key, 1.0f);
+    SIM_Performance show;
+    for (const auto& venue : Venues())
+        if (!show.venue || venue->stageSize > show.venue->stageSize) show.venue = venue.get();
+    show.attendance = show.venue ? show.venue->capacity : 0;
+    show.soldOut = true;
+    show.fameFactor = 3.0f;
+    for (float& component : show.components) component = 0.7f;
+    GUI_Gig* gig = GUI_Gig::Open(show);
+    while (GUI_HintHelp* hint = OpenHintWindow()) hint->Close();
+    bench.Point(512.0f, 300.0f);
+    for (int i = 0; i < 20; ++i) bench.Frame();
+    std::vector<double> times;
+    std::size_t effects = 0;
+    for (int i = 0; i < frames; ++i) {
+        if (i % kFramesPerCharge == 0) gig->Stage().FirePyro(i / kFramesPerCharge % 2 == 1);
+        times.push_back(bench.TimedFrame());
+        effects += gig->Stage().PyroEffectsRunning();
+    }
+    std::printf("gig: %d frames at %s (stage size %.2f), every piece on, %zu spotlights, %.1f pyro effects a frame, "
+                "median %.3f ms/frame\n",
+                frames, show.venue ? show.venue->displayName.c_str() : "no venue",
+                static_cast<double>(show.venue ? show.venue->stageSize : 0.0f), gig->Stage().Spotlights().size(),
+                static_cast<double>(effects) / static_cast<double>(frames), Median(times));
+    gig->Close();
+    bench.game().Shutdown();
+    ClearTuningOverrides();
+    return 0;
+}
 }  // namespace
 
 int BenchRender(const std::vector<std::string>& args) {
@@ -250,12 +292,12 @@ int BenchRender(const std::vector<std::string>& args) {
         else if (args[i] == "--frames" && i + 1 < args.size()) frames = std::max(1, std::atoi(args[++i].c_str()));
         else if (args[i] == "--screen" && i + 1 < args.size()) screen = args[++i];
         else {
-            std::fprintf(stderr, "usage: gigvale-tool bench render [--frames N] [--png FILE] [--screen desktop|practice|puzzle]\n");
+            std::fprintf(stderr, "usage: gigvale-tool bench render [--frames N] [--png FILE] [--screen desktop|practice|puzzle|gig]\n");
             return 2;
         }
     }
-    if (!screen.empty() && screen != "desktop" && screen != "practice" && screen != "puzzle") {
-        std::fprintf(stderr, "bench render: no screen '%s' (there are: desktop, practice, puzzle)\n", screen.c_str());
+    if (!screen.empty() && screen != "desktop" && screen != "practice" && screen != "puzzle" && screen != "gig") {
+        std::fprintf(stderr, "bench render: no screen '%s' (there are: desktop, practice, puzzle, gig)\n", screen.c_str());
         return 2;
     }
     UseRunFolderHeadless();
@@ -335,6 +377,7 @@ int BenchRender(const std::vector<std::string>& args) {
     if (screen == "desktop") status = BenchDesktop(frames, pictures.string());
     if (screen == "practice") status = BenchPractice(frames, pictures.string());
     if (screen == "puzzle") status = BenchPuzzle(frames, pictures.string());
+    if (screen == "gig") status = BenchGig(frames, pictures.string());
     std::error_code ec;
     std::filesystem::remove_all(pictures, ec);
     return status;

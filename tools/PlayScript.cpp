@@ -20,6 +20,7 @@
 #include "SIM_SongPuzzle.h"
 #include "SIM_SongScreens.h"
 #include "SIM_SaveGame.h"
+#include "TuningOverrides.h"
 
 #include <SDL.h>
 
@@ -50,6 +51,7 @@ int KeyCode(const std::string& name) {
     if (auto it = named.find(name); it != named.end()) return it->second;
     if (name.size() == 1 && name[0] >= '1' && name[0] <= '9') return 2 + (name[0] - '1');
     if (name == "0") return 11;
+    if (name.size() == 1 && name[0] >= 'A' && name[0] <= 'Z') return DirectInputScanCode(SDL_SCANCODE_A + (name[0] - 'A'));
     return 0;
 }
 
@@ -469,6 +471,21 @@ int PlayScript(const std::vector<std::string>& args) {
         return 2;
     }
     if (!outDir.empty()) outDir = std::filesystem::absolute(outDir).string();
+    // "# tuning: KEY=VALUE" lines set developer switches before the game starts (the backdrop
+    // tool replaces the main menu only when its switch is on at start-up).
+    for (const ScriptLine& line : lines) {
+        const std::string prefix = "# tuning:";
+        if (line.text.rfind(prefix, 0) != 0) continue;
+        const std::string setting = Trim(line.text.substr(prefix.size()));
+        const std::size_t equals = setting.find('=');
+        char* end = nullptr;
+        const float value = equals == std::string::npos ? 0.0f : std::strtof(setting.c_str() + equals + 1, &end);
+        if (equals == std::string::npos || equals == 0 || !end || *end != '\0') {
+            std::fprintf(stderr, "%s:%zu: expected \"# tuning: KEY=NUMBER\"\n", line.file.c_str(), line.number);
+            return 2;
+        }
+        OverrideTuningValue(Trim(setting.substr(0, equals)), value);
+    }
 
     UseRunFolderHeadless();
     FrameRecorder().Enable(true);
@@ -515,6 +532,7 @@ int PlayScript(const std::vector<std::string>& args) {
     const bool quit = runner.Quit();
     if (!quit) game.Shutdown();
     SetErrorHandler(nullptr);
+    ClearTuningOverrides();
     if (status == 0)
         std::printf("play-script %s: %d frames, %s\n", scriptPath.c_str(), runner.FramesRun(),
                     quit ? "the game quit" : "the game is still running");

@@ -322,7 +322,7 @@ const std::vector<Verb>& Verbs() {
          "simulate --seed S --days N [--strict] [--save FILE]  run a new game N days headless\n"
          "  simulate --strategy sensible|idle|random|reckless|all --seeds A..B [--years Y] [--csv FILE] [--table] [--strict]",
          Simulate},
-        {"bench", "bench [--days N] | bench render [--frames N] [--png FILE] [--screen desktop|practice|puzzle]  day cycle or frame timings",
+        {"bench", "bench [--days N] | bench render [--frames N] [--png FILE] [--screen desktop|practice|puzzle|gig]  day cycle or frame timings",
          Bench},
         {"contact-sheet", "contact-sheet OUT.png [DATADIR]  every picture with its name", ContactSheet},
         {"check-save", "check-save FILE         read a save file back and check it", CheckSave},
@@ -331,13 +331,13 @@ const std::vector<Verb>& Verbs() {
         {"resave", "resave IN OUT           load a save and write it again", Resave},
         {"play-script",
          "play-script SCRIPT [--out DIR] [--seed N]  play the real game from a script on a fixed frame clock:\n"
-         "    click X Y, rclick X Y, move X Y, key NAME (Escape, Return, Alt+Return, F12...), type TEXT,\n"
+         "    click X Y, rclick X Y, move X Y, key NAME (Escape, Return, Alt+Return, F12, A..Z, 0..9...), type TEXT,\n"
          "    frames N, shot NAME, expect-text TEXT, expect-no-text TEXT, wait-text TEXT, click-text TEXT, hover TEXT\n"
          "    (TEXT @N: the Nth button of that label), drag X1 Y1 X2 Y2, drag-text TEXT X Y (a puzzle piece by its label),\n"
          "    expect-tooltip TEXT, expect-mode N, expect-quit, close-window, save NAME, load NAME, next-day (ends the day as an activity\n"
          "    does), write-song (writes a song as the headless player does, ending the day),\n"
          "    upset NAME (makes a member miserable for good); key NAME N presses N times; include FILE plays another script's lines there; lines\n"
-         "    starting with # are comments",
+         "    starting with # are comments; \"# tuning: KEY=NUMBER\" sets a tuning value before the game starts",
          PlayScript},
     };
     return verbs;

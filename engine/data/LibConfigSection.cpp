@@ -1,4 +1,5 @@
 #include "LibConfigSection.h"
+#include "TuningOverrides.h"
 
 #include "LibDebugLog.h"
 #include "LibSpreadsheet.h"
@@ -208,4 +209,20 @@ LibConfigSection& TuningTable() {
 
 void LoadTuningTable(const std::string& file) { TuningTable().Load("config", file); }
 
-float GetTuningValue(const std::string& key) { return TuningTable().GetFloat(key, 0.0f); }
+namespace {
+std::unordered_map<std::string, float>& TuningOverrides() {
+    static std::unordered_map<std::string, float> overrides;
+    return overrides;
+}
+}  // namespace
+
+float GetTuningValue(const std::string& key) {
+    const auto& overrides = TuningOverrides();
+    if (!overrides.empty())
+        if (auto it = overrides.find(key); it != overrides.end()) return it->second;
+    return TuningTable().GetFloat(key, 0.0f);
+}
+
+void OverrideTuningValue(const std::string& key, float value) { TuningOverrides()[key] = value; }
+
+void ClearTuningOverrides() { TuningOverrides().clear(); }
