@@ -63,9 +63,11 @@ void GUI_ButtonBase::Update() {
         state = 0;
         return;
     }
-    state = enabled && ReachableBehindModals(parentWindow) ? 1 : 0;
+    const bool reachable = ReachableBehindModals(parentWindow);
+    state = enabled && reachable ? 1 : 0;
     if (state == 1 && before == 0) PlaySoundIfPresent(kOverSound);
-    if (tooltip_) {
+    // Disabled controls still say why, but nothing behind a modal window speaks up.
+    if (tooltip_ && reachable) {
         tooltip_->Hover(input.x, input.y, input.restCounter);
         input.TakeMouse();
     }

@@ -27,11 +27,21 @@ TEST_F(Framework, AModalDialogSwallowsClicksAroundItWithTheErrorSound) {
     bool confirmed = false;
     GUI_ConfirmDialog* question = GUI_ConfirmDialog::Ask("CONFIRM_APP_QUIT_TITLE", "Sure?", [&] { confirmed = true; });
 
-    // Behind the question the button neither highlights nor takes the click.
+    // Behind the question the button neither highlights nor takes the click, and an icon of
+    // the desktop (a button of no window, updated by the desktop itself) keeps its tooltip.
     MoveTo(50, 20);
     Step();
     auto* behind = static_cast<GUI_ButtonBase*>(desktop->Elements()[0].get());
     EXPECT_EQ(behind->state, 0);
+    GUI_ButtonText icon("CONFIRM_OK");
+    icon.SetRect(0, 200, 100, 240);
+    icon.SetTooltip("A drum kit");
+    MoveTo(50, 220);
+    for (int i = 0; i < 3 * GUI_Tooltip::kDefaultDelay; ++i) {
+        shell.input.Update();
+        icon.Update();
+    }
+    EXPECT_EQ(icon.Tooltip()->fade, 0.0f);
     EXPECT_TRUE(Click(50, 20));
     EXPECT_EQ(desktopPresses, 0);
     EXPECT_EQ(Played("error.ogg"), 1);
