@@ -69,7 +69,8 @@ void VenueCard(ArtCanvas& c, const std::string& title, std::uint32_t seed) {
     SceneCaption(c, SignText(title), neon);
 }
 
-void Backdrop(ArtCanvas& c, const std::string& title, std::uint32_t seed) {
+// Venues share their backdrops, so the sign over the stage names no venue.
+void Backdrop(ArtCanvas& c, std::uint32_t seed) {
     cairo_t* cr = c.cr();
     const double w = c.width(), h = c.height();
     const ArtColor neon = kNeons[seed % 5];
@@ -89,8 +90,7 @@ void Backdrop(ArtCanvas& c, const std::string& title, std::uint32_t seed) {
     }
     FloorBoards(c, h * 0.78);
     SelectFont(cr, ArtFont::Condensed, h * 0.14);
-    FitFont(cr, ArtFont::Condensed, SignText(title), w * 0.8, h * 0.14);
-    NeonText(cr, SignText(title), w / 2, h * 0.28, neon);
+    NeonText(cr, "LIVE", w / 2, h * 0.28, neon);
     for (int i = 0; i < 4; ++i) LightCone(cr, w * (0.2 + 0.2 * i), 0, w * (0.2 + 0.2 * i), h * 0.8, w * 0.08, neon, 0.2);
 }
 
@@ -300,7 +300,7 @@ bool MakeCataloguePictures(const std::vector<CataloguePicture>& pictures, const 
         const std::uint32_t seed = NameSeed(picture.file);
         switch (picture.kind) {
             case CatalogueKind::VenueCard: VenueCard(canvas, picture.title, seed); break;
-            case CatalogueKind::Backdrop: Backdrop(canvas, picture.title, seed); break;
+            case CatalogueKind::Backdrop: Backdrop(canvas, seed); break;
             case CatalogueKind::Studio: Studio(canvas, picture.title, seed); break;
             case CatalogueKind::RehearsalRoom: RehearsalRoom(canvas, picture.title, seed); break;
             case CatalogueKind::OptionCard: OptionCard(canvas, picture.title, seed); break;
