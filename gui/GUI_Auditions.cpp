@@ -334,6 +334,7 @@ GUI_AuditionPicker::GUI_AuditionPicker() {
     name = "audition picker";
     gPicker = this;
     SetRect(0, 0, kScreenW, static_cast<float>(kScreenHeight));
+    coversScreen = true;
     // Closed by whatever means, the audition is over: the candidates who were not hired go.
     onClosed = [] { GetAuditionPicker().Close(); };
     const SIM_AuditionPicker& model = GetAuditionPicker();

@@ -102,6 +102,7 @@ GUI_DailyOptions::GUI_DailyOptions() : layout_(static_cast<float>(kScreenWidth),
     name = "daily options";
     gScreen = this;
     SetRect(0, 0, static_cast<float>(kScreenWidth), static_cast<float>(kScreenHeight));
+    coversScreen = true;
     auto* carryOn = Add<GUI_ButtonText>("DAILYOPTIONS_CONTINUE", [this] { CarryOn(); }, "DAILYOPTIONS_CONTINUE_TOOLTIP");
     const float cx = static_cast<float>(kScreenWidth) / 2.0f, bottom = static_cast<float>(rect.bottom);
     carryOn->SetRect(cx - kContinueWidth / 2.0f, bottom - 35.0f - 8.0f, cx + kContinueWidth / 2.0f, bottom - 8.0f);

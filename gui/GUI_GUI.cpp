@@ -117,8 +117,10 @@ void GUI_GUI::Update() {
 }
 
 void GUI_GUI::Draw() {
-    Backdrop().Draw();
-    items_.Draw();
+    if (!WindowList().ScreenCovered()) {
+        Backdrop().Draw();
+        items_.Draw();
+    }
     WindowList().DrawWindows();
 }
 

@@ -105,6 +105,7 @@ GUI_Gig::GUI_Gig(const SIM_Performance& performance)
     : model_(std::make_unique<SIM_GigScreen>(performance)), opened_(Now()) {
     name = "gig";
     SetRect(0.0f, 0.0f, kScreenW, kScreenH);
+    coversScreen = true;
     const SIM_Venue* venue = performance.venue;
     stage_ = std::make_unique<GUI_Stage>(GRect{0.0f, 0.0f, kScreenW, kScreenH}, CurrentStageFeatures(venue),
                                          venue && !venue->backdrop.empty() ? venue->backdrop : "backdrop_small.jpg",

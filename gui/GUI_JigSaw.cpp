@@ -207,6 +207,7 @@ GUI_JigSaw::GUI_JigSaw(SIM_SongPuzzle& puzzle)
     gJigSaw = this;
     help_ = WrapLines(kBody, Translate("JIGSAW_HELP"), kRight - kLeft, kHelpLines);
     SetRect(0.0f, 0.0f, kScreenW, kScreenH);
+    coversScreen = true;
     // Typing names the song: the desktop hands this window every key while it is open.
     GUI_GUI::activeWindow = this;
     onClosed = [this] { ReleaseKeyboard(); };

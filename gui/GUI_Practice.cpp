@@ -147,6 +147,7 @@ GUI_Practice* GUI_Practice::Open() {
 GUI_Practice::GUI_Practice(SIM_PracticeRun& run) : run_(&run), lastUpdate_(Shell().Now()) {
     name = "practice";
     SetRect(0.0f, 0.0f, kScreenW, kScreenH);
+    coversScreen = true;
     explanation_ = WrapLines(kBody, SIM_PracticeRun::ExplanationText(), kScreenW - 2.0f * kEdge, kTextLines);
     for (int note = 1; note <= kPracticeNotes; ++note)
         strips_.push_back(Add<GUI_PracticePitchStrip>(note, kRowsLeft, RowTop(note), kRowsWidth));

@@ -233,10 +233,21 @@ void GUI_WindowList::UpdateWindows() {
         if (!(*it)->Closed()) (*it)->Update();
 }
 
+namespace {
+bool Covers(const GUI_WindowBase* window) { return window->visible && window->coversScreen; }
+}  // namespace
+
 void GUI_WindowList::DrawWindows() {
-    for (GUI_WindowBase* window : DrawOrder())
-        if (window->visible) window->Draw();
+    const std::vector<GUI_WindowBase*> order = DrawOrder();
+    const auto top = std::find_if(order.rbegin(), order.rend(), Covers);
+    for (auto it = top == order.rend() ? order.begin() : std::prev(top.base()); it != order.end(); ++it)
+        if ((*it)->visible) (*it)->Draw();
     DrawTooltipQueue();
+}
+
+bool GUI_WindowList::ScreenCovered() const {
+    const std::vector<GUI_WindowBase*> order = DrawOrder();
+    return std::any_of(order.begin(), order.end(), Covers);
 }
 
 void GUI_WindowList::DrawModalWindows() {

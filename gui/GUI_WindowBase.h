@@ -63,6 +63,8 @@ public:
     int dragOffsetY = 0;
     bool dragging = false;
     bool closedWithOthers = true;
+    // Paints every pixel of the screen: nothing under it needs drawing.
+    bool coversScreen = false;
     // Told when the window closes, so whoever opened it can forget it.
     std::function<void()> onClosed;
 
@@ -97,7 +99,11 @@ public:
     void RemoveExclusive(GUI_WindowBase* window);
 
     void UpdateWindows();
+    // From the top-most window that covers the screen up (the desktop under a full-screen
+    // screen costs a frame's worth of drawing and shows nothing).
     void DrawWindows();
+    // True while a shown window covers the whole screen.
+    bool ScreenCovered() const;
     // Only the modal windows (questions and messages over a menu), then the tooltips.
     void DrawModalWindows();
     bool LeftButtonDown();
