@@ -22,11 +22,12 @@ constexpr float kScreenH = static_cast<float>(kScreenHeight);
 constexpr float kEdge = 48.0f;
 constexpr float kTitleY = 48.0f;
 constexpr float kTextY = 100.0f;
+constexpr float kTextW = 760.0f;  // narrower than the screen, so two lines share the words
 constexpr std::size_t kTextLines = 3;
-constexpr float kPictureX = 72.0f, kPictureY = 184.0f, kPictureW = 400.0f, kPictureH = 300.0f;
+constexpr float kPictureX = 72.0f, kPictureY = 216.0f, kPictureW = 400.0f, kPictureH = 300.0f;
 constexpr float kPictureRim = 8.0f;
 constexpr float kFiguresLeft = 520.0f, kFiguresRight = 952.0f;
-constexpr float kFiguresTop = 184.0f;
+constexpr float kFiguresTop = 216.0f;
 constexpr float kFigureRow = 40.0f;   // a label and its figure
 constexpr float kMeterRow = 48.0f;    // a meter under its figure, with the gap after it
 constexpr float kButtonH = 30.0f;
@@ -63,7 +64,7 @@ GUI_EndGame::GUI_EndGame() {
     name = "end of the game";
     gEndGame = this;
     SetRect(0.0f, 0.0f, kScreenW, kScreenH);
-    text_ = WrapLines(kBody, model_.text, kScreenW - 2.0f * kEdge, kTextLines);
+    text_ = WrapLines(kBody, model_.text, kTextW, kTextLines);
     continue_ = Add<GUI_ButtonText>("ENDGAME_CONTINUE", [this] { PlayOn(); }, "ENDGAME_CONTINUE_TOOLTIP");
     continue_->SetRect(kContinueArea.left, kContinueArea.top, kContinueArea.right, kContinueArea.bottom);
     mainMenu_ = Add<GUI_ButtonText>("ENDGAME_MAINMENU", [this] { TakeABow(); }, "ENDGAME_MAINMENU_TOOLTIP");

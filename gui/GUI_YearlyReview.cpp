@@ -29,7 +29,7 @@ constexpr float kRowPitch = 32.0f;
 constexpr float kPanelW = 640.0f;
 constexpr float kPanelTop = 152.0f;
 constexpr float kPanelPad = 12.0f;
-constexpr float kCardsTop = 424.0f;
+constexpr float kCardsTop = 448.0f;
 constexpr float kCardRowPitch = GUI_ReviewPortrait::kHeight + 8.0f;
 constexpr int kCardsPerRow = 8;
 constexpr float kButtonW = 300.0f, kButtonH = 34.0f;
