@@ -4,6 +4,7 @@
 #include "GUI_Shell.h"
 #include "GUI_Sounds.h"
 #include "GUI_Style.h"
+#include "GUI_YearlyReview.h"
 #include "LibFont.h"
 #include "Platform.h"
 #include "Renderer.h"
@@ -12,15 +13,12 @@
 namespace {
 using GUI_Style::kBody;
 
-// ---- Layout, inside the stitching of the leather: the title and the words at the top, the
-// signed band's picture on the left, on the right fame and fortune each with its meter and the
+// ---- Layout, inside the stitching of the leather: the title and the words at the top (as the
+// yearly review draws them), the signed band's picture on the left, on the right fame and fortune each with its meter and the
 // two other figures under them; play on at the bottom left, the main menu at the bottom right.
-constexpr GUI_Style::Font kTitleFont{"verdanabold32.dds", 32.0f};
 constexpr GUI_Style::Font kLabelFont = GUI_Style::kHeading;
 constexpr float kScreenW = static_cast<float>(kScreenWidth);
 constexpr float kScreenH = static_cast<float>(kScreenHeight);
-constexpr float kEdge = 48.0f;
-constexpr float kTitleY = 48.0f;
 constexpr float kTextY = 100.0f;
 constexpr float kTextW = 760.0f;  // narrower than the screen, so two lines share the words
 constexpr std::size_t kTextLines = 3;
@@ -104,24 +102,15 @@ void GUI_EndGame::DrawMeter(float meter, float left, float top) const {
 }
 
 void GUI_EndGame::DrawBackground() {
-    const float centre = kScreenW / 2.0f;
-    GRenderer& renderer = Renderer();
-    renderer.DrawTexture("leather.jpg", 0.0f, 0.0f, kScreenW, kScreenH);
-    DrawText(kTitleFont, FitText(kTitleFont, model_.title, kScreenW - 2.0f * kEdge), centre, kTitleY, GUI_Style::kGold,
-             TEXT_CENTRED);
-    float y = kTextY;
-    for (const std::string& line : text_) {
-        DrawText(kBody, line, centre, y, GUI_Style::kCream, TEXT_CENTRED);
-        y += kBody.size + 4.0f;
-    }
+    DrawYearScreenHead(model_.title, text_, kTextY);
     DrawFramedBox({kPictureX - kPictureRim, kPictureY - kPictureRim, kPictureX + kPictureW + kPictureRim,
                    kPictureY + kPictureH + kPictureRim},
                   GUI_Style::kWindowFrame);
-    renderer.DrawTexture("gamemode_signed.jpg", kPictureX, kPictureY, kPictureW, kPictureH);
+    Renderer().DrawTexture("gamemode_signed.jpg", kPictureX, kPictureY, kPictureW, kPictureH);
 
     // Fame and fortune each over its meter, then the gigs and the audience.
     const float meters[] = {model_.fameMeter, model_.fortuneMeter};
-    y = kFiguresTop;
+    float y = kFiguresTop;
     for (std::size_t i = 0; i < model_.lines.size(); ++i) {
         const SIM_ReviewLine& line = model_.lines[i];
         const float figureW = static_cast<float>(MeasureText(GUI_Style::kLcd, line.value));

@@ -43,6 +43,17 @@ constexpr std::size_t kNameLines = 2;
 GUI_YearlyReview* gReview = nullptr;
 }  // namespace
 
+void DrawYearScreenHead(const std::string& title, const std::vector<std::string>& lines, float linesTop) {
+    const float centre = kScreenW / 2.0f;
+    Renderer().DrawTexture("leather.jpg", 0.0f, 0.0f, kScreenW, static_cast<float>(kScreenHeight));
+    DrawText(kTitleFont, FitText(kTitleFont, title, kScreenW - 2.0f * kEdge), centre, kTitleY, GUI_Style::kGold, TEXT_CENTRED);
+    float y = linesTop;
+    for (const std::string& line : lines) {
+        DrawText(kBody, line, centre, y, GUI_Style::kCream, TEXT_CENTRED);
+        y += kBody.size + 4.0f;
+    }
+}
+
 // ---- A member's card ----
 
 GUI_ReviewPortrait::GUI_ReviewPortrait(SIM_ReviewMember member, float left, float top) : member_(std::move(member)) {
@@ -115,20 +126,13 @@ bool GUI_YearlyReview::OnKeyPress(int key) {
 
 void GUI_YearlyReview::DrawBackground() {
     const float centre = kScreenW / 2.0f;
-    Renderer().DrawTexture("leather.jpg", 0.0f, 0.0f, kScreenW, static_cast<float>(kScreenHeight));
-    DrawText(kTitleFont, FitText(kTitleFont, model_.title, kScreenW - 2.0f * kEdge), centre, kTitleY, GUI_Style::kGold,
-             TEXT_CENTRED);
-    float y = kSummaryY;
-    for (const std::string& line : summary_) {
-        DrawText(kBody, line, centre, y, GUI_Style::kCream, TEXT_CENTRED);
-        y += kBody.size + 4.0f;
-    }
+    DrawYearScreenHead(model_.title, summary_, kSummaryY);
     const float panelH = static_cast<float>(model_.lines.size()) * kRowPitch + 2.0f * kPanelPad;
     DrawInsetPanel({centre - kPanelW / 2.0f, kPanelTop, centre + kPanelW / 2.0f, kPanelTop + panelH});
     // The label column ends half the gap left of the centre, the figures start half the gap right.
     const float labelRight = centre - kColumnGap / 2.0f, figureLeft = centre + kColumnGap / 2.0f;
     const float labelRoom = labelRight - (centre - kPanelW / 2.0f + kPanelPad);
-    y = kPanelTop + kPanelPad + 4.0f;
+    float y = kPanelTop + kPanelPad + 4.0f;
     for (const SIM_ReviewLine& line : model_.lines) {
         DrawText(kLabelFont, FitText(kLabelFont, line.label, labelRoom), labelRight, y + 3.0f, GUI_Style::kCream, TEXT_RIGHT);
         DrawText(kFigureFont, line.value, figureLeft, y, GUI_Style::kAmber);

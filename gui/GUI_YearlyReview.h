@@ -8,6 +8,10 @@
 
 class GUI_ButtonText;
 
+// Both screens that close the game's years open the same way: the leather over the whole
+// screen, the title, and their words centred under it from linesTop.
+void DrawYearScreenHead(const std::string& title, const std::vector<std::string>& lines, float linesTop);
+
 // A member's card: his portrait and his name under it.
 class GUI_ReviewPortrait : public GUI_BaseElement {
 public:
