@@ -327,6 +327,11 @@ void Game::SwitchGameMode(int number) {
     });
 }
 
+void Game::LeaveGame() {
+    inGame = false;
+    SwitchGameMode(MODE_MENU_MAIN);
+}
+
 void Game::StartPlaying() {
     GetSIM().ResetForNewGame();
     EnterGame();

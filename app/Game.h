@@ -106,6 +106,7 @@ public:
     void StartFade(bool fadeOut, std::function<void()> endAction) override;
     bool Fading() const override { return fade_.state() != GameModeFade::State::Idle; }
     bool InGame() const override { return inGame; }
+    void LeaveGame() override;
     void Quit() override { running = false; }
     void ShowLoadingProgress(float fraction) override;
 

@@ -3,6 +3,7 @@
 #include "GHashTable.h"
 #include "GUI_Activities.h"
 #include "GUI_DailyOptions.h"
+#include "GUI_EndGame.h"
 #include "GUI_FMVScreen.h"
 #include "GUI_Gig.h"
 #include "GUI_GameMode.h"
@@ -11,6 +12,7 @@
 #include "GUI_Musician.h"
 #include "GUI_Shell.h"
 #include "GUI_Sounds.h"
+#include "GUI_YearlyReview.h"
 #include "SIM_GigScreen.h"
 #include "SIM_Hints.h"
 #include "LibErrors.h"
@@ -29,13 +31,9 @@ GUI_Screens& GameScreens() {
     return screens;
 }
 
-void GUI_Screens::OpenEndGame() {
-    // Until the player has read it the day cycle holds; OK plays on, as continue would.
-    endGameShowing_ = true;
-    ShowNotYetBuilt("SCREEN_ENDGAME", [this] { endGameShowing_ = false; });
-}
-
-void GUI_Screens::OpenYearlyReview() { ShowNotYetBuilt("SCREEN_YEARLYREVIEW"); }
+void GUI_Screens::OpenEndGame() { GUI_EndGame::Open(); }
+bool GUI_Screens::IsEndGameShowing() const { return GUI_EndGame::Current() != nullptr; }
+void GUI_Screens::OpenYearlyReview() { GUI_YearlyReview::Open(); }
 void GUI_Screens::OpenStageAnnouncement(int stage) { GUI_GameMode::Open(stage); }
 
 void GUI_Screens::ShowDailyOptions() {

@@ -1,7 +1,7 @@
 #pragma once
 // The simulation's way to the player in the game: the screens the simulation opens, its
 // messages, sounds and hints. A screen that a later version builds shows a plain message
-// saying so; where closing that screen is what ends the day (a gig, the end of the game), the
+// saying so; where closing that screen is what ends the day (a gig), the
 // message's OK does it, so play goes on as it would.
 #include "SIM_Screens.h"
 
@@ -10,7 +10,8 @@ public:
     void OpenEndGame() override;
     void OpenYearlyReview() override;
     void OpenStageAnnouncement(int stage) override;
-    bool IsEndGameShowing() const override { return endGameShowing_; }
+    // While the end screen is open; it opens within the call to OpenEndGame.
+    bool IsEndGameShowing() const override;
     void ShowDailyOptions() override;
     void OpenRivalGig(SIM_OptionSubject* gig) override;
     void OpenGig(SIM_OptionSubject* gig) override;
@@ -35,9 +36,6 @@ public:
     void ShowNews(const std::string& text) override;
     void OpenRelaxResults(const SIM_RelaxVenue& venue) override;
     void OpenEndorsementOffer(SIM_Endorsement& offer) override;
-
-private:
-    bool endGameShowing_ = false;
 };
 
 // The game's screens, installed at start-up.

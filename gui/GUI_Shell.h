@@ -19,6 +19,9 @@ public:
     virtual bool Fading() const = 0;
     virtual void ToggleWindowed() = 0;
     virtual bool InGame() const = 0;
+    // The career is over: no game is in progress any more (the main menu stops offering to
+    // resume or save it) and the main menu fades in.
+    virtual void LeaveGame() = 0;
     // The quit confirmation's OK: the program ends at the end of this frame.
     virtual void Quit() = 0;
     // The loading screen with its bar at fraction (0..1), shown at once.

@@ -50,6 +50,11 @@ void SIM_SIM::NewDay() {
     if (calendar.GetDate().weekday == 0)             // 6
         RunSeam(world.weeklySales);
     if (Screens().IsEndGameShowing()) return;        // 7: the game has just ended
+    FinishNewDay();
+}
+
+void SIM_SIM::FinishNewDay() {
+    SIM_WorldSeams& world = WorldSeams();
     RunSeam(world.removeOutdatedGig);                // 8
     RunSeam(world.degradeAllRelationships);          // 9
     RunSeam(world.rivalGigsDailyStep);               // 10

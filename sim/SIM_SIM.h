@@ -8,8 +8,13 @@ class SIM_SIM {
 public:
     // Ends the day once the day's acts are used up.
     void UseAct();
-    // The day cycle, in its fixed order.
+    // The day cycle, in its fixed order. On the day the game ends it stops once the date has
+    // moved on, while the end-of-game screen shows.
     void NewDay();
+    // The rest of a day the end of the game held: the world's daily steps, the new day's
+    // options and its stage. The end screen's continue runs it, so the player goes on from a
+    // day like any other; the headless tools skip that day instead, as they always have.
+    void FinishNewDay();
     // Empties and rebuilds the world for a new game, reporting loading progress.
     void ResetForNewGame();
 

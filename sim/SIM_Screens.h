@@ -115,7 +115,9 @@ public:
     void OpenEndorsementOffer(SIM_Endorsement& offer) override;
     void OpenEventMessage(const SIM_EventMessage& message) override;
 
-    // The player's "continue" on the end-game screen.
+    // The player's "continue" on the end-game screen. Headless runs then play the next day and
+    // leave the rest of the held day unrun (the game's screen finishes it instead); their
+    // careers, and the balance figures taken from them, stay as they have always been.
     void CloseEndGame() { endGameShowing = false; }
 
     bool endGameShowing = false;

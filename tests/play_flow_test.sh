@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Plays one flow script through the real game with a fresh user folder; the shots go to OUT.
-# A script with the line "# fixture: career" finds a career of the headless player, a band in
-# its second season, saved as "career" in that folder (load it with "load career").
+# A script with the line "# fixture: NAME DAYS" finds the seed-1 career of the headless player
+# DAYS days in, saved as NAME in that folder (load it with "load NAME"); "# fixture: career"
+# alone is the band in its second season, 114 days in. A script may ask for several.
 set -euo pipefail
 tool=$1
 script=$2
@@ -9,8 +10,10 @@ out=$3
 home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
 export HOME="$home" XDG_CONFIG_HOME="$home/.config" SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
-if grep -qx "# fixture: career" "$script"; then
-  mkdir -p "$home/Documents/gigvale/savegames"
-  (cd "$(dirname "$tool")" && "$tool" simulate --seed 1 --days 114 --save "$home/Documents/gigvale/savegames/career.xml" >/dev/null)
-fi
+saves="$home/Documents/gigvale/savegames"
+while read -r name days; do
+  [[ $name =~ ^[A-Za-z0-9_-]+$ && ${days:=114} =~ ^[0-9]+$ ]] || { echo "bad fixture line: $name $days" >&2; exit 2; }
+  mkdir -p "$saves"
+  (cd "$(dirname "$tool")" && "$tool" simulate --seed 1 --days "$days" --save "$saves/$name.xml" >/dev/null)
+done < <(sed -n 's/^# fixture: *//p' "$script")
 exec "$tool" play-script "$script" --out "$out"

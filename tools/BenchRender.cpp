@@ -1,8 +1,10 @@
 // "bench render": times a typical frame on the software renderer under the dummy video
 // driver: a full-screen background, 200 sprites from 20 textures and 2,000 glyphs in 4 fonts;
 // with "--screen desktop", also the real game's desktop in a career's second year, with
-// "--screen practice" the practice screen of that career in the player's turn, and with
-// "--screen puzzle" its songwriting puzzle in use.
+// "--screen practice" the practice screen of that career in the player's turn, with
+// "--screen puzzle" its songwriting puzzle in use, with "--screen gig" the gig screen with
+// every piece of stage equipment on, and with "--screen review" and "--screen endgame" the
+// screens that close a year and the game, over that career.
 #include "BenchRender.h"
 
 #include "CareerRuns.h"
@@ -11,8 +13,11 @@
 #include "GUI_Gig.h"
 #include "GUI_Stage.h"
 #include "GUI_HintHelp.h"
+#include "GUI_EndGame.h"
 #include "GUI_JigSaw.h"
 #include "GUI_Practice.h"
+#include "GUI_Screens.h"
+#include "GUI_YearlyReview.h"
 #include "Game.h"
 #include "HeadlessPlayer.h"
 #include "LibFileList.h"
@@ -282,6 +287,28 @@ int BenchGig(int frames, const std::string& folder) {
     ClearTuningOverrides();
     return 0;
 }
+
+// The yearly review (its cards and figures) or the end of the game (its meters' lights), opened
+// over that career as the day cycle opens them.
+int BenchYearScreen(int frames, const std::string& folder, bool end) {
+    BenchGame bench;
+    if (!bench.Start(folder)) return 1;
+    for (int i = 0; i < 20; ++i) bench.Frame();  // the desktop after the load's fade
+    if (end) GameScreens().OpenEndGame();
+    else GameScreens().OpenYearlyReview();
+    while (GUI_HintHelp* hint = OpenHintWindow()) hint->Close();
+    for (int i = 0; i < 20; ++i) bench.Frame();  // the end screen's fade in
+    if (end ? GUI_EndGame::Current() == nullptr : GUI_YearlyReview::Current() == nullptr) {
+        std::fprintf(stderr, "bench render: the screen did not open\n");
+        return 1;
+    }
+    std::vector<double> times;
+    for (int i = 0; i < frames; ++i) times.push_back(bench.TimedFrame());
+    std::printf("%s: %d frames over a second-year career (%zu members), median %.3f ms/frame\n", end ? "endgame" : "review",
+                frames, GetBand().members.size(), Median(times));
+    bench.game().Shutdown();
+    return 0;
+}
 }  // namespace
 
 int BenchRender(const std::vector<std::string>& args) {
@@ -292,12 +319,15 @@ int BenchRender(const std::vector<std::string>& args) {
         else if (args[i] == "--frames" && i + 1 < args.size()) frames = std::max(1, std::atoi(args[++i].c_str()));
         else if (args[i] == "--screen" && i + 1 < args.size()) screen = args[++i];
         else {
-            std::fprintf(stderr, "usage: gigvale-tool bench render [--frames N] [--png FILE] [--screen desktop|practice|puzzle|gig]\n");
+            std::fprintf(stderr, "usage: gigvale-tool bench render [--frames N] [--png FILE] "
+                                 "[--screen desktop|practice|puzzle|gig|review|endgame]\n");
             return 2;
         }
     }
-    if (!screen.empty() && screen != "desktop" && screen != "practice" && screen != "puzzle" && screen != "gig") {
-        std::fprintf(stderr, "bench render: no screen '%s' (there are: desktop, practice, puzzle, gig)\n", screen.c_str());
+    const std::vector<std::string> screens = {"desktop", "practice", "puzzle", "gig", "review", "endgame"};
+    if (!screen.empty() && std::find(screens.begin(), screens.end(), screen) == screens.end()) {
+        std::fprintf(stderr, "bench render: no screen '%s' (there are: desktop, practice, puzzle, gig, review, endgame)\n",
+                     screen.c_str());
         return 2;
     }
     UseRunFolderHeadless();
@@ -378,6 +408,7 @@ int BenchRender(const std::vector<std::string>& args) {
     if (screen == "practice") status = BenchPractice(frames, pictures.string());
     if (screen == "puzzle") status = BenchPuzzle(frames, pictures.string());
     if (screen == "gig") status = BenchGig(frames, pictures.string());
+    if (screen == "review" || screen == "endgame") status = BenchYearScreen(frames, pictures.string(), screen == "endgame");
     std::error_code ec;
     std::filesystem::remove_all(pictures, ec);
     return status;

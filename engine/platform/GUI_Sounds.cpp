@@ -157,10 +157,7 @@ void GUI_Sounds::Report(const std::string& message, const std::string& error) {
 }
 
 void GUI_Sounds::StartMusicAndBanks() {
-    if (settings_().musicEnabled) {
-        sequence_ = 0;
-        PlayMusic("data/sounds/music/titlemusic.ogg");
-    }
+    RestartTitleMusic();
     ApplyMasterVolume();
     for (int bank = 0; bank < BANK_COUNT; ++bank) {
         auto& samples = banks_[static_cast<std::size_t>(bank)];
@@ -233,6 +230,12 @@ void GUI_Sounds::StopMusic() {
     // Always asked of the mixer: stopping must reach any music, whatever this service believes.
     mixer_->StopMusic();
     hasMusic_ = false;
+}
+
+void GUI_Sounds::RestartTitleMusic() {
+    if (!settings_().musicEnabled) return;
+    sequence_ = 0;
+    PlayMusic("data/sounds/music/titlemusic.ogg");
 }
 
 void GUI_Sounds::PlayMusic(const std::string& path) {

@@ -67,6 +67,8 @@ public:
     void ResumeMusic();
     void StopMusic();
     void PlayMusic(const std::string& path);
+    // The title music from its start, the verses following it, unless the player turned music off.
+    void RestartTitleMusic();
     void ApplyMasterVolume();
     void ApplyMusicVolume();
     void Update();

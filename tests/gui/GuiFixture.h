@@ -18,6 +18,7 @@ struct TestShell : GUI_Shell {
     int switchedTo = -1;
     int toggles = 0;
     bool quit = false;
+    bool inGame = true;
     std::function<void()> pendingFade;
 
     CBaseInputManager& Input() override { return input; }
@@ -26,7 +27,11 @@ struct TestShell : GUI_Shell {
     void StartFade(bool, std::function<void()> endAction) override { pendingFade = std::move(endAction); }
     bool Fading() const override { return static_cast<bool>(pendingFade); }
     void ToggleWindowed() override { ++toggles; }
-    bool InGame() const override { return true; }
+    bool InGame() const override { return inGame; }
+    void LeaveGame() override {
+        inGame = false;
+        switchedTo = 0;
+    }
     void Quit() override { quit = true; }
     void ShowLoadingProgress(float) override {}
     // Ends the fade as the game's frame would once it is black.

@@ -1,13 +1,12 @@
 // The desktop's screens over a headless career on the shipped data: the control panel's rules,
-// its hooks, the day's options when a day ends under them, the end of the game, and the small
-// rules the status windows and the save screens show.
+// its hooks, the day's options when a day ends under them, and the small rules the status
+// windows and the save screens show.
 #include "GUI_ControlPanel.h"
 #include "GUI_DailyOptions.h"
 #include "GUI_FMVScreen.h"
 #include "GUI_GUI.h"
 #include "GUI_HintHelp.h"
 #include "GUI_MenuSave.h"
-#include "GUI_MessageBox.h"
 #include "GUI_SaveSlots.h"
 #include "GUI_Screens.h"
 #include "GUI_StatusWindows.h"
@@ -147,15 +146,6 @@ TEST_F(Screens, NewsScreensActOnceAndTheNextDayWaitsUntilTheNewsIsRead) {
     ASSERT_NE(news, nullptr);
     news->MoveOn();
     EXPECT_NE(GUI_DailyOptions::Current(), nullptr);
-}
-
-TEST_F(Screens, TheEndOfTheGameHoldsTheDayUntilThePlayerReadsIt) {
-    GameScreens().OpenEndGame();
-    EXPECT_TRUE(GameScreens().IsEndGameShowing());
-    auto* message = dynamic_cast<GUI_MessageBox*>(WindowList().ModalWindows().back());
-    ASSERT_NE(message, nullptr);
-    message->Dismiss();
-    EXPECT_FALSE(GameScreens().IsEndGameShowing());
 }
 
 TEST(StatusRules, LightsFiguresAndSaveNames) {
