@@ -88,6 +88,7 @@ GUI_YearlyReview::GUI_YearlyReview() {
     name = "yearly review";
     gReview = this;
     SetRect(0.0f, 0.0f, kScreenW, static_cast<float>(kScreenHeight));
+    coversScreen = true;
     summary_ = WrapLines(kBody, model_.summary, kScreenW - 2.0f * kEdge, kSummaryLines);
     AddPortraits();
     continue_ = Add<GUI_ButtonText>("YEAREND_CONTINUE", [this] { MoveOn(); });
