@@ -43,6 +43,7 @@ constexpr std::uint32_t kPyroEveryMs = 3500;
 constexpr std::uint32_t kSpotColour = 0x90FFF4DC;
 constexpr std::uint32_t kLightMapAlpha = 0x78;
 constexpr std::uint32_t kHazeAlpha = 0x30;
+constexpr float kHazeDrift = 0.016f;  // pixels a millisecond
 
 const char* const kLightMaps[3] = {"gig_lightmap_0.jpg", "gig_lightmap_1.jpg", "gig_lightmap_2.jpg"};
 const char* const kHaze[3] = {"lasersmoke1.jpg", "lasersmoke2.jpg", "lasersmoke3.jpg"};
@@ -349,18 +350,17 @@ void GUI_Stage::DrawSpotlights() {
 }
 
 // Drifting haze over the room, then the beams fanning from the laser bar and sweeping through it.
+// The three haze layers are added together once and drift as one: blending each over the room
+// every frame cost the software renderer more than the rest of the stage.
 void GUI_Stage::DrawLasers() {
     const float w = Width(), hazeH = Height() * kSmokeLayersH;
     const float t = static_cast<float>(now_ - start_);
-    for (int layer = 0; layer < 3; ++layer) {
-        GTexture* haze = Picture(kHaze[layer], w, hazeH);
-        // Each layer drifts at its own pace; two copies side by side cover the wrap.
-        const float speed = 0.012f + 0.008f * static_cast<float>(layer);
-        const float shift = std::fmod(t * speed, w) * (layer == 1 ? -1.0f : 1.0f);
-        const float x = area_.left + (shift < 0.0f ? shift + w : shift);
-        const std::uint32_t colour = kHazeAlpha << 24 | 0x00FFFFFFu;
-        DrawPicture(haze, x - w, area_.top, w, hazeH, colour, GBlend::Additive);
-        DrawPicture(haze, x, area_.top, w, hazeH, colour, GBlend::Additive);
+    if (GTexture* haze = Renderer().SummedTexture({std::begin(kHaze), std::end(kHaze)}, static_cast<int>(std::lround(w)),
+                                                  static_cast<int>(std::lround(hazeH)), kHazeAlpha / 255.0f)) {
+        // Two copies side by side cover the wrap.
+        const float x = area_.left + std::fmod(t * kHazeDrift, w);
+        DrawPicture(haze, x - w, area_.top, w, hazeH, 0xFFFFFFFF, GBlend::Additive);
+        DrawPicture(haze, x, area_.top, w, hazeH, 0xFFFFFFFF, GBlend::Additive);
     }
     GTexture* laser = Renderer().FindTexture("laser.dds");
     const float cx = (area_.left + area_.right) / 2.0f, y = area_.top + Height() * kLaserBarY;

@@ -492,6 +492,37 @@ GTexture* GRenderer::ScaledTexture(GTexture* source, int width, int height) {
     return &scaled_.back();
 }
 
+GTexture* GRenderer::SummedTexture(const std::vector<std::string>& names, int width, int height, float weight) {
+    if (!renderer_ || names.empty() || width <= 0 || height <= 0) return nullptr;
+    std::string name;
+    for (const std::string& part : names) name += (name.empty() ? "" : "+") + part;
+    name = FormatText("%s@%dx%d*%.3f", name.c_str(), width, height, static_cast<double>(weight));
+    for (GTexture& summed : scaled_)
+        if (summed.name == name) return &summed;
+    std::vector<float> sum(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 3, 0.0f);
+    for (const std::string& part : names) {
+        GTexture* source = FindTexture(part);
+        std::vector<std::uint32_t> pixels;
+        int w = 0, h = 0;
+        if (!source || !LoadPicturePixels(source->path, pixels, w, h)) return nullptr;
+        if (w != width || h != height) pixels = ResamplePixels(pixels, w, h, width, height);
+        for (std::size_t i = 0; i < pixels.size(); ++i) {
+            const float share = static_cast<float>(pixels[i] >> 24) / 255.0f * weight;
+            for (int c = 0; c < 3; ++c) sum[i * 3 + static_cast<std::size_t>(c)] += static_cast<float>((pixels[i] >> (16 - 8 * c)) & 0xFF) * share;
+        }
+    }
+    std::vector<std::uint32_t> out(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    auto channel = [](float v) { return static_cast<std::uint32_t>(std::clamp(v + 0.5f, 0.0f, 255.0f)); };
+    for (std::size_t i = 0; i < out.size(); ++i)
+        out[i] = 0xFF000000u | channel(sum[i * 3]) << 16 | channel(sum[i * 3 + 1]) << 8 | channel(sum[i * 3 + 2]);
+    GTexture record;
+    record.name = name;
+    record.path = FindTexture(names.front())->path;
+    if (!CreateFromPixels(record, out, width, height)) return nullptr;
+    scaled_.push_back(std::move(record));
+    return &scaled_.back();
+}
+
 GTexture* GRenderer::FindTexture(const std::string& name) {
     for (auto it = textures_.begin(); it != textures_.end(); ++it) {
         if (it->name != name) continue;

@@ -92,6 +92,11 @@ public:
     // The texture resampled to the given size, made once and kept until the device changes.
     // Software rendering copies unscaled pixels far faster than it stretches them.
     GTexture* ScaledTexture(GTexture* source, int width, int height);
+    // The named pictures at that size added together, each scaled by its alpha and by weight,
+    // as one opaque picture to draw additively: layers that would each be blended over the
+    // whole screen every frame are blended once. Made once and kept like a scaled copy; null
+    // when a picture is missing.
+    GTexture* SummedTexture(const std::vector<std::string>& names, int width, int height, float weight);
     // Reloads every listed texture after the device lost them.
     void ReloadTextures();
     const std::list<GTexture>& Textures() const { return textures_; }

@@ -551,11 +551,15 @@ void SmokeSprite(ArtCanvas& c, std::uint32_t seed, double brightness) {
 void SmokeLayer(ArtCanvas& c, std::uint32_t seed) {
     std::uint32_t* px = c.Pixels();
     const int stride = cairo_image_surface_get_stride(c.surface()) / 4;
+    const double w = c.width(), h = c.height();
     for (int y = 0; y < c.height(); ++y)
         for (int x = 0; x < c.width(); ++x) {
-            // Tileable horizontally is not needed; the layers drift and fade.
-            const double n = FractalNoise(x / 90.0, y / 60.0, seed, 5);
-            const double v = std::clamp((n - 0.35) * 1.8, 0.0, 1.0) * 180;
+            // The haze drifts round the stage: blended with itself a width along, its right edge
+            // meets its left. It thins out towards the bottom, so its lower edge never shows.
+            const double n = ((w - x) * FractalNoise(x / 90.0, y / 60.0, seed, 5) +
+                              x * FractalNoise((x - w) / 90.0, y / 60.0, seed, 5)) / w;
+            const double thinning = std::clamp((h - y) / (0.4 * h), 0.0, 1.0);
+            const double v = std::clamp((n - 0.35) * 1.8, 0.0, 1.0) * 180 * thinning;
             const auto g = static_cast<std::uint32_t>(v);
             px[y * stride + x] = 0xFF000000u | (g << 16) | (g << 8) | static_cast<std::uint32_t>(std::min(255.0, v * 1.1));
         }
