@@ -125,6 +125,41 @@ TEST_F(RenderFixture, BlendingModesAndCornerColours) {
     EXPECT_NEAR(static_cast<int>(middle & 0xFF), 128, 6);
 }
 
+// Layers added once into one picture must light the screen as drawing each would have.
+TEST_F(RenderFixture, SummedPicturesAddUpByAlphaAndWeightAndAreMadeOnce) {
+    SolidPicture("haze1.png", 4, 4, 0xFF804000);
+    SolidPicture("haze2.png", 8, 8, 0x80FF0020);  // half transparent, and another size
+    GTexture* sum = Renderer().SummedTexture({"haze1.png", "haze2.png"}, 16, 16, 0.5f);
+    ASSERT_NE(sum, nullptr);
+    EXPECT_EQ(Renderer().SummedTexture({"haze1.png", "haze2.png"}, 16, 16, 0.5f), sum);
+    EXPECT_EQ(Renderer().SummedTexture({"haze1.png", "nowhere.png"}, 16, 16, 0.5f), nullptr);
+    SolidPicture("bright.png", 2, 2, 0xFFFFFFFF);
+    GTexture* saturated = Renderer().SummedTexture({"bright.png", "bright.png"}, 16, 16, 1.0f);
+    ASSERT_NE(saturated, nullptr);
+
+    Renderer().FillRect(0.0f, 0.0f, 64.0f, 16.0f, 0xFF101010);
+    auto draw = [](GTexture* texture, float left) {
+        GVertex quad[4];
+        const float xs[4] = {left, left + 16.0f, left, left + 16.0f}, ys[4] = {0.0f, 0.0f, 16.0f, 16.0f};
+        for (int i = 0; i < 4; ++i) {
+            quad[i].x = xs[i];
+            quad[i].y = ys[i];
+            quad[i].u = i % 2 ? 1.0f : 0.0f;
+            quad[i].v = i / 2 ? 1.0f : 0.0f;
+        }
+        Renderer().DrawQuad(texture, quad, GBlend::Additive);
+    };
+    draw(sum, 0.0f);
+    draw(saturated, 32.0f);
+    const auto frame = Frame();
+    // 0x10 under it, then half of each layer by its alpha: red 0x40 + 0x40, green 0x20, blue 8.
+    const std::uint32_t lit = At(frame, 8, 8);
+    EXPECT_NEAR(static_cast<int>(lit >> 16), 0x10 + 128, 2);
+    EXPECT_NEAR(static_cast<int>((lit >> 8) & 0xFF), 0x10 + 32, 2);
+    EXPECT_NEAR(static_cast<int>(lit & 0xFF), 0x10 + 8, 2);
+    EXPECT_EQ(At(frame, 40, 8), 0xFFFFFFu);  // two whites stay white, not wrapped round to dark
+}
+
 TEST_F(RenderFixture, SpritesFindTheirTexturesAgainAfterARebuild) {
     SolidPicture("blue.png", 8, 8, 0xFF0000FF);
     CTexturedSprite sprite("blue.png");
