@@ -206,3 +206,5 @@ void DrawPageLabel(const GUI_Dialog& dialog, int page, int pages) {
     const float y = static_cast<float>(dialog.client.bottom) - kPageArrow / 2.0f - GUI_Style::kSubheading.size / 2.0f;
     DrawText(GUI_Style::kSubheading, FormatText("%d / %d", page + 1, pages), x, y, GUI_Style::kCream, TEXT_CENTRED);
 }
+
+bool IsMoveOnKey(int key) { return key == DIK_ESCAPE || key == DIK_RETURN || key == DIK_NUMPADENTER; }

@@ -9,6 +9,10 @@
 
 class GUI_CloseButton;
 
+// Return, keypad Enter and Escape: the keys that move on past a message or a screen with one
+// way on.
+bool IsMoveOnKey(int key);
+
 class GUI_Dialog : public GUI_WindowBase {
 public:
     static constexpr int kMarginLeft = 10;

@@ -2,7 +2,6 @@
 
 #include "GUI_Sounds.h"
 #include "GUI_Style.h"
-#include "InputManager.h"
 #include "Platform.h"
 
 #include <algorithm>
@@ -58,7 +57,7 @@ void GUI_FMVScreen::MoveOn() {
 }
 
 bool GUI_FMVScreen::OnKeyPress(int key) {
-    if (key != DIK_ESCAPE && key != DIK_RETURN && key != DIK_NUMPADENTER) return false;
+    if (!IsMoveOnKey(key)) return false;
     MoveOn();
     return true;
 }

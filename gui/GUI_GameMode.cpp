@@ -1,7 +1,6 @@
 #include "GUI_GameMode.h"
 
 #include "GUI_Style.h"
-#include "InputManager.h"
 #include "LibString.h"
 #include "Renderer.h"
 #include "SIM_Band.h"
@@ -42,7 +41,7 @@ void GUI_GameMode::MoveOn() {
 }
 
 bool GUI_GameMode::OnKeyPress(int key) {
-    if (key != DIK_ESCAPE && key != DIK_RETURN && key != DIK_NUMPADENTER) return false;
+    if (!IsMoveOnKey(key)) return false;
     MoveOn();
     return true;
 }

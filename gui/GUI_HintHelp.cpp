@@ -1,7 +1,6 @@
 #include "GUI_HintHelp.h"
 
 #include "GUI_Style.h"
-#include "InputManager.h"
 
 #include <algorithm>
 
@@ -41,7 +40,7 @@ GUI_HintHelp::GUI_HintHelp(const SIM_HintHelpModel& hint) : GUI_Dialog(hint.titl
 }
 
 bool GUI_HintHelp::OnKeyPress(int key) {
-    if (key != DIK_ESCAPE && key != DIK_RETURN && key != DIK_NUMPADENTER) return false;
+    if (!IsMoveOnKey(key)) return false;
     Close();
     return true;
 }

@@ -2,7 +2,6 @@
 
 #include "GHashTable.h"
 #include "GUI_Style.h"
-#include "InputManager.h"
 #include "LibString.h"
 
 #include <algorithm>
@@ -37,7 +36,7 @@ void GUI_MessageBox::Dismiss() {
 }
 
 bool GUI_MessageBox::OnKeyPress(int key) {
-    if (key != DIK_ESCAPE && key != DIK_RETURN && key != DIK_NUMPADENTER) return false;
+    if (!IsMoveOnKey(key)) return false;
     Dismiss();
     return true;
 }

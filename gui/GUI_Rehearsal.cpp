@@ -262,7 +262,7 @@ void GUI_RehearsalPostMortem::Finish() {
 }
 
 bool GUI_RehearsalPostMortem::OnKeyPress(int key) {
-    if (key != DIK_ESCAPE && key != DIK_RETURN && key != DIK_NUMPADENTER) return false;
+    if (!IsMoveOnKey(key)) return false;
     Finish();
     return true;
 }

@@ -1,9 +1,9 @@
 #include "GUI_YearlyReview.h"
 
 #include "GUI_ButtonTypes.h"
+#include "GUI_Dialog.h"
 #include "GUI_Sounds.h"
 #include "GUI_Style.h"
-#include "InputManager.h"
 #include "LibFont.h"
 #include "Platform.h"
 #include "Renderer.h"
@@ -120,7 +120,7 @@ void GUI_YearlyReview::MoveOn() {
 }
 
 bool GUI_YearlyReview::OnKeyPress(int key) {
-    if (key != DIK_ESCAPE && key != DIK_RETURN && key != DIK_NUMPADENTER) return false;
+    if (!IsMoveOnKey(key)) return false;
     MoveOn();
     return true;
 }
