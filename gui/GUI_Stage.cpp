@@ -22,7 +22,7 @@ constexpr float kFigureSpacing = 104.0f;  // between the front line's players, a
 constexpr float kTrussY = 0.01f;
 constexpr float kSpotSize = 48.0f;
 constexpr float kRigSpan = 0.8f;          // of the width, centred
-constexpr float kBeamW = 200.0f;
+constexpr float kBeamW = 150.0f;
 constexpr float kLaserBarY = 0.07f;
 constexpr int kLaserBeams = 6;
 constexpr float kLaserLength = 1000.0f, kLaserThickness = 6.0f;
@@ -182,11 +182,11 @@ void GUI_Spotlight::Update(std::uint64_t now) {
 
 void GUI_Pyro::Fire(const GUI_PyroEvent& event) {
     // Every charge bangs, sparks and puffs; a large one adds the flame jet and its black smoke.
-    // Smoke and the glow of the bang are round: they are drawn upright.
+    // Smoke, flames and the glow of the bang are round blobs: they are drawn upright.
     effects_.Start("smoke_bang", event.x, event.y, false, true);
     if (event.large) {
         effects_.Start("blacksmoke", event.x, event.y - 40.0f, false, true);
-        effects_.Start("flames", event.x, event.y, true);
+        effects_.Start("flames", event.x, event.y, true, true);
     }
     effects_.Start("spark_shower", event.x, event.y, true);
     effects_.Start("bang", event.x, event.y - 20.0f, true, true);
