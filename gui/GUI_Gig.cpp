@@ -1,10 +1,10 @@
 #include "GUI_Gig.h"
 
+#include "GUI_Dialog.h"
 #include "GUI_Shell.h"
 #include "GUI_Sounds.h"
 #include "GUI_Stage.h"
 #include "GUI_Style.h"
-#include "InputManager.h"
 #include "LibFont.h"
 #include "Platform.h"
 #include "Renderer.h"
@@ -138,7 +138,7 @@ void GUI_Gig::Finish() {
 }
 
 void GUI_Gig::OnNotify(int key) {
-    if (key == DIK_RETURN || key == DIK_NUMPADENTER || key == DIK_ESCAPE) Finish();
+    if (IsMoveOnKey(key)) Finish();
 }
 
 void GUI_Gig::PlayDueSounds(std::uint64_t now) {
