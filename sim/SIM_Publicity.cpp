@@ -262,7 +262,11 @@ SIM_PublicityResults::SIM_PublicityResults(const SIM_PublicityEvent& event, floa
     sound = type.sound;
 }
 
-void SIM_PublicityResults::Close() { GetSIM().UseAct(); }
+void SIM_PublicityResults::Close() {
+    if (closed) return;
+    closed = true;
+    GetSIM().UseAct();
+}
 
 // ---- Registration ----
 

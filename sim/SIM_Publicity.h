@@ -104,8 +104,9 @@ public:
     static constexpr float kCardBottom = 410.0f;
 
     explicit SIM_PublicityResults(const SIM_PublicityEvent& event, float screenWidth = 1024.0f);
-    // The continue button: the day's act is used.
+    // The continue button: the day's act is used. Only the first call counts.
     void Close();
+    bool closed = false;
 
     std::string heading;
     std::string body;

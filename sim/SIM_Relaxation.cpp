@@ -108,10 +108,12 @@ void SIM_RelaxChooser::Build() {
 }
 
 bool SIM_RelaxChooser::Use(std::size_t card) {
-    if (card >= cards.size()) return false;
+    // One day off per chooser: a second press must not pay and end another day.
+    if (used || card >= cards.size()) return false;
     const SIM_RelaxVenue& venue = *cards[card].venue;
     // The button may have been drawn before the money went elsewhere: ask again.
     if (!cards[card].canUse || !CanAffordRelax(venue)) return false;
+    used = true;
     ChooseRelaxVenue(venue);
     Screens().OpenRelaxResults(venue);
     return true;
@@ -137,4 +139,8 @@ SIM_RelaxResults::SIM_RelaxResults(const SIM_RelaxVenue& venue_) : venue(&venue_
     continueTooltip = "RELAX_CONTINUE_TOOLTIP";
 }
 
-void SIM_RelaxResults::Close() { RelaxStressRelief(); }
+void SIM_RelaxResults::Close() {
+    if (closed) return;
+    closed = true;
+    RelaxStressRelief();
+}

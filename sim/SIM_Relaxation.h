@@ -62,9 +62,10 @@ public:
     explicit SIM_RelaxChooser(float screenWidth = 1024.0f);
     // Cards as the band's cash and size stand now.
     void Build();
-    // The card's use button: refused when it is disabled; otherwise the band goes, the day
-    // ends and the results screen opens.
+    // The card's use button: refused when it is disabled or a card was used already;
+    // otherwise the band goes, the day ends and the results screen opens.
     bool Use(std::size_t card);
+    bool used = false;
 
     std::string title;
     std::string cancelLabel;
@@ -87,8 +88,10 @@ public:
     };
 
     explicit SIM_RelaxResults(const SIM_RelaxVenue& venue);
-    // The continue button: back to the desktop, and the band's stress eases.
+    // The continue button: back to the desktop, and the band's stress eases. Only the first
+    // call counts.
     void Close();
+    bool closed = false;
 
     const SIM_RelaxVenue* venue;
     std::string picture;

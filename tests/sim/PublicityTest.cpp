@@ -290,7 +290,8 @@ TEST_F(PublicityTest, TheResultsScreenShowsScoresReachAndTheTypesBackdrop) {
     EXPECT_EQ(SIM_PublicityResults(costly).effectLine, "Hype: -4%");  // not "+-4%"
 
     const int turn = GetSIM().turncount;
-    results.Close();  // continuing uses the day's act
+    results.Close();  // continuing uses the day's act, once however often it is pressed
+    results.Close();
     EXPECT_EQ(GetSIM().turncount, turn + 1);
 }
 
@@ -330,6 +331,7 @@ TEST_F(RelaxTest, TheChooserDisablesWhatTheBandCannotPayForAndRefusesIt) {
     GetFinances().cash = -500.0f;  // a free venue can always be chosen
     chooser.Build();
     EXPECT_TRUE(chooser.Use(0));
+    EXPECT_FALSE(chooser.Use(0));  // a second press neither pays nor ends another day
     EXPECT_EQ(GetSIM().turncount, turn + 1);
     EXPECT_EQ(relaxScreens.Screens().back(), "relax results donothing");
 }
@@ -351,6 +353,7 @@ TEST_F(RelaxTest, ChoosingPaysAndClosingTheResultsEasesStress) {
     EXPECT_EQ(results.effectLines, (std::vector<std::string>{"Calm -10", "Buzz +3"}));
     EXPECT_EQ(results.panels.size(), 4u);
     results.Close();
+    results.Close();  // the band relaxes once
     EXPECT_EQ(named("relax"), 1);
     EXPECT_FLOAT_EQ(m.stress.effects.Effects().back()->value, -0.2f);
 }
