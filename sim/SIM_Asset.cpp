@@ -77,9 +77,10 @@ std::unique_ptr<SIM_Asset> MakeAsset(const std::string& kind) {
     return std::make_unique<SIM_Asset>();
 }
 
+// By a member or by the player: a band whose only singer is the player still wants microphones.
 bool PlayedInBand(int instrument) {
     if (instrument >= kAssetNoInstrument) return true;
-    return GetBand().FindMemberByInstrument(instrument) != nullptr;
+    return GetMilo().instrument == instrument || GetBand().FindMemberByInstrument(instrument) != nullptr;
 }
 }  // namespace
 
@@ -340,8 +341,8 @@ std::vector<SIM_AssetMusic*> MusicAssets() {
 bool BandOwns(const std::string& key) { return Globals().IsSet(key); }
 
 void PayDailyCosts() {
-    // Copies: an asset that fails its upkeep changes the lists.
-    for (SIM_Asset* asset : std::vector<SIM_Asset*>(gShop)) asset->PayDailyCost();
+    // What the band owns pays, once: merchandise owned is still on sale for restocking, so
+    // going over the shop as well would charge it twice. A copy: a failed upkeep changes the list.
     for (SIM_Asset* asset : std::vector<SIM_Asset*>(gOwned)) asset->PayDailyCost();
     for (;;) {
         auto failed = std::find_if(gOwned.begin(), gOwned.end(), [](const SIM_Asset* a) { return a->upkeepFailed; });

@@ -133,6 +133,9 @@ TEST_F(Assets, MerchandiseBatchesAddUpAndSellFromStock) {
 TEST_F(Assets, InstrumentsGoToTheirPlayerOrWaitForOne) {
     SIM_Instrument& guitar = Get<SIM_Instrument>("cheap guitar");
     EXPECT_TRUE(ShopTabListing("instruments").empty());  // nobody plays anything yet
+    GetMilo().instrument = INSTRUMENT_GUITAR;  // the player's own instrument is played in the band
+    EXPECT_EQ(ShopTabListing("instruments"), std::vector<SIM_Asset*>{&guitar});
+    GetMilo().instrument = INSTRUMENT_VOCALS;
     guitar.Purchase(true);
     EXPECT_TRUE(guitar.owned);
     EXPECT_FALSE(guitar.assigned);
@@ -179,8 +182,14 @@ TEST_F(Assets, DailyCostsAndStaffThatCannotBePaidWalkOut) {
     SIM_Asset& insurance = Get("insurance");
     roadie.Purchase(false);
     insurance.Purchase(false);
+    // Merchandise stays on sale for restocking while the band owns it: its upkeep is paid once.
+    SIM_Merchandise& shirts = Get<SIM_Merchandise>("tshirts(20)");
+    shirts.dailyCost = 2.0f;
+    shirts.Purchase(false);
+    GetFinances().cash += 100.0f;  // the batch's price back
     PayDailyCosts();
-    EXPECT_FLOAT_EQ(GetFinances().cash, 955.0f);
+    EXPECT_FLOAT_EQ(GetFinances().cash, 953.0f);
+    shirts.LeaveBand(true);
 
     GetFinances().cash = 30.0f;  // the roadie's 40 is more than the band has
     PayDailyCosts();
