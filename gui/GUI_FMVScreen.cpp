@@ -9,13 +9,11 @@
 namespace {
 // Layout, as the stage announcement's: the picture on the left, the words beside it, the
 // button at the bottom right. Without a picture the box is narrower and the words take it all.
-constexpr float kWidth = 820.0f, kPlainWidth = 560.0f;
-constexpr float kPictureW = 400.0f, kPictureH = 300.0f;
+constexpr float kWordsWidth = 384.0f, kPlainWidth = 560.0f;
 constexpr float kPictureTop = 8.0f;
 constexpr float kGap = 16.0f;
 constexpr float kParagraphGap = 12.0f;
 constexpr float kButtonW = 180.0f, kButtonH = 34.0f;
-constexpr float kMinHeight = 400.0f;
 
 // The words' height at that width: the text, the highlights and the footer with gaps between.
 float WordsHeight(const GUI_FMVContent& content, float width) {
@@ -38,10 +36,11 @@ GUI_FMVScreen::GUI_FMVScreen(const GUI_FMVContent& content, std::function<void()
     : GUI_Dialog(content.title), content_(content), onClose_(std::move(onClose)) {
     name = "news " + content.title;
     const bool pictured = !content_.picture.empty();
-    const float boxWidth = pictured ? kWidth : kPlainWidth;
-    const float wordsWidth = boxWidth - kMarginLeft - kMarginRight - (pictured ? kPictureW + kGap : 0.0f);
-    const float body = std::max(pictured ? kPictureTop + kPictureH : 0.0f, kPictureTop + WordsHeight(content_, wordsWidth));
-    const float boxHeight = std::max(pictured ? kMinHeight : 0.0f, kMarginTop + body + kGap + kButtonH + kMarginBottom);
+    const float boxWidth = pictured ? kMarginLeft + content_.pictureWidth + kGap + kWordsWidth + kMarginRight : kPlainWidth;
+    const float wordsWidth = pictured ? kWordsWidth : boxWidth - kMarginLeft - kMarginRight;
+    const float body = std::max(pictured ? kPictureTop + content_.pictureHeight : 0.0f,
+                                kPictureTop + WordsHeight(content_, wordsWidth));
+    const float boxHeight = kMarginTop + body + kGap + kButtonH + kMarginBottom;
     SetRect(0, 0, boxWidth, std::min(boxHeight, static_cast<float>(kScreenHeight)));
     CentreOnScreen();
     auto* next = Add<GUI_ButtonText>(content_.buttonKey, [this] { MoveOn(); }, content_.buttonTooltipKey);
@@ -64,14 +63,14 @@ bool GUI_FMVScreen::OnKeyPress(int key) {
 
 float GUI_FMVScreen::TextLeft() const {
     const float left = static_cast<float>(client.left);
-    return content_.picture.empty() ? left : left + kPictureW + kGap;
+    return content_.picture.empty() ? left : left + content_.pictureWidth + kGap;
 }
 
 void GUI_FMVScreen::DrawForeground() {
     const float top = static_cast<float>(client.top) + kPictureTop;
     if (!content_.picture.empty())
-        Renderer().DrawTexture(content_.picture, static_cast<float>(client.left), top, kPictureW, kPictureH,
-                               content_.pictureArea, content_.pictureTint);
+        Renderer().DrawTexture(content_.picture, static_cast<float>(client.left), top, content_.pictureWidth,
+                               content_.pictureHeight, content_.pictureArea, content_.pictureTint);
     const float x = TextLeft(), across = static_cast<float>(client.right) - x;
     float y = DrawTextWrapped(GUI_Style::kBody, content_.text, x, top, across, GUI_Style::kCream);
     for (const std::string& line : content_.highlights)

@@ -14,6 +14,7 @@ struct GUI_FMVContent {
     std::string picture;  // none: the words take the whole width
     GUVRect pictureArea;  // the part of the picture shown
     std::uint32_t pictureTint = 0xFFFFFFFF;
+    float pictureWidth = 400.0f, pictureHeight = 300.0f;
     std::string text;
     std::vector<std::string> highlights;  // what it meant for the band, in gold under the text
     std::string footer;                   // a word of advice at the foot

@@ -24,6 +24,7 @@ namespace {
 // The middle of a venue's wide backdrop, cut to the news picture's 4:3.
 constexpr GUVRect kFourByThreeOfBackdrop{1.0f / 6.0f, 0.0f, 5.0f / 6.0f, 1.0f};
 constexpr std::uint32_t kLightsDown = 0xFF606060;
+constexpr float kMessagePicture = 128.0f;  // an asset's picture at its own size
 }  // namespace
 
 GUI_Screens& GameScreens() {
@@ -94,7 +95,20 @@ void GUI_Screens::OpenPublicity(SIM_OptionSubject*) { ShowNotYetBuilt("SCREEN_PU
 void GUI_Screens::OpenRelaxationChooser(SIM_OptionSubject*) { ShowNotYetBuilt("SCREEN_RELAX"); }
 void GUI_Screens::OpenPractice() { ::OpenPractice(); }
 void GUI_Screens::OpenShopping() { ShowNotYetBuilt("SCREEN_SHOP"); }
-void GUI_Screens::ShowMessage(const std::string& title, const std::string& text) { GUI_MessageBox::Show(title, text); }
+void GUI_Screens::ShowMessage(const std::string& title, const std::string& text, const std::string& picture) {
+    if (picture.empty()) {
+        GUI_MessageBox::Show(title, text);
+        return;
+    }
+    GUI_FMVContent content;
+    content.title = title;
+    content.picture = picture;
+    content.pictureWidth = content.pictureHeight = kMessagePicture;
+    content.text = text;
+    content.buttonKey = "CONFIRM_OK";
+    content.buttonTooltipKey.clear();
+    GUI_FMVScreen::Show(content);
+}
 void GUI_Screens::OpenAttributeDetail(const SIM_Attribute& attribute) { OpenAttributeDetailWindow(attribute); }
 void GUI_Screens::ShowFloatingChange(const SIM_Indicator& bar, float change) {
     // The bars that register as indicators are the game's own value bars.

@@ -20,7 +20,7 @@ public:
     void OpenRelaxationChooser(SIM_OptionSubject* offer) override;
     void OpenPractice() override;
     void OpenShopping() override;
-    void ShowMessage(const std::string& title, const std::string& text) override;
+    void ShowMessage(const std::string& title, const std::string& text, const std::string& picture = {}) override;
     void OpenAttributeDetail(const SIM_Attribute& attribute) override;
     void RefreshCalendar() override {}
     void RefreshDate() override {}

@@ -199,7 +199,7 @@ void SIM_Asset::OnUpkeepFailed() {
     if (!service) return;
     std::string message = Translate("ASSET_INSUFFICIENTUPKEEP_TEXT");
     ReplaceToken(message, "<ASSETNAME>", displayName);
-    Screens().ShowMessage(Translate("ASSET_INSUFFICIENTUPKEEP_TITLE"), message);
+    Screens().ShowMessage(Translate("ASSET_INSUFFICIENTUPKEEP_TITLE"), message, image);
 }
 
 // ---- The kinds ----------------------------------------------------------------------------

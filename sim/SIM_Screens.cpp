@@ -33,8 +33,8 @@ void SIM_HeadlessScreens::OpenPublicity(SIM_OptionSubject*) { events.emplace_bac
 void SIM_HeadlessScreens::OpenRelaxationChooser(SIM_OptionSubject*) { events.emplace_back("relaxation"); }
 void SIM_HeadlessScreens::OpenPractice() { events.emplace_back("practice"); }
 void SIM_HeadlessScreens::OpenShopping() { events.emplace_back("shopping"); }
-void SIM_HeadlessScreens::ShowMessage(const std::string& title, const std::string&) {
-    events.push_back("message " + title);
+void SIM_HeadlessScreens::ShowMessage(const std::string& title, const std::string&, const std::string& picture) {
+    events.push_back("message " + title + (picture.empty() ? "" : " with " + picture));
 }
 void SIM_HeadlessScreens::OpenAttributeDetail(const SIM_Attribute& attribute) {
     events.push_back("attribute " + attribute.name);

@@ -47,7 +47,8 @@ public:
     // and only draws it and passes on keys and buttons.
     virtual void OpenPractice() = 0;
     virtual void OpenShopping() = 0;
-    virtual void ShowMessage(const std::string& title, const std::string& text) = 0;
+    // A plain message; with a picture (an asset's image) beside its words.
+    virtual void ShowMessage(const std::string& title, const std::string& text, const std::string& picture = {}) = 0;
     virtual void OpenAttributeDetail(const SIM_Attribute& attribute) = 0;
 
     // Displays that follow the simulation.
@@ -97,7 +98,7 @@ public:
     void OpenRelaxationChooser(SIM_OptionSubject* offer) override;
     void OpenPractice() override;
     void OpenShopping() override;
-    void ShowMessage(const std::string& title, const std::string& text) override;
+    void ShowMessage(const std::string& title, const std::string& text, const std::string& picture = {}) override;
     void OpenAttributeDetail(const SIM_Attribute& attribute) override;
     void RefreshCalendar() override {}
     void RefreshDate() override {}

@@ -146,6 +146,13 @@ TEST_F(Screens, NewsScreensActOnceAndTheNextDayWaitsUntilTheNewsIsRead) {
     ASSERT_NE(news, nullptr);
     news->MoveOn();
     EXPECT_NE(GUI_DailyOptions::Current(), nullptr);
+
+    // A message the simulation gives a picture (staff who walk out unpaid) shows it.
+    GameScreens().ShowMessage("Unpaid", "The roadie has gone.", "asset_roadie.png");
+    auto* pictured = dynamic_cast<GUI_FMVScreen*>(WindowList().ModalWindows().back());
+    ASSERT_NE(pictured, nullptr);
+    EXPECT_EQ(pictured->Content().picture, "asset_roadie.png");
+    EXPECT_EQ(pictured->Content().text, "The roadie has gone.");
 }
 
 TEST(StatusRules, LightsFiguresAndSaveNames) {

@@ -197,8 +197,9 @@ TEST_F(Assets, DailyCostsAndStaffThatCannotBePaidWalkOut) {
     EXPECT_FALSE(BandOwns("roadie"));
     EXPECT_TRUE(Lists(ShopStock(), roadie));
     EXPECT_TRUE(OwnedAssets().empty());  // the insurance is a service too: the band is in debt
-    EXPECT_EQ(screens.Screens(), (std::vector<std::string>{"message ASSET_INSUFFICIENTUPKEEP_TITLE",
-                                                           "message ASSET_INSUFFICIENTUPKEEP_TITLE"}));
+    // Each says so with its picture.
+    EXPECT_EQ(screens.Screens(), (std::vector<std::string>{"message ASSET_INSUFFICIENTUPKEEP_TITLE with r.png",
+                                                           "message ASSET_INSUFFICIENTUPKEEP_TITLE with i.png"}));
     // Gone staff cost nothing.
     PayDailyCosts();
     EXPECT_FLOAT_EQ(GetFinances().cash, -15.0f);

@@ -34,7 +34,9 @@ public:
     void OpenRelaxationChooser(SIM_OptionSubject*) override { Note("relaxation"); }
     void OpenPractice() override { Note("practice"); }
     void OpenShopping() override { Note("shopping"); }
-    void ShowMessage(const std::string& title, const std::string&) override { Note("message " + title); }
+    void ShowMessage(const std::string& title, const std::string&, const std::string& picture = {}) override {
+        Note("message " + title + (picture.empty() ? "" : " with " + picture));
+    }
     void OpenAttributeDetail(const SIM_Attribute&) override { Note("attribute detail"); }
     void RefreshCalendar() override { Note("refresh calendar"); }
     void RefreshDate() override { Note("refresh date"); }
