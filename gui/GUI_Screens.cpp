@@ -4,6 +4,7 @@
 #include "GUI_Activities.h"
 #include "GUI_DailyOptions.h"
 #include "GUI_EndGame.h"
+#include "GUI_Endorsement.h"
 #include "GUI_FMVScreen.h"
 #include "GUI_Gig.h"
 #include "GUI_GameMode.h"
@@ -130,4 +131,4 @@ void GUI_Screens::ShowNews(const std::string& text) {
     GUI_FMVScreen::Show(content);
 }
 void GUI_Screens::OpenRelaxResults(const SIM_RelaxVenue&) { ShowNotYetBuilt("SCREEN_RELAX"); }
-void GUI_Screens::OpenEndorsementOffer(SIM_Endorsement&) { ShowNotYetBuilt("SCREEN_ENDORSEMENT"); }
+void GUI_Screens::OpenEndorsementOffer(SIM_Endorsement& offer) { GUI_Endorsement::Open(offer); }

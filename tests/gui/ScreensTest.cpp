@@ -3,6 +3,7 @@
 // windows and the save screens show.
 #include "GUI_ControlPanel.h"
 #include "GUI_DailyOptions.h"
+#include "GUI_Endorsement.h"
 #include "GUI_FMVScreen.h"
 #include "GUI_GUI.h"
 #include "GUI_HintHelp.h"
@@ -19,6 +20,7 @@
 #include "SIM_Attribute.h"
 #include "SIM_DailyOptions.h"
 #include "SIM_FunctionTable.h"
+#include "SIM_Endorsements.h"
 #include "SIM_Finances.h"
 #include "SIM_Hints.h"
 #include "SIM_RivalBands.h"
@@ -153,6 +155,38 @@ TEST_F(Screens, NewsScreensActOnceAndTheNextDayWaitsUntilTheNewsIsRead) {
     ASSERT_NE(pictured, nullptr);
     EXPECT_EQ(pictured->Content().picture, "asset_roadie.png");
     EXPECT_EQ(pictured->Content().text, "The roadie has gone.");
+}
+
+// A sponsor's offer is answered once, and closes only once it is answered.
+TEST_F(Screens, ASponsorsOfferIsAnsweredOnceBeforeItCloses) {
+    ASSERT_FALSE(AvailableEndorsements().empty());
+    SIM_Endorsement& offer = *AvailableEndorsements().front();
+    const float cash = GetFinances().cash;
+    GameScreens().OpenEndorsementOffer(offer);
+    auto* offerWindow = dynamic_cast<GUI_Endorsement*>(WindowList().ModalWindows().back());
+    ASSERT_NE(offerWindow, nullptr);
+    auto button = [&](const std::string& label) {
+        for (const auto& element : offerWindow->Elements())
+            if (auto* b = dynamic_cast<GUI_ButtonText*>(element.get()); b && b->Label() == label) return b;
+        throw std::runtime_error("no button " + label);
+    };
+    const SIM_EndorsementOfferModel& model = offerWindow->Model();
+    GUI_ButtonText* accept = button(model.acceptLabel);
+    GUI_ButtonText* finish = button(model.finishLabel);
+    EXPECT_FALSE(finish->enabled);
+    auto press = [&](GUI_ButtonText* b) {
+        const GRect r = b->Area();
+        Click((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    };
+    press(finish);
+    EXPECT_EQ(WindowList().Find<GUI_Endorsement>(), offerWindow);
+    press(accept);
+    press(accept);
+    EXPECT_FLOAT_EQ(GetFinances().cash, cash + offer.payment);
+    EXPECT_FALSE(button(model.rejectLabel)->enabled);
+    EXPECT_FALSE(GetBand().SponsoredName.empty());
+    press(finish);
+    EXPECT_EQ(WindowList().Find<GUI_Endorsement>(), nullptr);
 }
 
 TEST(StatusRules, LightsFiguresAndSaveNames) {
