@@ -73,18 +73,10 @@ void GUI_VUMeter::Draw() {
         const float length = kMeterHeight * kNeedleLength;
         const float dx = std::sin(angle), dy = -std::cos(angle);  // towards the tip
         const float nx = -dy * kNeedleWidth / 2.0f, ny = dx * kNeedleWidth / 2.0f;
-        GVertex quad[4];
         // Tip first (the texture's top row), the pivot end last.
         const float xs[4] = {px + dx * length - nx, px + dx * length + nx, px - nx, px + nx};
         const float ys[4] = {py + dy * length - ny, py + dy * length + ny, py - ny, py + ny};
-        const float us[4] = {0.0f, 1.0f, 0.0f, 1.0f}, vs[4] = {0.0f, 0.0f, 1.0f, 1.0f};
-        for (int i = 0; i < 4; ++i) {
-            quad[i].x = xs[i];
-            quad[i].y = ys[i];
-            quad[i].u = us[i];
-            quad[i].v = vs[i];
-        }
-        renderer.DrawQuad(needle, quad);
+        renderer.DrawCorners(needle, xs, ys);
     }
     DrawText(GUI_Style::kBody, FitText(GUI_Style::kBody, label_, kWidth), r.left + kWidth / 2.0f,
              r.top + kMeterHeight + 3.0f, GUI_Style::kCream, TEXT_CENTRED);

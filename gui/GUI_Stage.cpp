@@ -64,17 +64,8 @@ std::uint32_t WithAlpha(std::uint32_t argb, float alpha) {
 void DrawPicture(GTexture* texture, float x, float y, float w, float h, std::uint32_t argb, GBlend blend,
                  const GUVRect& uv = {}) {
     if (!texture) return;
-    GVertex quad[4];
     const float xs[4] = {x, x + w, x, x + w}, ys[4] = {y, y, y + h, y + h};
-    const float us[4] = {uv.u0, uv.u1, uv.u0, uv.u1}, vs[4] = {uv.v0, uv.v0, uv.v1, uv.v1};
-    for (int i = 0; i < 4; ++i) {
-        quad[i].x = xs[i];
-        quad[i].y = ys[i];
-        quad[i].u = us[i];
-        quad[i].v = vs[i];
-        quad[i].diffuse = argb;
-    }
-    Renderer().DrawQuad(texture, quad, blend);
+    Renderer().DrawCorners(texture, xs, ys, uv, argb, blend);
 }
 
 // A beam of the given thickness from (x, y) along the angle (0 straight down), additively. It
@@ -86,20 +77,11 @@ void DrawBeam(GTexture* texture, float x, float y, float angle, float length, fl
     const float dx = std::sin(angle), dy = std::cos(angle);  // along the beam
     const float nx = dy * thickness / 2.0f, ny = -dx * thickness / 2.0f;  // across it
     // The texture's gradient runs across v; along u it is even, so every piece takes all of it.
-    const float us[4] = {0.0f, 1.0f, 0.0f, 1.0f}, vs[4] = {0.0f, 0.0f, 1.0f, 1.0f};
     for (float from = 0.0f; from < length; from += kPiece) {
         const float to = std::min(length, from + kPiece);
         const float sx = x + dx * from, sy = y + dy * from, ex = x + dx * to, ey = y + dy * to;
         const float px[4] = {sx + nx, ex + nx, sx - nx, ex - nx}, py[4] = {sy + ny, ey + ny, sy - ny, ey - ny};
-        GVertex quad[4];
-        for (int i = 0; i < 4; ++i) {
-            quad[i].x = px[i];
-            quad[i].y = py[i];
-            quad[i].u = us[i];
-            quad[i].v = vs[i];
-            quad[i].diffuse = argb;
-        }
-        Renderer().DrawQuad(texture, quad, GBlend::Additive, from == 0.0f);
+        Renderer().DrawCorners(texture, px, py, {}, argb, GBlend::Additive, from == 0.0f);
     }
 }
 

@@ -475,21 +475,32 @@ std::vector<std::uint32_t> ResamplePixels(const std::vector<std::uint32_t>& pixe
     return out;
 }
 
+GTexture* GRenderer::FindMade(const std::string& name) {
+    for (GTexture& made : scaled_)
+        if (made.name == name) return &made;
+    return nullptr;
+}
+
+GTexture* GRenderer::KeepMade(const std::string& name, const std::string& path, const std::vector<std::uint32_t>& pixels,
+                              int width, int height) {
+    GTexture record;
+    record.name = name;
+    record.path = path;
+    if (!CreateFromPixels(record, pixels, width, height)) return nullptr;
+    scaled_.push_back(std::move(record));
+    return &scaled_.back();
+}
+
 GTexture* GRenderer::ScaledTexture(GTexture* source, int width, int height) {
     if (!renderer_ || !source || width <= 0 || height <= 0) return source;
     if (width == source->width && height == source->height) return source;
     const std::string name = FormatText("%s@%dx%d", source->name.c_str(), width, height);
-    for (GTexture& scaled : scaled_)
-        if (scaled.name == name) return &scaled;
+    if (GTexture* made = FindMade(name)) return made;
     std::vector<std::uint32_t> pixels;
     int w = 0, h = 0;
     if (!LoadPicturePixels(source->path, pixels, w, h)) return source;
-    GTexture record;
-    record.name = name;
-    record.path = source->path;
-    if (!CreateFromPixels(record, ResamplePixels(pixels, w, h, width, height), width, height)) return source;
-    scaled_.push_back(std::move(record));
-    return &scaled_.back();
+    GTexture* scaled = KeepMade(name, source->path, ResamplePixels(pixels, w, h, width, height), width, height);
+    return scaled ? scaled : source;
 }
 
 GTexture* GRenderer::SummedTexture(const std::vector<std::string>& names, int width, int height, float weight) {
@@ -497,8 +508,7 @@ GTexture* GRenderer::SummedTexture(const std::vector<std::string>& names, int wi
     std::string name;
     for (const std::string& part : names) name += (name.empty() ? "" : "+") + part;
     name = FormatText("%s@%dx%d*%.3f", name.c_str(), width, height, static_cast<double>(weight));
-    for (GTexture& summed : scaled_)
-        if (summed.name == name) return &summed;
+    if (GTexture* made = FindMade(name)) return made;
     std::vector<float> sum(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 3, 0.0f);
     for (const std::string& part : names) {
         GTexture* source = FindTexture(part);
@@ -515,12 +525,7 @@ GTexture* GRenderer::SummedTexture(const std::vector<std::string>& names, int wi
     auto channel = [](float v) { return static_cast<std::uint32_t>(std::clamp(v + 0.5f, 0.0f, 255.0f)); };
     for (std::size_t i = 0; i < out.size(); ++i)
         out[i] = 0xFF000000u | channel(sum[i * 3]) << 16 | channel(sum[i * 3 + 1]) << 8 | channel(sum[i * 3 + 2]);
-    GTexture record;
-    record.name = name;
-    record.path = FindTexture(names.front())->path;
-    if (!CreateFromPixels(record, out, width, height)) return nullptr;
-    scaled_.push_back(std::move(record));
-    return &scaled_.back();
+    return KeepMade(name, FindTexture(names.front())->path, out, width, height);
 }
 
 GTexture* GRenderer::FindTexture(const std::string& name) {
@@ -582,6 +587,19 @@ void GRenderer::NoteTextureUse(const GTexture* texture) {
     if (texture == lastDrawn_) ++redundantCalls_;
     else ++textureSwitches_;
     lastDrawn_ = texture;
+}
+
+void GRenderer::DrawCorners(GTexture* texture, const float (&x)[4], const float (&y)[4], const GUVRect& uv,
+                            std::uint32_t argb, GBlend blend, bool countUse) {
+    GVertex quad[4];
+    for (int i = 0; i < 4; ++i) {
+        quad[i].x = x[i];
+        quad[i].y = y[i];
+        quad[i].u = i % 2 ? uv.u1 : uv.u0;
+        quad[i].v = i / 2 ? uv.v1 : uv.v0;
+        quad[i].diffuse = argb;
+    }
+    DrawQuad(texture, quad, blend, countUse);
 }
 
 void GRenderer::DrawQuad(GTexture* texture, const GVertex (&q)[4], GBlend blend, bool countUse) {

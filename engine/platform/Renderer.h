@@ -110,6 +110,10 @@ public:
     // per-corner colours and other shapes go through geometry in small tiles.
     // Batches count their texture once (countUse false for the quads after the first).
     void DrawQuad(GTexture* texture, const GVertex (&quad)[4], GBlend blend = GBlend::Alpha, bool countUse = true);
+    // A quad by its corners (top-left, top-right, bottom-left, bottom-right) with the uv part
+    // of the texture spread over them, tinted by argb: pictures, beams and needles at any angle.
+    void DrawCorners(GTexture* texture, const float (&x)[4], const float (&y)[4], const GUVRect& uv = {},
+                     std::uint32_t argb = 0xFFFFFFFF, GBlend blend = GBlend::Alpha, bool countUse = true);
     // Counts a texture use for the statistics: a switch, or a redundant call for the current one.
     void NoteTextureUse(const GTexture* texture);
 
@@ -157,6 +161,12 @@ private:
     std::string AdapterDescription() const;
     bool LoadInto(GTexture& record);
     bool CreateFromPixels(GTexture& record, const std::vector<std::uint32_t>& pixels, int w, int h);
+    // The scaled or summed copy of that name made earlier, or null.
+    GTexture* FindMade(const std::string& name);
+    // Keeps pixels made from the picture at path as a texture of that name until the device
+    // changes; null when the texture cannot be made.
+    GTexture* KeepMade(const std::string& name, const std::string& path, const std::vector<std::uint32_t>& pixels,
+                       int width, int height);
     void Unload();
     bool CreateBackBuffer();
     void MeasureOutput();

@@ -139,15 +139,8 @@ TEST_F(RenderFixture, SummedPicturesAddUpByAlphaAndWeightAndAreMadeOnce) {
 
     Renderer().FillRect(0.0f, 0.0f, 64.0f, 16.0f, 0xFF101010);
     auto draw = [](GTexture* texture, float left) {
-        GVertex quad[4];
         const float xs[4] = {left, left + 16.0f, left, left + 16.0f}, ys[4] = {0.0f, 0.0f, 16.0f, 16.0f};
-        for (int i = 0; i < 4; ++i) {
-            quad[i].x = xs[i];
-            quad[i].y = ys[i];
-            quad[i].u = i % 2 ? 1.0f : 0.0f;
-            quad[i].v = i / 2 ? 1.0f : 0.0f;
-        }
-        Renderer().DrawQuad(texture, quad, GBlend::Additive);
+        Renderer().DrawCorners(texture, xs, ys, {}, 0xFFFFFFFF, GBlend::Additive);
     };
     draw(sum, 0.0f);
     draw(saturated, 32.0f);
