@@ -25,8 +25,8 @@ constexpr float kMentionShare = 0.25f;
 constexpr float kMentionMinimum = 5.0f;
 constexpr float kMentionFameNeeded = 4.0f;
 
-void ShowEvent(const std::string& key, const std::string& text) {
-    Screens().OpenEventMessage(SIM_EventMessage{key, Translate("EVENT_TITLE"), text});
+void ShowEvent(const std::string& key, const std::string& text, const std::string& picture = {}) {
+    Screens().OpenEventMessage(SIM_EventMessage{key, Translate("EVENT_TITLE"), text, picture});
 }
 
 void GiveInstrument(SIM_Musician& member, SIM_Asset& gift) {
@@ -34,7 +34,7 @@ void GiveInstrument(SIM_Musician& member, SIM_Asset& gift) {
     std::string text = Translate("EVENT_GIVENINSTRUMENT");
     ReplaceToken(text, "<NAME>", member.fullname);
     ReplaceToken(text, "<INSTRUMENT>", InstrumentName(member.instrument));
-    ShowEvent("EVENT_GIVENINSTRUMENT", text);
+    ShowEvent("EVENT_GIVENINSTRUMENT", text, gift.image);
 }
 
 void WealthyRelative() {

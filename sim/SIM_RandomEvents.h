@@ -20,6 +20,7 @@ struct SIM_EventMessage {
     std::string key;    // the text's translation key ("EVENT_WEALTHYRELATIVE")
     std::string title;  // translated
     std::string text;   // translated, tokens replaced
+    std::string picture;  // shown beside the words (the gift's own picture); empty for none
 };
 
 // The cheapest desirable instrument for the member's instrument that the band does not own

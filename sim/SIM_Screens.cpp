@@ -58,7 +58,9 @@ void SIM_Screens::OpenRelaxResults(const SIM_RelaxVenue&) {}
 void SIM_HeadlessScreens::OpenRelaxResults(const SIM_RelaxVenue& venue) {
     events.push_back("relax results " + venue.name);
 }
-void SIM_Screens::OpenEventMessage(const SIM_EventMessage& message) { ShowMessage(message.title, message.text); }
+void SIM_Screens::OpenEventMessage(const SIM_EventMessage& message) {
+    ShowMessage(message.title, message.text, message.picture);
+}
 void SIM_HeadlessScreens::OpenEndorsementOffer(SIM_Endorsement& offer) {
     events.push_back("endorsement offer " + offer.name);
 }

@@ -59,6 +59,10 @@ public:
         if (channel < 0 || sound < 0 || static_cast<std::size_t>(sound) >= chunks_.size()) return false;
         return Mix_Playing(channel) && Mix_GetChunk(channel) == chunks_[static_cast<std::size_t>(sound)];
     }
+    void StopChannel(int channel) override {
+        // -1 would halt every channel: a caller that lost its channel must not silence the game.
+        if (open_ && channel >= 0) Mix_HaltChannel(channel);
+    }
     bool PlayMusic(const std::string& path, std::string& error) override {
         // The old track ends whether or not the new one starts: left playing, it would be
         // music nobody holds.
@@ -139,9 +143,9 @@ void ResetSounds(std::unique_ptr<SoundMixer> mixer) {
     SoundsSlot() = mixer ? std::make_unique<GUI_Sounds>(std::move(mixer)) : nullptr;
 }
 
-void PlaySoundIfPresent(const std::string& path) {
+int PlaySoundIfPresent(const std::string& path) {
     std::error_code ec;
-    if (std::filesystem::is_regular_file(path, ec)) Sounds().PlaySound(path);
+    return std::filesystem::is_regular_file(path, ec) ? Sounds().PlaySound(path) : -1;
 }
 
 GUI_Sounds::GUI_Sounds(std::unique_ptr<SoundMixer> mixer)
@@ -192,6 +196,16 @@ int GUI_Sounds::PlaySound(const std::string& path) {
     const int channel = mixer_->PlaySound(sound, error);
     if (channel < 0) Report(FormatText("Failed playSound() [%s]", path.c_str()), error);
     return channel;
+}
+
+void GUI_Sounds::StopSound(int channel, const std::string& path) {
+    if (channel < 0) return;
+    const std::string name = FileNameOf(path);
+    for (const Cached& cached : cache_)
+        if (cached.name == name) {
+            if (mixer_->IsPlaying(channel, cached.sound)) mixer_->StopChannel(channel);
+            return;
+        }
 }
 
 int GUI_Sounds::PlayJingle(const std::string& path) {

@@ -22,6 +22,8 @@ public:
     virtual int PlaySound(int sound, std::string& error) = 0;
     // True while the channel still plays that sound.
     virtual bool IsPlaying(int channel, int sound) const = 0;
+    // Silences the channel at once, whatever it plays.
+    virtual void StopChannel(int channel) = 0;
     // Music: one stream at a time. A new track replaces the one playing; when it cannot be
     // loaded or started, no music is left playing.
     virtual bool PlayMusic(const std::string& path, std::string& error) = 0;
@@ -59,6 +61,9 @@ public:
     // Instrument banks are filled from "data/sounds/instruments/<bank>/*.ogg".
     void StartMusicAndBanks();
     int PlaySound(const std::string& path);
+    // Stops a sound that PlaySound started on that channel. A channel that has finished it and
+    // moved on to another sound is left alone.
+    void StopSound(int channel, const std::string& path);
     int PlayJingle(const std::string& path);
     void PlayInstrumentSample(int bank);
     // Holds the music where it is (a screen that plays its own sounds); a failure is reported.
@@ -111,5 +116,5 @@ GUI_Sounds& Sounds();
 // creates it anew.
 void ResetSounds(std::unique_ptr<SoundMixer> mixer = nullptr);
 // Plays a file only when it exists: sounds arrive with the game's art, and until then a click
-// should cost nothing at all.
-void PlaySoundIfPresent(const std::string& path);
+// should cost nothing at all. Returns the channel, or -1.
+int PlaySoundIfPresent(const std::string& path);

@@ -16,6 +16,7 @@ struct FakeMixer : SoundMixer {
         std::set<std::string> missing;     // cannot be loaded: the old music plays on, as some mixers do
         std::set<std::string> unplayable;  // loads, but fails to start once the old music has stopped
         std::set<int> finished;  // channels that no longer play
+        std::vector<int> stopped;  // channels stopped, in order
         bool musicPlaying = false;
         bool musicPaused = false;
         std::string pauseError;  // when set, pausing fails with it
@@ -37,7 +38,16 @@ struct FakeMixer : SoundMixer {
         s.plays.emplace_back(sound, s.nextChannel);
         return s.nextChannel++;
     }
-    bool IsPlaying(int channel, int) const override { return channel >= 0 && !s.finished.count(channel); }
+    bool IsPlaying(int channel, int sound) const override {
+        if (channel < 0 || s.finished.count(channel)) return false;
+        for (const auto& [played, on] : s.plays)
+            if (on == channel) return played == sound;
+        return false;
+    }
+    void StopChannel(int channel) override {
+        s.stopped.push_back(channel);
+        s.finished.insert(channel);
+    }
     bool PlayMusic(const std::string& path, std::string& error) override {
         if (s.missing.count(path)) {
             error = "no such file";

@@ -200,6 +200,19 @@ TEST_F(SoundTest, InstrumentBanksComeFromTheirFolders) {
     EXPECT_EQ(mixer.loads.size(), loads);
 }
 
+TEST_F(SoundTest, StoppingASoundSilencesOnlyItsOwnChannelWhileItStillPlaysIt) {
+    const int clap = sounds.PlaySound("data/sounds/clap.ogg");
+    const int click = sounds.PlaySound("data/sounds/click.ogg");
+    sounds.StopSound(click, "data/sounds/clap.ogg");  // that channel plays another sound
+    sounds.StopSound(-1, "data/sounds/clap.ogg");
+    sounds.StopSound(clap, "data/sounds/never_played.ogg");
+    EXPECT_TRUE(mixer.stopped.empty());
+    sounds.StopSound(clap, "data/sounds/clap.ogg");
+    EXPECT_EQ(mixer.stopped, std::vector<int>{clap});
+    sounds.StopSound(clap, "data/sounds/clap.ogg");  // already silent
+    EXPECT_EQ(mixer.stopped.size(), 1u);
+}
+
 TEST(SdlMixer, PlaysRealFilesAndReportsMissingOnes) {
     std::unique_ptr<SoundMixer> mixer = CreateSdlMixer();
     std::string error;
@@ -225,6 +238,14 @@ TEST(SdlMixer, PlaysRealFilesAndReportsMissingOnes) {
     const int channel = mixer->PlaySound(sound, error);
     EXPECT_GE(channel, 0) << error;
     EXPECT_TRUE(mixer->IsPlaying(channel, sound));
+    // Stopping one channel leaves the others playing.
+    const int other = mixer->PlaySound(sound, error);
+    ASSERT_GE(other, 0) << error;
+    mixer->StopChannel(channel);
+    EXPECT_FALSE(mixer->IsPlaying(channel, sound));
+    EXPECT_TRUE(mixer->IsPlaying(other, sound));
+    mixer->StopChannel(-1);  // a lost channel is not every channel
+    EXPECT_TRUE(mixer->IsPlaying(other, sound));
     EXPECT_FALSE(mixer->PlayMusic("no/such/music.ogg", error));
     // A track playing ends when the next one cannot be loaded.
     ASSERT_TRUE(mixer->PlayMusic(path, error)) << error;

@@ -23,8 +23,10 @@ public:
     void OpenEventMessage(const SIM_EventMessage& message) override {
         Note("event " + message.key);
         lastEventText = message.text;
+        lastEventPicture = message.picture;
     }
     std::string lastEventText;
+    std::string lastEventPicture;
 };
 
 const char* const kVenues =
@@ -125,6 +127,7 @@ TEST_F(World, TheGiftIsTheCheapestDesirableInstrumentTheBandLacks) {
     EXPECT_TRUE(FindAsset("gold guitar")->owned);
     EXPECT_FLOAT_EQ(GetFinances().cash, 1000.0f);  // a gift costs nothing
     EXPECT_EQ(world.lastEventText, "Ada Best gets a guitar");
+    EXPECT_EQ(world.lastEventPicture, "g.png");  // the gift is pictured
     FindAsset("twin guitar")->Purchase(false);
     FindAsset("star guitar")->Purchase(false);
     EXPECT_EQ(GiftInstrumentFor(best), nullptr);  // never the priceless one
