@@ -11,6 +11,8 @@
 #include "GUI_HintHelp.h"
 #include "GUI_MessageBox.h"
 #include "GUI_Musician.h"
+#include "GUI_Publicity.h"
+#include "GUI_Relax.h"
 #include "GUI_Shell.h"
 #include "GUI_Sounds.h"
 #include "GUI_YearlyReview.h"
@@ -18,6 +20,7 @@
 #include "SIM_Hints.h"
 #include "LibErrors.h"
 #include "SIM_Performance.h"
+#include "SIM_RandomEvents.h"
 #include "SIM_RivalBands.h"
 #include "SIM_Venue.h"
 
@@ -47,6 +50,7 @@ void GUI_Screens::ShowDailyOptions() {
         };
         return;
     }
+    if (GUI_RelaxChooser::HoldDailyOptions()) return;
     GUI_DailyOptions::Show();
 }
 
@@ -92,8 +96,15 @@ void GUI_Screens::OpenCancelledGig(SIM_OptionSubject*) {
     GUI_FMVScreen::Show(content, [model] { model->Close(); });
 }
 
-void GUI_Screens::OpenPublicity(SIM_OptionSubject*) { ShowNotYetBuilt("SCREEN_PUBLICITY"); }
-void GUI_Screens::OpenRelaxationChooser(SIM_OptionSubject*) { ShowNotYetBuilt("SCREEN_RELAX"); }
+void GUI_Screens::OpenPublicity(SIM_OptionSubject* subject) {
+    const auto* event = dynamic_cast<const SIM_PublicityEvent*>(subject);
+    if (!event || !event->performed) {
+        REPORT_ERROR("Publicity results without a performed event");
+        return;
+    }
+    GUI_Publicity::Open(*event);
+}
+void GUI_Screens::OpenRelaxationChooser(SIM_OptionSubject*) { GUI_RelaxChooser::Open(); }
 void GUI_Screens::OpenPractice() { ::OpenPractice(); }
 void GUI_Screens::OpenShopping() { ShowNotYetBuilt("SCREEN_SHOP"); }
 void GUI_Screens::ShowMessage(const std::string& title, const std::string& text, const std::string& picture) {
@@ -130,5 +141,16 @@ void GUI_Screens::ShowNews(const std::string& text) {
     content.text = text;
     GUI_FMVScreen::Show(content);
 }
-void GUI_Screens::OpenRelaxResults(const SIM_RelaxVenue&) { ShowNotYetBuilt("SCREEN_RELAX"); }
+void GUI_Screens::OpenRelaxResults(const SIM_RelaxVenue& venue) { GUI_Relax::Open(venue); }
 void GUI_Screens::OpenEndorsementOffer(SIM_Endorsement& offer) { GUI_Endorsement::Open(offer); }
+void GUI_Screens::OpenEventMessage(const SIM_EventMessage& message) {
+    // Told like news; a gift is pictured beside the words.
+    GUI_FMVContent content;
+    content.title = message.title;
+    content.text = message.text;
+    if (!message.picture.empty()) {
+        content.picture = message.picture;
+        content.pictureWidth = content.pictureHeight = kMessagePicture;
+    }
+    GUI_FMVScreen::Show(content);
+}

@@ -36,6 +36,7 @@ public:
     void ShowNews(const std::string& text) override;
     void OpenRelaxResults(const SIM_RelaxVenue& venue) override;
     void OpenEndorsementOffer(SIM_Endorsement& offer) override;
+    void OpenEventMessage(const SIM_EventMessage& message) override;
 };
 
 // The game's screens, installed at start-up.
