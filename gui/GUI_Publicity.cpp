@@ -82,7 +82,8 @@ void GUI_Contribution::Draw() {
 GUI_Publicity* GUI_Publicity::Open(const SIM_PublicityEvent& event) {
     if (gOpen) gOpen->Close();
     GUI_Publicity* window = WindowList().Open<GUI_Publicity>(event);
-    WindowList().AddModal(window);
+    // Full screen like the gig: a hint or a question asked over it still shows.
+    WindowList().AddExclusive(window);
     return window;
 }
 
@@ -131,10 +132,8 @@ void GUI_Publicity::MoveOn() {
     model_.Close();
 }
 
-bool GUI_Publicity::OnKeyPress(int key) {
-    if (!IsMoveOnKey(key)) return false;
-    MoveOn();
-    return true;
+void GUI_Publicity::OnNotify(int key) {
+    if (IsMoveOnKey(key)) MoveOn();
 }
 
 void GUI_Publicity::DrawBackground() {

@@ -39,10 +39,8 @@ public:
     int SoundChannel() const { return channel_; }
     // Closes the screen and uses the day, once however often it is asked.
     void MoveOn();
-    // Modal over the desktop, drawn with the dialogs.
-    bool IsDialog() const override { return true; }
-    // Return and Escape move on, as the button does.
-    bool OnKeyPress(int key) override;
+    // A full-screen activity: it has every key. Return and Escape move on, as the button does.
+    void OnNotify(int key) override;
 
 protected:
     void DrawBackground() override;

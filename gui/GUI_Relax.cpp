@@ -100,7 +100,8 @@ void GUI_RelaxOption::DrawBackground() {
 GUI_RelaxChooser* GUI_RelaxChooser::Open() {
     if (gChooser) gChooser->Close();
     GUI_RelaxChooser* window = WindowList().Open<GUI_RelaxChooser>();
-    WindowList().AddModal(window);
+    // Full screen like the gig: a hint or a question asked over it still shows.
+    WindowList().AddExclusive(window);
     return window;
 }
 
@@ -165,10 +166,8 @@ bool GUI_RelaxChooser::HoldDailyOptions() {
     return true;
 }
 
-bool GUI_RelaxChooser::OnKeyPress(int key) {
-    if (key != DIK_ESCAPE) return false;
-    Cancel();
-    return true;
+void GUI_RelaxChooser::OnNotify(int key) {
+    if (key == DIK_ESCAPE) Cancel();
 }
 
 void GUI_RelaxChooser::DrawBackground() {

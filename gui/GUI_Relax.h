@@ -46,9 +46,8 @@ public:
     void Cancel();
     // Goes to the card's place: pays, ends the day and opens the results.
     void Use(std::size_t card);
-    bool IsDialog() const override { return true; }
-    // Escape cancels.
-    bool OnKeyPress(int key) override;
+    // A full-screen activity: it has every key. Escape cancels.
+    void OnNotify(int key) override;
     // True while a chooser's day off is ending the day: the next morning's options wait until
     // the player has read the results.
     static bool HoldDailyOptions();
