@@ -25,6 +25,13 @@
 #include "SIM_Hints.h"
 #include "SIM_RivalBands.h"
 #include "SIM_SIM.h"
+#include "SIM_AlbumScreens.h"
+#include "SIM_Publicity.h"
+#include "SIM_Venue.h"
+#include "GUI_MessageBox.h"
+
+#include <algorithm>
+#include <functional>
 
 class Screens : public GameScreensFixture {
 protected:
@@ -187,6 +194,61 @@ TEST_F(Screens, ASponsorsOfferIsAnsweredOnceBeforeItCloses) {
     EXPECT_FALSE(GetBand().SponsoredName.empty());
     press(finish);
     EXPECT_EQ(WindowList().Find<GUI_Endorsement>(), nullptr);
+}
+
+// Every control-panel button and every kind of option card leads to a screen of its own, never
+// to a plain message standing in for one (the option kinds reach these openers, see the daily
+// options' own test).
+TEST_F(Screens, EveryButtonAndCardKindOpensAScreenOfItsOwn) {
+    while (MissingInstrument() >= 0) ASSERT_TRUE(AuditionHeadless(MissingInstrument(), true));
+    while (!IsAlbumReady()) CreateSong(0.5f);
+    GetFinances().cash = 100000.0f;
+    DesktopFrame();
+    const std::vector<GUI_WindowBase*> desktopWindows = WindowList().Windows();
+    // What the action opened, hints aside, put away again afterwards.
+    auto opened = [&](const std::string& what, const std::function<void()>& act) {
+        act();
+        shell.FinishFade();
+        FlushDeferredDeletes();
+        std::vector<std::string> shown;
+        bool placeholder = false;
+        for (GUI_WindowBase* shownWindow : WindowList().Windows()) {
+            if (std::find(desktopWindows.begin(), desktopWindows.end(), shownWindow) != desktopWindows.end() ||
+                dynamic_cast<GUI_HintHelp*>(shownWindow))
+                continue;
+            shown.push_back(shownWindow->name);
+            placeholder = placeholder || dynamic_cast<GUI_MessageBox*>(shownWindow) != nullptr;
+        }
+        EXPECT_FALSE(shown.empty()) << what << " opened nothing";
+        EXPECT_FALSE(placeholder) << what << " opened a plain message";
+        WindowList().CloseAll();
+        CloseAlbumScreens();
+        FlushDeferredDeletes();
+        desktop.Reset();
+        DesktopFrame();
+        return shown;
+    };
+    for (int i = 0; i < GUI_ControlPanel::kButtons; ++i) {
+        const GUI_CPButton& button = *desktop.ControlPanel()->Button(i);
+        if (button.activity == ACTIVITY_QUIT || button.activity == ACTIVITY_TODAY) continue;  // a question; the cards below
+        EXPECT_TRUE(button.enabled) << button.tooltipKey;
+        opened(button.tooltipKey, [&] { desktop.StartActivity(button.activity); });
+    }
+
+    SIM_OtherGig& rival = ScheduleRivalGig(*RivalBands().front());
+    opened("a rival band's gig", [&] { GameScreens().OpenRivalGig(&rival); });
+    opened("a day off", [&] { GameScreens().OpenRelaxationChooser(nullptr); });
+    if (PublicityTypes().empty()) LoadPublicityTypes();
+    ASSERT_FALSE(PublicityTypes().empty());
+    SIM_PublicityEvent event(*PublicityTypes().front());
+    PerformPublicity(event);
+    opened("a publicity event", [&] { GameScreens().OpenPublicity(&event); });
+    opened("a called-off gig", [&] { GameScreens().OpenCancelledGig(nullptr); });
+    SIM_Gig gig;
+    gig.venue = Venues().front().get();
+    opened("a booked gig", [&] {
+        GetDailyOptions().AcceptDailyOption(GetDailyOptions().AddDailyOption(&gig, OPTION_BOOKED_GIG, "Gig", "", "", true));
+    });
 }
 
 TEST(StatusRules, LightsFiguresAndSaveNames) {
