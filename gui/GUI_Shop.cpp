@@ -20,11 +20,11 @@ using GUI_Style::kSmall;
 constexpr GUI_Style::Font kTitleFont{"verdanabold32.dds", 32.0f};
 constexpr float kScreenW = static_cast<float>(kScreenWidth);
 constexpr float kScreenH = static_cast<float>(kScreenHeight);
-constexpr float kEdge = 24.0f;
-constexpr float kTitleY = 14.0f;
-constexpr float kCashY = 60.0f;
-constexpr float kTabsY = 88.0f, kTabH = 32.0f, kTabGap = 8.0f;
-constexpr float kCardsY = 132.0f;
+constexpr float kEdge = 40.0f;  // inside the leather's stitching
+constexpr float kTitleY = 36.0f;
+constexpr float kCashY = 80.0f;
+constexpr float kTabsY = 106.0f, kTabH = 32.0f, kTabGap = 8.0f;
+constexpr float kCardsY = 148.0f;
 constexpr int kColumns = 3;
 constexpr float kCardGapX = 16.0f, kCardGapY = 12.0f;
 constexpr float kCardW = (kScreenW - 2.0f * kEdge - (kColumns - 1) * kCardGapX) / kColumns;

@@ -141,6 +141,12 @@ TEST_F(ShopScreens, AnOwnedThingsWindowSellsItFiresStaffOrSendsForMoreStock) {
     EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
                             [](const std::string& l) { return l.find(Translate("SECOND_HAND_VALUE")) == 0; }));
     ASSERT_TRUE(HasIcon(*guitar));
+    // The guitar leaves no effect on the band's values: selling it leaves the lights about as
+    // they were (the guitarist minds losing it a little), not at a bare sum of effects until the
+    // next morning.
+    GetBand().RecalculateBandValues();
+    std::vector<float> values;
+    for (const auto& v : GetBand().bandValues.values) values.push_back(v->value);
     const float cash = GetFinances().cash;
     open->ActionButton()->Press();
     open->Act();  // a second press of a closing open sells nothing more
@@ -149,6 +155,8 @@ TEST_F(ShopScreens, AnOwnedThingsWindowSellsItFiresStaffOrSendsForMoreStock) {
     EXPECT_FLOAT_EQ(GetFinances().cash, cash + guitar->price * 0.5f);
     EXPECT_FALSE(guitar->owned);
     EXPECT_FALSE(HasIcon(*guitar));
+    for (std::size_t i = 0; i < values.size(); ++i)
+        EXPECT_NEAR(GetBand().bandValues.values[i]->value, values[i], 0.05f) << GetBand().bandValues.values[i]->name;
 
     // Merchandise: its open sends the player to the shop's merchandise.
     OpenOwnedAsset(*shirts);
