@@ -4,6 +4,7 @@
 #include "GUI_MessageBox.h"
 #include "GUI_Musician.h"
 #include "GUI_Shell.h"
+#include "GUI_Shop.h"
 #include "GUI_Style.h"
 #include "InputManager.h"
 #include "LibFont.h"
@@ -74,7 +75,7 @@ GUI_AssetIcon::GUI_AssetIcon(const SIM_Asset& asset) : GUI_DesktopItem("asset " 
 }
 std::string GUI_AssetIcon::Picture() const { return asset_.image; }
 std::string GUI_AssetIcon::Caption() const { return asset_.displayName; }
-void GUI_AssetIcon::Open() { ShowNotYetBuilt("SCREEN_ASSET"); }
+void GUI_AssetIcon::Open() { OpenOwnedAsset(asset_); }
 
 // ---- The icons of the desktop ----
 

@@ -9,6 +9,7 @@
 #include "GUI_HintHelp.h"
 #include "GUI_MessageBox.h"
 #include "GUI_Shell.h"
+#include "GUI_Shop.h"
 #include "GUI_Sounds.h"
 #include "GUI_StatusWindows.h"
 #include "GUI_TextField.h"
@@ -92,7 +93,7 @@ void GUI_GUI::OpenActivity(int activity) {
         case ACTIVITY_REHEARSAL: OpenRehearsal(); break;
         case ACTIVITY_WRITE_SONG: OpenWriteSong(); break;
         case ACTIVITY_STUDIO: ShowNotYetBuilt("SCREEN_STUDIO"); break;
-        case ACTIVITY_SHOPPING: ShowNotYetBuilt("SCREEN_SHOP"); break;
+        case ACTIVITY_SHOPPING: OpenShop(); break;
         case ACTIVITY_PRACTICE: OpenPractice(); break;
         default: break;
     }

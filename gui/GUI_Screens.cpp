@@ -14,6 +14,7 @@
 #include "GUI_Publicity.h"
 #include "GUI_Relax.h"
 #include "GUI_Shell.h"
+#include "GUI_Shop.h"
 #include "GUI_Sounds.h"
 #include "GUI_YearlyReview.h"
 #include "SIM_GigScreen.h"
@@ -106,7 +107,7 @@ void GUI_Screens::OpenPublicity(SIM_OptionSubject* subject) {
 }
 void GUI_Screens::OpenRelaxationChooser(SIM_OptionSubject*) { GUI_RelaxChooser::Open(); }
 void GUI_Screens::OpenPractice() { ::OpenPractice(); }
-void GUI_Screens::OpenShopping() { ShowNotYetBuilt("SCREEN_SHOP"); }
+void GUI_Screens::OpenShopping() { OpenShop(); }
 void GUI_Screens::ShowMessage(const std::string& title, const std::string& text, const std::string& picture) {
     if (picture.empty()) {
         GUI_MessageBox::Show(title, text);

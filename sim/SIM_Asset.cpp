@@ -404,6 +404,9 @@ std::vector<std::string> PurchaseHints(const SIM_Asset& asset, float fame) {
 void ShopPurchase(SIM_Asset& asset) {
     Screens().PlaySound(kCashSound);
     asset.Purchase(true);
+    // A member who wished for it has his wish; he picks another when he next feels short-changed.
+    for (SIM_Musician* m : GetBand().members)
+        if (m->wantedAsset == &asset) m->wantedAsset = nullptr;
     for (const std::string& hint : PurchaseHints(asset, GetFame().fame)) Screens().TriggerHint(hint);
 }
 

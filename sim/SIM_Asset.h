@@ -126,6 +126,7 @@ public:
     std::vector<std::string> tracks;
     int listened = 0;
     float progress = 0.0f;
+    int heardOnTurn = -1;  // the day of its last listen in the listening window; not saved
 
 protected:
     void LoadKindColumns(LibTokenizer& cells) override;

@@ -227,7 +227,10 @@ void SIM_Band::PickWantedAssets() {
 void SIM_Band::RemoveEffectsNamed(const std::string& reason) {
     for (SIM_Musician* m : members) m->RemoveStressEffects(reason);
     for (auto& v : bandValues.values)
-        if (auto* attribute = dynamic_cast<SIM_Attribute*>(v.get())) attribute->RemoveEffects(reason);
+        if (auto* attribute = dynamic_cast<SIM_Attribute*>(v.get())) attribute->effects.DestroyNamed(reason);
+    // Worked out again as the day does: an attribute's own sum would leave the values derived
+    // from the members (musicianship, motivation...) at their bare effects until the next day.
+    RecalculateBandValues();
 }
 
 SIM_Band& GetBand() {

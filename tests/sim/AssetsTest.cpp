@@ -327,3 +327,17 @@ TEST_F(Assets, CataloguesLoadAfterTheSongElementsTheAlbumsName) {
     EXPECT_EQ(order, std::vector<std::string>{"songs"});
     EXPECT_EQ(AllAssets().size(), 11u);
 }
+
+TEST_F(Assets, TheShopGrantsAWishOnce) {
+    // A member whose wish is bought for him stops asking for it; a wish for something else stands.
+    SIM_Musician& guitarist = Join(0.5f, INSTRUMENT_GUITAR);
+    SIM_Musician& bassist = Join(0.5f, INSTRUMENT_BASS);
+    guitarist.PickWantedAsset();
+    bassist.PickWantedAsset();
+    ASSERT_EQ(guitarist.wantedAsset, FindAsset("cheap guitar"));
+    ASSERT_EQ(bassist.wantedAsset, FindAsset("cheap bass"));
+    ShopPurchase(Get("cheap guitar"));
+    EXPECT_EQ(guitarist.wantedAsset, nullptr);
+    EXPECT_EQ(bassist.wantedAsset, FindAsset("cheap bass"));
+    EXPECT_TRUE(Get("cheap guitar").assigned);
+}

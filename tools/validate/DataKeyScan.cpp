@@ -240,7 +240,10 @@ std::vector<ScannedKey> ScanSource(std::string_view source, const std::string& f
         const bool sectionCall = In(call, {"TranslateRandom", "TranslatePick", "CachedSection"});
         if (!tuningCall && !textCall && !sectionCall && !KeyShaped(text)) continue;
         if (hasNumber) add(ScannedKind::kPattern, text);
-        else if (tuningCall || text.rfind("RS_", 0) == 0 || text.rfind("GV_", 0) == 0 || text.rfind("CHEAT_", 0) == 0) {
+        // A translated key is a text even when it is named like a tuning value (the listening
+        // window's "RS_LISTEN_ALBUM_UNLOCKED").
+        else if (tuningCall || (!textCall && (text.rfind("RS_", 0) == 0 || text.rfind("GV_", 0) == 0 ||
+                                              text.rfind("CHEAT_", 0) == 0))) {
             if (text.back() == '_') add(ScannedKind::kTuningPrefix, text);
             else if (text.front() == '_' && !tuningCall) add(ScannedKind::kTuningSuffix, text);
             else add(ScannedKind::kTuning, text);
