@@ -1,6 +1,7 @@
 #include "GUI_DesktopItem.h"
 
 #include "GUI_Activities.h"
+#include "GUI_AlbumScreens.h"
 #include "GUI_MessageBox.h"
 #include "GUI_Musician.h"
 #include "GUI_Shell.h"
@@ -68,7 +69,7 @@ GUI_AlbumIcon::GUI_AlbumIcon(const SIM_Album& album) : GUI_DesktopItem("album " 
 }
 std::string GUI_AlbumIcon::Picture() const { return album_.coverTexture; }
 std::string GUI_AlbumIcon::Caption() const { return album_.title; }
-void GUI_AlbumIcon::Open() { ShowNotYetBuilt("SCREEN_ALBUM"); }
+void GUI_AlbumIcon::Open() { GUI_AlbumDetails::Open(album_); }
 
 GUI_AssetIcon::GUI_AssetIcon(const SIM_Asset& asset) : GUI_DesktopItem("asset " + asset.key), asset_(asset) {
     SetTooltip(asset.displayName);

@@ -2,6 +2,7 @@
 
 #include "GHashTable.h"
 #include "GUI_Activities.h"
+#include "GUI_AlbumScreens.h"
 #include "GUI_DailyOptions.h"
 #include "GUI_EndGame.h"
 #include "GUI_Endorsement.h"
@@ -44,7 +45,10 @@ void GUI_Screens::OpenStageAnnouncement(int stage) { GUI_GameMode::Open(stage); 
 
 void GUI_Screens::ShowDailyOptions() {
     // The evening's news (a scout's verdict after the gig) is read before the next day begins.
-    if (GUI_FMVScreen* news = WindowList().Find<GUI_FMVScreen>()) {
+    // So is a record company's offer made after it.
+    GUI_WindowBase* news = WindowList().Find<GUI_FMVScreen>();
+    if (!news) news = WindowList().Find<GUI_RecordCompanyOffer>();
+    if (news) {
         news->onClosed = [before = std::move(news->onClosed)] {
             if (before) before();
             GUI_DailyOptions::Show();
@@ -135,7 +139,7 @@ void GUI_Screens::OpenHintHelp(const SIM_HintHelpModel& hint) { GUI_HintHelp::Op
 void GUI_Screens::OpenResignation(const SIM_Musician& member) { OpenResignationWindow(member); }
 void GUI_Screens::OpenNewAlbum(SIM_NewAlbumModel&) { ShowNotYetBuilt("SCREEN_STUDIO"); }
 void GUI_Screens::OpenMixingDesk(SIM_MixingDesk&) { ShowNotYetBuilt("SCREEN_STUDIO"); }
-void GUI_Screens::OpenRecordCompanyOffer(SIM_RecordOfferModel&) { ShowNotYetBuilt("SCREEN_RECORDOFFER"); }
+void GUI_Screens::OpenRecordCompanyOffer(SIM_RecordOfferModel&) { GUI_RecordCompanyOffer::Open(); }
 void GUI_Screens::ShowNews(const std::string& text) {
     GUI_FMVContent content;
     content.title = Translate("NEWS_TITLE");

@@ -29,6 +29,9 @@
 #include "SIM_Publicity.h"
 #include "SIM_Venue.h"
 #include "GUI_MessageBox.h"
+#include "GUI_AlbumScreens.h"
+#include "SIM_Album.h"
+#include "SIM_RecordCompany.h"
 
 #include <algorithm>
 #include <functional>
@@ -250,6 +253,68 @@ TEST_F(Screens, EveryButtonAndCardKindOpensAScreenOfItsOwn) {
     opened("a booked gig", [&] {
         GetDailyOptions().AcceptDailyOption(GetDailyOptions().AddDailyOption(&gig, OPTION_BOOKED_GIG, "Gig", "", "", true));
     });
+}
+
+// A record company's offer after a gig stands over the evening until it is answered, once; the
+// next morning waits for it. A released album's icon shows its figures.
+TEST_F(Screens, ARecordOfferIsAnsweredOnceAndAnAlbumsIconShowsItsFigures) {
+    SIM_RecordCompany& company = GetRecordCompany();
+    company.hasDeal = false;  // the company outlives a game
+    auto offerWindow = [&] {
+        NegotiateTerms(company);
+        OpenRecordCompanyOffer();
+        auto* shown = WindowList().Find<GUI_RecordCompanyOffer>();
+        EXPECT_NE(shown, nullptr);
+        EXPECT_TRUE(shown && shown->modal);
+        return shown;
+    };
+    // Walking away: no deal, and a later scout may come again.
+    GUI_RecordCompanyOffer* offer = offerWindow();
+    ASSERT_NE(offer, nullptr);
+    GetSIM().UseAct();  // the gig's day ends under the offer
+    EXPECT_EQ(GUI_DailyOptions::Current(), nullptr);
+    offer->Answer(false);
+    offer->Answer(true);  // a second click in the same frame
+    FlushDeferredDeletes();
+    EXPECT_FALSE(company.hasDeal);
+    EXPECT_EQ(WindowList().Find<GUI_RecordCompanyOffer>(), nullptr);
+    ASSERT_NE(GUI_DailyOptions::Current(), nullptr);
+    GUI_DailyOptions::Current()->Close();
+    FlushDeferredDeletes();
+    // Signing: the deal, and its promotion as lasting hype, once.
+    offer = offerWindow();
+    ASSERT_NE(offer, nullptr);
+    const float hype = GetBand().GetBandValue("band_hype");
+    offer->Answer(true);
+    offer->Answer(true);
+    EXPECT_TRUE(company.hasDeal);
+    EXPECT_NEAR(GetBand().GetBandValue("band_hype"), hype + company.marketing, 1e-4f);
+    FlushDeferredDeletes();
+    EXPECT_EQ(WindowList().Find<GUI_RecordCompanyOffer>(), nullptr);
+    company.hasDeal = false;
+
+    SIM_Album& album = CreateAlbum();
+    album.title = "Maps Drawn in Biro";
+    album.mode = ALBUM_RELEASED;
+    album.copiesSold = 1234;
+    while (GUI_HintHelp* hint = OpenHintWindow()) hint->Close();  // words of advice the day brought
+    FlushDeferredDeletes();
+    DesktopFrame();
+    GUI_DesktopItem* icon = nullptr;
+    for (const auto& item : desktop.Items().Items())
+        if (item->Shows(&album)) icon = item.get();
+    ASSERT_NE(icon, nullptr);
+    icon->Open();
+    auto* details = WindowList().Find<GUI_AlbumDetails>();
+    ASSERT_NE(details, nullptr);
+    EXPECT_EQ(&details->Album(), &album);
+    const std::vector<SIM_AlbumDetailLine> lines = AlbumDetailLines(album);
+    EXPECT_EQ(lines[2].value, "1,234");
+    icon->Open();  // opened again: still one window
+    FlushDeferredDeletes();
+    int open = 0;
+    for (GUI_WindowBase* shownWindow : WindowList().Windows()) open += dynamic_cast<GUI_AlbumDetails*>(shownWindow) != nullptr;
+    EXPECT_EQ(open, 1);
 }
 
 TEST(StatusRules, LightsFiguresAndSaveNames) {
