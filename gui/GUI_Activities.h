@@ -14,6 +14,8 @@ void OpenBookGig();
 void OpenRehearsal();
 // The practice room (GUI_Practice.cpp); an open one is replaced by a new run.
 void OpenPractice();
+// The control panel's studio button: a new album and its screen (GUI_NewAlbum.cpp).
+void OpenStudio();
 // The control panel's write-song button: a new song and the songwriting puzzle on it (GUI_JigSaw.cpp).
 void OpenWriteSong();
 // A band member's window and the player's own (GUI_Musician.cpp).

@@ -69,8 +69,10 @@ void GUI_RecordCompanyOffer::DrawForeground() {
 
 GUI_AlbumDetails* GUI_AlbumDetails::Open(const SIM_Album& album) {
     if (GUI_AlbumDetails* open = WindowList().Find<GUI_AlbumDetails>()) open->Close();
+    GUI_AlbumDetails* window = WindowList().Open<GUI_AlbumDetails>(album);
+    // Its word of advice goes over the figures it is about.
     OpenAlbumDetails(album);
-    return WindowList().Open<GUI_AlbumDetails>(album);
+    return window;
 }
 
 GUI_AlbumDetails::GUI_AlbumDetails(const SIM_Album& album) : GUI_Dialog(album.title), album_(album) {

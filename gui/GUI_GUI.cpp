@@ -7,7 +7,6 @@
 #include "GUI_DailyOptions.h"
 #include "GUI_Dialog.h"
 #include "GUI_HintHelp.h"
-#include "GUI_MessageBox.h"
 #include "GUI_Shell.h"
 #include "GUI_Shop.h"
 #include "GUI_Sounds.h"
@@ -92,7 +91,7 @@ void GUI_GUI::OpenActivity(int activity) {
         case ACTIVITY_BOOK_GIG: OpenBookGig(); break;
         case ACTIVITY_REHEARSAL: OpenRehearsal(); break;
         case ACTIVITY_WRITE_SONG: OpenWriteSong(); break;
-        case ACTIVITY_STUDIO: ShowNotYetBuilt("SCREEN_STUDIO"); break;
+        case ACTIVITY_STUDIO: OpenStudio(); break;
         case ACTIVITY_SHOPPING: OpenShop(); break;
         case ACTIVITY_PRACTICE: OpenPractice(); break;
         default: break;

@@ -2,7 +2,6 @@
 
 #include "GHashTable.h"
 #include "GUI_Style.h"
-#include "LibString.h"
 
 #include <algorithm>
 
@@ -44,10 +43,4 @@ bool GUI_MessageBox::OnKeyPress(int key) {
 void GUI_MessageBox::DrawForeground() {
     DrawTextWrapped(GUI_Style::kBody, text_, static_cast<float>(client.left), static_cast<float>(client.top),
                     static_cast<float>(client.right - client.left), GUI_Style::kCream);
-}
-
-void ShowNotYetBuilt(const std::string& screenKey, std::function<void()> onClose) {
-    std::string text = Translate("NOTBUILT_TEXT");
-    ReplaceToken(text, "<SCREEN>", Translate(screenKey));
-    GUI_MessageBox::Show(Translate("NOTBUILT_TITLE"), text, std::move(onClose));
 }

@@ -26,7 +26,3 @@ private:
     std::string text_;
     std::function<void()> onClose_;
 };
-
-// The message for a screen that a later version of the game builds; onClose does what closing
-// that screen would (so the day goes on as the player expects).
-void ShowNotYetBuilt(const std::string& screenKey, std::function<void()> onClose = {});

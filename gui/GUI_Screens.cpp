@@ -3,6 +3,7 @@
 #include "GHashTable.h"
 #include "GUI_Activities.h"
 #include "GUI_AlbumScreens.h"
+#include "GUI_CDMixer.h"
 #include "GUI_DailyOptions.h"
 #include "GUI_EndGame.h"
 #include "GUI_Endorsement.h"
@@ -11,6 +12,7 @@
 #include "GUI_GameMode.h"
 #include "GUI_HintHelp.h"
 #include "GUI_MessageBox.h"
+#include "GUI_NewAlbum.h"
 #include "GUI_Musician.h"
 #include "GUI_Publicity.h"
 #include "GUI_Relax.h"
@@ -137,8 +139,8 @@ void GUI_Screens::PlaySound(const std::string& path) { PlaySoundIfPresent(path);
 void GUI_Screens::TriggerHint(const std::string& name) { ::TriggerHint(name); }
 void GUI_Screens::OpenHintHelp(const SIM_HintHelpModel& hint) { GUI_HintHelp::Open(hint); }
 void GUI_Screens::OpenResignation(const SIM_Musician& member) { OpenResignationWindow(member); }
-void GUI_Screens::OpenNewAlbum(SIM_NewAlbumModel&) { ShowNotYetBuilt("SCREEN_STUDIO"); }
-void GUI_Screens::OpenMixingDesk(SIM_MixingDesk&) { ShowNotYetBuilt("SCREEN_STUDIO"); }
+void GUI_Screens::OpenNewAlbum(SIM_NewAlbumModel&) { GUI_NewAlbum::Open(); }
+void GUI_Screens::OpenMixingDesk(SIM_MixingDesk&) { GUI_CDMixer::Open(); }
 void GUI_Screens::OpenRecordCompanyOffer(SIM_RecordOfferModel&) { GUI_RecordCompanyOffer::Open(); }
 void GUI_Screens::ShowNews(const std::string& text) {
     GUI_FMVContent content;

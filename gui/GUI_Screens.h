@@ -1,8 +1,6 @@
 #pragma once
 // The simulation's way to the player in the game: the screens the simulation opens, its
-// messages, sounds and hints. A screen that a later version builds shows a plain message
-// saying so; where closing that screen is what ends the day (a gig), the
-// message's OK does it, so play goes on as it would.
+// messages, sounds and hints.
 #include "SIM_Screens.h"
 
 class GUI_Screens : public SIM_Screens {
