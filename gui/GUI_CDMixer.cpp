@@ -52,8 +52,6 @@ constexpr float kMeterX = GUI_MusicianMixer::kWidth - kPad - kLedW;
 constexpr std::uint32_t kDesk = 0xE0141210;
 constexpr float kRim = 4.0f;
 
-GUI_CDMixer* gOpen = nullptr;
-
 const SIM_MixerStrip* StripOf(int strip) {
     const SIM_MixingDesk* desk = MixingDesk();
     if (!desk || strip < 0 || strip >= SIM_MixingDesk::kStrips) return nullptr;
@@ -165,20 +163,10 @@ void GUI_MusicianMixer::DrawMeter(float x, float centreY) const {
 
 // ---- The desk ----
 
-GUI_CDMixer* GUI_CDMixer::Open() {
-    if (gOpen) gOpen->Close();
-    GUI_CDMixer* window = WindowList().Open<GUI_CDMixer>();
-    // Full screen like the other activities: the desk's hint shows over it.
-    WindowList().AddExclusive(window);
-    return window;
-}
+GUI_CDMixer* GUI_CDMixer::Open() { return OpenFullScreen<GUI_CDMixer>(); }
 
 GUI_CDMixer::GUI_CDMixer() {
     name = "mixing desk";
-    gOpen = this;
-    onClosed = [this] {
-        if (gOpen == this) gOpen = nullptr;
-    };
     SetRect(0.0f, 0.0f, kScreenW, kScreenH);
     coversScreen = true;
     // Only members have strips; a smaller band leaves the desk's last places dark.

@@ -87,10 +87,7 @@ void GUI_VUMeter::Draw() {
 // ---- The screen ----
 
 GUI_Gig* GUI_Gig::Open(const SIM_Performance& performance) {
-    if (GUI_Gig* open = WindowList().Find<GUI_Gig>()) open->Close();
-    GUI_Gig* window = WindowList().Open<GUI_Gig>(performance);
-    WindowList().AddExclusive(window);
-    return window;
+    return OpenFullScreen<GUI_Gig>(performance);
 }
 
 GUI_Gig::GUI_Gig(const SIM_Performance& performance)

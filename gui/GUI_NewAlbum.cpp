@@ -55,8 +55,6 @@ constexpr std::uint32_t kLcdText = 0xFF9CFF9C;
 constexpr std::uint32_t kLcdTextDim = 0xFF4C8C4C;
 constexpr std::uint32_t kCaptionShade = 0xC0000000;
 constexpr std::uint32_t kUnaffordable = 0xFF707070;
-
-GUI_NewAlbum* gOpen = nullptr;
 }  // namespace
 
 // ---- A song's row ----
@@ -134,20 +132,10 @@ void GUI_StudioSelector::Update() {
 
 void OpenStudio() { OpenNewAlbumScreen(); }
 
-GUI_NewAlbum* GUI_NewAlbum::Open() {
-    if (gOpen) gOpen->Close();
-    GUI_NewAlbum* window = WindowList().Open<GUI_NewAlbum>();
-    // Full screen like the other activities: the album's hint shows over it.
-    WindowList().AddExclusive(window);
-    return window;
-}
+GUI_NewAlbum* GUI_NewAlbum::Open() { return OpenFullScreen<GUI_NewAlbum>(); }
 
 GUI_NewAlbum::GUI_NewAlbum() {
     name = "new album";
-    gOpen = this;
-    onClosed = [this] {
-        if (gOpen == this) gOpen = nullptr;
-    };
     SetRect(0.0f, 0.0f, kScreenW, kScreenH);
     coversScreen = true;
     SIM_NewAlbumModel* model = NewAlbumScreen();

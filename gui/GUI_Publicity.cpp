@@ -80,11 +80,7 @@ void GUI_Contribution::Draw() {
 // ---- The screen ----
 
 GUI_Publicity* GUI_Publicity::Open(const SIM_PublicityEvent& event) {
-    if (gOpen) gOpen->Close();
-    GUI_Publicity* window = WindowList().Open<GUI_Publicity>(event);
-    // Full screen like the gig: a hint or a question asked over it still shows.
-    WindowList().AddExclusive(window);
-    return window;
+    return OpenFullScreen<GUI_Publicity>(event);
 }
 
 GUI_Publicity::GUI_Publicity(const SIM_PublicityEvent& event) : model_(event, kScreenW) {

@@ -98,11 +98,7 @@ void GUI_RelaxOption::DrawBackground() {
 // ---- The chooser ----
 
 GUI_RelaxChooser* GUI_RelaxChooser::Open() {
-    if (gChooser) gChooser->Close();
-    GUI_RelaxChooser* window = WindowList().Open<GUI_RelaxChooser>();
-    // Full screen like the gig: a hint or a question asked over it still shows.
-    WindowList().AddExclusive(window);
-    return window;
+    return OpenFullScreen<GUI_RelaxChooser>();
 }
 
 GUI_RelaxChooser::GUI_RelaxChooser() : model_(kScreenW) {

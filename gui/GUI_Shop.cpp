@@ -137,11 +137,7 @@ void GUI_ShopCard::DrawBackground() {
 // ---- The shop ----
 
 GUI_Shop* GUI_Shop::Open(const std::string& tab) {
-    if (gShop) gShop->Close();
-    GUI_Shop* window = WindowList().Open<GUI_Shop>(tab);
-    // Full screen like the other activities: a hint opened by a purchase shows over it.
-    WindowList().AddExclusive(window);
-    return window;
+    return OpenFullScreen<GUI_Shop>(tab);
 }
 
 GUI_Shop::GUI_Shop(const std::string& tab) {

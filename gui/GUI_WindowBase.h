@@ -148,3 +148,13 @@ private:
 };
 
 GUI_WindowList& WindowList();
+
+// Opens a full-screen activity in place of an open one of its kind. It keeps every key; a hint
+// or a question asked over it still shows.
+template <class T, class... Args>
+T* OpenFullScreen(Args&&... args) {
+    if (T* open = WindowList().Find<T>()) open->Close();
+    T* window = WindowList().Open<T>(std::forward<Args>(args)...);
+    WindowList().AddExclusive(window);
+    return window;
+}
