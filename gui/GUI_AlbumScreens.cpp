@@ -8,8 +8,10 @@
 #include "SIM_AlbumScreens.h"
 
 namespace {
-// The offer: the scout's words, the terms in gold, the two answers along the bottom.
-constexpr float kOfferW = 520.0f, kOfferH = 340.0f;
+// The offer: the scout's words, the terms in gold, the two answers along the bottom; as tall as
+// its words.
+constexpr float kOfferW = 560.0f;
+constexpr float kOfferClientW = kOfferW - GUI_Dialog::kMarginLeft - GUI_Dialog::kMarginRight;
 // The details: the cover at the left, the figures in two columns beside it, Close at the bottom.
 constexpr float kDetailsW = 500.0f, kDetailsH = 300.0f;
 constexpr float kCover = 128.0f;
@@ -35,7 +37,9 @@ GUI_RecordCompanyOffer::GUI_RecordCompanyOffer() {
         royalty_ = offer->RoyaltyText();
         marketing_ = offer->MarketingText();
     }
-    SetRect(0, 0, kOfferW, kOfferH);
+    const float words = WrappedTextHeight(GUI_Style::kBody, text_, kOfferClientW) + kGap + kLineH +
+                        WrappedTextHeight(GUI_Style::kBody, marketing_, kOfferClientW);
+    SetRect(0, 0, kOfferW, kMarginTop + words + 2.0f * kGap + kButtonH + kMarginBottom);
     CentreOnScreen();
     const float left = static_cast<float>(client.left), right = static_cast<float>(client.right);
     const float bottom = static_cast<float>(client.bottom);
