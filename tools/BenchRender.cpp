@@ -3,8 +3,10 @@
 // with "--screen desktop", also the real game's desktop in a career's second year, with
 // "--screen practice" the practice screen of that career in the player's turn, with
 // "--screen puzzle" its songwriting puzzle in use, with "--screen gig" the gig screen with
-// every piece of stage equipment on, and with "--screen review" and "--screen endgame" the
-// screens that close a year and the game, over that career.
+// every piece of stage equipment on, with "--screen review" and "--screen endgame" the
+// screens that close a year and the game, over that career, and with the name of any other
+// screen that screen opened over that career; "--screen all" times every screen and ends with a
+// table of their median and worst frames.
 #include "BenchRender.h"
 
 #include "CareerRuns.h"
@@ -18,6 +20,15 @@
 #include "GUI_Practice.h"
 #include "GUI_Screens.h"
 #include "GUI_YearlyReview.h"
+#include "GUI_AlbumScreens.h"
+#include "GUI_DailyOptions.h"
+#include "GUI_Relax.h"
+#include "GUI_Shop.h"
+#include "SIM_Album.h"
+#include "SIM_AlbumScreens.h"
+#include "SIM_Publicity.h"
+#include "SIM_RecordCompany.h"
+#include "SIM_Song.h"
 #include "Game.h"
 #include "HeadlessPlayer.h"
 #include "LibFileList.h"
@@ -43,6 +54,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -82,9 +95,22 @@ void UseRunFolderHeadless() {
 }
 
 namespace {
-double Median(std::vector<double> times) {
+// Each screen timed in this run, for the closing table.
+struct ScreenTiming {
+    std::string screen;
+    double median = 0.0, worst = 0.0;
+};
+std::vector<ScreenTiming>& Timings() {
+    static std::vector<ScreenTiming> timings;
+    return timings;
+}
+
+// The median of a screen's frame times; the screen's median and worst go to the table.
+double Record(const std::string& screen, std::vector<double> times) {
     std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    const double median = times[times.size() / 2];
+    Timings().push_back({screen, median, times.back()});
+    return median;
 }
 
 // A headless career of the sensible player into its second year, written as a save.
@@ -150,18 +176,22 @@ private:
     std::uint64_t now_ = 0;
 };
 
+// Closes what a screen's bench left open, so the next screen is timed alone over the desktop.
+void PutAway(BenchGame& bench) {
+    WindowList().CloseAllClosableWindows();
+    CloseAlbumScreens();
+    for (int i = 0; i < 5; ++i) bench.Frame();
+}
+
 // The game's desktop with that career loaded, the band's icons on it and a tooltip showing.
-int BenchDesktop(int frames, const std::string& folder) {
-    BenchGame bench;
-    if (!bench.Start(folder)) return 1;
+int BenchDesktop(BenchGame& bench, int frames) {
     // Rest on a control-panel button (practice) until its tooltip is fully shown.
     bench.Point(656.0f, 724.0f);
     for (int i = 0; i < 40; ++i) bench.Frame();
     std::vector<double> times;
     for (int i = 0; i < frames; ++i) times.push_back(bench.TimedFrame());
     std::printf("desktop: %d frames of a second-year career (%zu members, %zu icons), median %.3f ms/frame\n", frames,
-                GetBand().members.size(), bench.game().Desktop().Items().Items().size(), Median(times));
-    bench.game().Shutdown();
+                GetBand().members.size(), bench.game().Desktop().Items().Items().size(), Record("desktop", times));
     return 0;
 }
 
@@ -184,10 +214,8 @@ bool ToPlayersTurn(BenchGame& bench) {
 
 // The practice screen in the player's turn: the long melodies further down the sets, a right
 // note every few frames, so the notes glide and their sprays fly while the frames are timed.
-int BenchPractice(int frames, const std::string& folder) {
+int BenchPractice(BenchGame& bench, int frames) {
     constexpr int kFramesPerNote = 6;
-    BenchGame bench;
-    if (!bench.Start(folder)) return 1;
     for (auto& mastered : GetPracticeRecord().ids) {
         mastered.clear();
         for (int melody = 0; melody < 30; ++melody) mastered.push_back(melody);
@@ -210,17 +238,14 @@ int BenchPractice(int frames, const std::string& folder) {
     const std::size_t bars = CurrentPracticeRun() ? CurrentPracticeRun()->bars().size() : 0;
     const double perFrame = static_cast<double>(frames);
     std::printf("practice: %d frames of the player's turn (%zu bars, %.1f notes and %.1f sprays a frame), median %.3f ms/frame\n",
-                frames, bars, static_cast<double>(notes) / perFrame, static_cast<double>(sprays) / perFrame, Median(times));
-    bench.game().Shutdown();
+                frames, bars, static_cast<double>(notes) / perFrame, static_cast<double>(sprays) / perFrame, Record("practice", times));
     return 0;
 }
 
 // The songwriting puzzle on a new song of that career, every element unlocked so the palette is
 // full, a piece of it in the hand going round the sections and notes bursting at the links.
-int BenchPuzzle(int frames, const std::string& folder) {
+int BenchPuzzle(BenchGame& bench, int frames) {
     constexpr int kFramesPerBurst = 25;
-    BenchGame bench;
-    if (!bench.Start(folder)) return 1;
     for (auto& element : SongElements()) element->unlocked = true;
     GUI_JigSaw* jigsaw = GUI_JigSaw::Show(WriteNewSong());
     while (GUI_HintHelp* hint = OpenHintWindow()) hint->Close();
@@ -246,17 +271,16 @@ int BenchPuzzle(int frames, const std::string& folder) {
         times.push_back(bench.TimedFrame());
     }
     std::printf("puzzle: %d frames, a piece in the hand, %zu pieces offered, %zu effects running, median %.3f ms/frame\n",
-                frames, puzzle->Palette().size(), jigsaw->Particles().Running(), Median(times));
-    bench.game().Shutdown();
+                frames, puzzle->Palette().size(), jigsaw->Particles().Running(), Record("puzzle", times));
+    bench.game().Input().QueueMouse({MouseRecord::Button, 0, false});  // the piece let go
+    bench.Frame();
     return 0;
 }
 // The gig screen at the biggest venue with every piece of stage equipment on, timed once the
 // show has run long enough for the fog to build up and the charges to go off on their schedule,
 // small and large: the busiest the screen gets.
-int BenchGig(int frames, const std::string& folder) {
+int BenchGig(BenchGame& bench, int frames) {
     constexpr int kSettleFrames = 1000;  // 20 seconds of show
-    BenchGame bench;
-    if (!bench.Start(folder)) return 1;
     for (const char* key : {"CHEAT_SMOKEMACHINE", "CHEAT_MAXLIGHTS", "CHEAT_LASERS", "CHEAT_COMPUTERLIGHTS",
                             "CHEAT_VIDEOSCREEN", "CHEAT_STONEHENGE", "CHEAT_SKULL", "CHEAT_SMALLPYRO", "CHEAT_LARGEPYRO"})
         OverrideTuningValue(key, 1.0f);
@@ -281,19 +305,14 @@ int BenchGig(int frames, const std::string& folder) {
                 "median %.3f ms/frame\n",
                 frames, show.venue ? show.venue->displayName.c_str() : "no venue",
                 static_cast<double>(show.venue ? show.venue->stageSize : 0.0f), gig->Stage().Spotlights().size(),
-                static_cast<double>(effects) / static_cast<double>(frames), Median(times));
-    gig->Close();
-    bench.game().Shutdown();
+                static_cast<double>(effects) / static_cast<double>(frames), Record("gig", times));
     ClearTuningOverrides();
     return 0;
 }
 
 // The yearly review (its cards and figures) or the end of the game (its meters' lights), opened
 // over that career as the day cycle opens them.
-int BenchYearScreen(int frames, const std::string& folder, bool end) {
-    BenchGame bench;
-    if (!bench.Start(folder)) return 1;
-    for (int i = 0; i < 20; ++i) bench.Frame();  // the desktop after the load's fade
+int BenchYearScreen(BenchGame& bench, int frames, bool end) {
     if (end) GameScreens().OpenEndGame();
     else GameScreens().OpenYearlyReview();
     while (GUI_HintHelp* hint = OpenHintWindow()) hint->Close();
@@ -305,9 +324,118 @@ int BenchYearScreen(int frames, const std::string& folder, bool end) {
     std::vector<double> times;
     for (int i = 0; i < frames; ++i) times.push_back(bench.TimedFrame());
     std::printf("%s: %d frames over a second-year career (%zu members), median %.3f ms/frame\n", end ? "endgame" : "review",
-                frames, GetBand().members.size(), Median(times));
-    bench.game().Shutdown();
+                frames, GetBand().members.size(), Record(end ? "endgame" : "review", times));
     return 0;
+}
+
+// The other screens, each opened over that career the way its button or card opens it, at its
+// fullest: the band's whole repertoire free for an album, a released album, a performed
+// publicity event. Each is timed with the mouse resting on it, then put away for the next.
+struct OtherScreen {
+    const char* name;
+    std::function<void()> open;
+};
+
+const std::vector<OtherScreen>& OtherScreens() {
+    static const std::vector<OtherScreen> screens = {
+        {"options", [] { GUI_DailyOptions::Show(); }},
+        {"auditions", [] { OpenAuditions(); }},
+        {"bookgig", [] { OpenBookGig(); }},
+        {"rehearsal", [] { OpenRehearsal(); }},
+        {"shop", [] { OpenShop(); }},
+        {"member", [] { OpenMemberWindow(*GetBand().members.front()); }},
+        {"dayoff", [] { GUI_RelaxChooser::Open(); }},
+        {"publicity",
+         [] {
+             if (PublicityTypes().empty()) LoadPublicityTypes();
+             static std::unique_ptr<SIM_PublicityEvent> event;
+             event = std::make_unique<SIM_PublicityEvent>(*PublicityTypes().front());
+             PerformPublicity(*event);
+             GameScreens().OpenPublicity(event.get());
+         }},
+        {"newalbum",
+         [] {
+             while (!IsAlbumReady()) CreateSong(0.6f);
+             OpenStudio();
+         }},
+        {"mixer", [] { OpenMixingDesk(&CreateAlbum()); }},
+        {"album",
+         [] {
+             SIM_Album& album = CreateAlbum();
+             album.title = "Bench Marks";
+             album.mode = ALBUM_RELEASED;
+             GUI_AlbumDetails::Open(album);
+         }},
+        {"offer",
+         [] {
+             NegotiateTerms(GetRecordCompany());
+             OpenRecordCompanyOffer();
+         }},
+        {"news", [] { GameScreens().ShowNews(std::string(400, 'x')); }},
+    };
+    return screens;
+}
+
+bool IsOtherScreen(const std::string& name) {
+    const auto& screens = OtherScreens();
+    return std::any_of(screens.begin(), screens.end(), [&](const OtherScreen& screen) { return name == screen.name; });
+}
+
+int BenchOtherScreens(BenchGame& bench, int frames, const std::string& only) {
+    while (MissingInstrument() >= 0 && AuditionHeadless(MissingInstrument(), true)) {
+    }
+    int status = 0;
+    for (const OtherScreen& screen : OtherScreens()) {
+        if (only != "all" && only != screen.name) continue;
+        const std::size_t before = WindowList().Windows().size();
+        screen.open();
+        while (GUI_HintHelp* hint = OpenHintWindow()) hint->Close();
+        bench.Point(512.0f, 400.0f);
+        for (int i = 0; i < 40; ++i) bench.Frame();  // fades in, a tooltip shown
+        if (WindowList().Windows().size() <= before) {
+            std::fprintf(stderr, "bench render: the screen '%s' did not open\n", screen.name);
+            status = 1;
+            continue;
+        }
+        std::vector<double> times;
+        for (int i = 0; i < frames; ++i) times.push_back(bench.TimedFrame());
+        std::printf("%s: %d frames over a second-year career, median %.3f ms/frame\n", screen.name, frames,
+                    Record(screen.name, times));
+        PutAway(bench);
+    }
+    return status;
+}
+
+void PrintTimingTable();
+
+// One game with the career loaded for every screen asked for, in turn, the desktop first.
+int BenchScreens(const std::string& screen, int frames, const std::string& folder) {
+    BenchGame bench;
+    if (!bench.Start(folder)) return 1;
+    for (int i = 0; i < 20; ++i) bench.Frame();  // the desktop after the load's fade
+    const bool all = screen == "all";
+    int status = 0;
+    auto run = [&](const char* name, const std::function<int()>& timed) {
+        if (!all && screen != name) return;
+        status |= timed();
+        PutAway(bench);
+    };
+    run("desktop", [&] { return BenchDesktop(bench, frames); });
+    run("practice", [&] { return BenchPractice(bench, frames); });
+    run("puzzle", [&] { return BenchPuzzle(bench, frames); });
+    run("gig", [&] { return BenchGig(bench, frames); });
+    run("review", [&] { return BenchYearScreen(bench, frames, false); });
+    run("endgame", [&] { return BenchYearScreen(bench, frames, true); });
+    if (all || IsOtherScreen(screen)) status |= BenchOtherScreens(bench, frames, screen);
+    bench.game().Shutdown();
+    if (all) PrintTimingTable();
+    return status;
+}
+
+void PrintTimingTable() {
+    std::printf("\n| screen | median ms | worst ms |\n|---|---|---|\n");
+    for (const ScreenTiming& timing : Timings())
+        std::printf("| %s | %.2f | %.2f |\n", timing.screen.c_str(), timing.median, timing.worst);
 }
 }  // namespace
 
@@ -320,14 +448,16 @@ int BenchRender(const std::vector<std::string>& args) {
         else if (args[i] == "--screen" && i + 1 < args.size()) screen = args[++i];
         else {
             std::fprintf(stderr, "usage: gigvale-tool bench render [--frames N] [--png FILE] "
-                                 "[--screen desktop|practice|puzzle|gig|review|endgame]\n");
+                                 "[--screen NAME|all]\n");
             return 2;
         }
     }
-    const std::vector<std::string> screens = {"desktop", "practice", "puzzle", "gig", "review", "endgame"};
-    if (!screen.empty() && std::find(screens.begin(), screens.end(), screen) == screens.end()) {
-        std::fprintf(stderr, "bench render: no screen '%s' (there are: desktop, practice, puzzle, gig, review, endgame)\n",
-                     screen.c_str());
+    std::vector<std::string> screens = {"desktop", "practice", "puzzle", "gig", "review", "endgame"};
+    for (const OtherScreen& other : OtherScreens()) screens.emplace_back(other.name);
+    if (!screen.empty() && screen != "all" && std::find(screens.begin(), screens.end(), screen) == screens.end()) {
+        std::string names;
+        for (const std::string& name : screens) names += (names.empty() ? "" : ", ") + name;
+        std::fprintf(stderr, "bench render: no screen '%s' (there are: %s, and all)\n", screen.c_str(), names.c_str());
         return 2;
     }
     UseRunFolderHeadless();
@@ -403,12 +533,7 @@ int BenchRender(const std::vector<std::string>& args) {
     renderer.Release();
     SDL_DestroyWindow(window);
     PlatformShutdown();
-    int status = 0;
-    if (screen == "desktop") status = BenchDesktop(frames, pictures.string());
-    if (screen == "practice") status = BenchPractice(frames, pictures.string());
-    if (screen == "puzzle") status = BenchPuzzle(frames, pictures.string());
-    if (screen == "gig") status = BenchGig(frames, pictures.string());
-    if (screen == "review" || screen == "endgame") status = BenchYearScreen(frames, pictures.string(), screen == "endgame");
+    const int status = screen.empty() ? 0 : BenchScreens(screen, frames, pictures.string());
     std::error_code ec;
     std::filesystem::remove_all(pictures, ec);
     return status;
