@@ -74,7 +74,8 @@ Game& GetGame() {
 }
 
 Game::Game()
-    : buildLabel(kBuildLabel), input_(*this), clock_(MillisecondClock), fade_([this] { return clock_(); }, input_.blocked) {
+    : buildLabel(kBuildLabel), input_(*this), clock_(MillisecondClock), fade_([this] { return frameNow_; }, input_.blocked) {
+    input_.SetClock([this] { return frameNow_; });
     RegisterMode(MODE_MENU_MAIN, [] { return std::make_unique<GUI_MenuMain>(); });
     RegisterMode(MODE_MENU_OPTIONS, [] { return std::make_unique<GUI_MenuOptions>(); });
     RegisterMode(MODE_MENU_NEW, [] { return std::make_unique<GUI_MenuNew>(); });
@@ -102,10 +103,7 @@ int Game::CurrentModeNumber() const {
     return MODE_COUNT;
 }
 
-void Game::SetClock(std::function<std::uint64_t()> clock) {
-    clock_ = std::move(clock);
-    input_.SetClock(clock_);
-}
+void Game::SetClock(std::function<std::uint64_t()> clock) { clock_ = std::move(clock); }
 
 void Game::RegisterMode(int number, ModeFactory factory) {
     if (number >= 0 && number < MODE_COUNT) factories_[static_cast<std::size_t>(number)] = std::move(factory);
@@ -134,9 +132,22 @@ bool Game::Start() {
     SetDialogParent(window_);
     static DialogErrorHandler dialogs;
     SetErrorHandler(&dialogs);
+    frameNow_ = clock_();
+    session_.clock = frameNow_;
+    session_.wallClock = wallClockOverride.value_or(std::time(nullptr));
+    // Saves are stamped with the session's time of day moved on by the game's own clock.
+    SetSaveClock([this] { return session_.wallClock + static_cast<std::time_t>((frameNow_ - session_.clock) / 1000); });
     running = GameInitialise();
     started = running;
-    return running;
+    if (!running) return false;
+    // The session's random numbers begin with its first frame, whatever loading drew.
+    SeedRandom(session_.seed);
+    if (replay_.Recording()) {
+        dialogs.replayNote = "This session's input is kept in " + replay_.ScriptPath() +
+                             " (\"gigvale-tool play-script\" plays it again).";
+        dialogs.beforeReport = [this] { replay_.Flush(); };
+    }
+    return true;
 }
 
 int Game::Run() {
@@ -174,6 +185,9 @@ bool Game::GameInitialise() {
     scale = 1.0f;
     OpenDebugLog();
     CreateUserFolders();
+    // A session that cannot keep its replay still plays.
+    if (replay_.Begin(userFolder)) input_.SetTap(&replay_);
+    else WriteDebugLine("No replay of this session: " + userFolder + "/" + GameReplayRecorder::kLastSession);
     ApplyDisplaySettings();
     if (!Renderer().IsReady()) return false;
     LoadGameFonts();
@@ -184,7 +198,7 @@ bool Game::GameInitialise() {
         const SIM_PlayerOptions& options = PlayerOptions();
         return SoundSettings{options.masterVolume, options.musicVolume, options.musicOn};
     });
-    input_.Create(Renderer().IsWindowed(), clock_());
+    input_.Create(Renderer().IsWindowed(), frameNow_);
     // Typed text only while a text field has the keyboard.
     CBaseInputManager::SetTextInput(false);
     input_.SetScreenSize(Renderer().ScreenWidth(), Renderer().ScreenHeight());
@@ -246,7 +260,8 @@ void Game::LoadAllData() {
 
     LoadTuningTable();
     // Each session's first career must differ from the last one's.
-    SeedRandom(EntropySeed());
+    session_.seed = seedOverride.value_or(EntropySeed());
+    SeedRandom(session_.seed);
     GetSIMDate().LoadMonthNames();
     GetNames().LoadNames();
     LoadRehearsalVenues();
@@ -278,6 +293,8 @@ void Game::ShowLoadingProgress(float fraction) {
 }
 
 void Game::RunFrame() {
+    frameNow_ = clock_();
+    replay_.Frame(frameNow_, session_);
     Renderer().BeginFrame();
     input_.Update();
     if (!running) {
@@ -367,7 +384,7 @@ void Game::ToggleWindowed() {
     Renderer().Release();
     FontManager().ClearFonts();
     ApplyDisplaySettings();
-    input_.Create(Renderer().IsWindowed(), clock_());
+    input_.Create(Renderer().IsWindowed(), frameNow_);
     RebuildSurfaces();
 }
 
@@ -396,6 +413,7 @@ void Game::SaveScreenshot() {
 }
 
 void Game::RequestQuit() {
+    replay_.QuitRequested();
     if (window_) SDL_RaiseWindow(window_);
     // Closing the window must not lose the career since the last save without asking.
     if (inGame) GUI_MenuMain::AskQuit();
@@ -437,6 +455,7 @@ void Game::HandleWindowEvent(const SDL_Event& event) {
 void Game::Shutdown() {
     if (shutDown_) return;
     shutDown_ = true;
+    replay_.End();
     WindowList().CloseAll();
     FlushDeferredDeletes();
     SetScreens(nullptr);

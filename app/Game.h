@@ -3,12 +3,15 @@
 #include "GUI_GameModeBase.h"
 #include "GUI_Shell.h"
 #include "GameModeFade.h"
+#include "GameReplay.h"
 #include "InputManager.h"
 
 #include <array>
 #include <cstdint>
+#include <ctime>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 struct SDL_Window;
@@ -99,10 +102,17 @@ public:
     CInput& Input() override { return input_; }
     GameModeFade& Fade() { return fade_; }
     bool QuitPosted() const { return quitPosted_; }
+    // The clock the frames read; the game's time stands still within a frame, so a session
+    // plays the same again from the times its frames began.
     void SetClock(std::function<std::uint64_t()> clock);
+    // Set before Start to play a session again: its seed and time of day instead of fresh ones.
+    std::optional<std::uint32_t> seedOverride;
+    std::optional<std::time_t> wallClockOverride;
+    const GameReplayStart& SessionStart() const { return session_; }
+    const GameReplayRecorder& Replay() const { return replay_; }
 
     // What the screens ask of the application.
-    std::uint64_t Now() override { return clock_(); }
+    std::uint64_t Now() override { return frameNow_; }
     void StartFade(bool fadeOut, std::function<void()> endAction) override;
     bool Fading() const override { return fade_.state() != GameModeFade::State::Idle; }
     bool InGame() const override { return inGame; }
@@ -122,6 +132,9 @@ private:
     GUI_Sounds* sounds_ = nullptr;  // set once start-up has opened the sound service
     CInput input_;
     std::function<std::uint64_t()> clock_;
+    std::uint64_t frameNow_ = 0;
+    GameReplayStart session_;
+    GameReplayRecorder replay_;
     GameModeFade fade_;
     std::array<ModeFactory, MODE_COUNT> factories_{};
     std::array<std::unique_ptr<GUI_GameModeBase>, MODE_COUNT> modes_{};

@@ -97,6 +97,13 @@ public:
         else if (command == "upset") Upset(rest);
         else if (command == "expect-quit") ExpectQuit();
         else if (command == "close-window") CloseWindow();
+        else if (command == "tick") Tick(rest);
+        else if (command == "input-mouse") InputMouse(rest);
+        else if (command == "input-key") InputKey(rest);
+        else if (command == "input-text") InputText(rest);
+        else if (command == "input-cursor") game_.Input().SetSystemCursor(Point(rest).first, Point(rest).second);
+        else if (command == "input-warp") game_.Input().WarpCursor(Point(rest).first, Point(rest).second);
+        else if (command == "input-quit") game_.RequestQuit();
         else throw Failure{"unknown command '" + command + "'"};
     }
 
@@ -146,6 +153,68 @@ private:
         for (int i = 0; i < n && !game_.QuitPosted(); ++i) Frame();
     }
 
+    // ---- A session's replay: the device records as the game queued them, and its frames at
+    // the pace they ran.
+
+    // "tick MS N": N frames, each MS after the last.
+    void Tick(const std::string& rest) {
+        std::istringstream in(rest);
+        std::uint64_t step = 0;
+        int n = 0;
+        if (!(in >> step >> n) || n < 0) throw Failure{"expected MS N"};
+        for (int i = 0; i < n && !game_.QuitPosted(); ++i) {
+            now_ += step;
+            game_.PumpEvents();
+            game_.RunFrame();
+            ++frames_;
+            CheckFrame();
+        }
+    }
+
+    // "input-mouse move-x|move-y|wheel V" or "input-mouse button B down|up".
+    void InputMouse(const std::string& rest) {
+        std::istringstream in(rest);
+        std::string kind, state;
+        int value = 0;
+        if (!(in >> kind >> value)) throw Failure{"expected KIND VALUE"};
+        MouseRecord record;
+        record.value = value;
+        if (kind == "move-x") record.kind = MouseRecord::MoveX;
+        else if (kind == "move-y") record.kind = MouseRecord::MoveY;
+        else if (kind == "wheel") record.kind = MouseRecord::Wheel;
+        else if (kind == "button" && in >> state && (state == "down" || state == "up")) {
+            record.kind = MouseRecord::Button;
+            record.pressed = state == "down";
+        } else {
+            throw Failure{"unknown mouse record '" + rest + "'"};
+        }
+        game_.Input().QueueMouse(record);
+    }
+
+    // "input-key CODE down|up", with the game's own scan code.
+    void InputKey(const std::string& rest) {
+        std::istringstream in(rest);
+        int code = 0;
+        std::string state;
+        if (!(in >> code >> state) || code <= 0 || code >= 256 || (state != "down" && state != "up"))
+            throw Failure{"expected CODE down|up"};
+        game_.Input().QueueKey(code, state == "down");
+    }
+
+    // "input-text HEX": the typed text's bytes.
+    void InputText(const std::string& hex) {
+        if (hex.empty() || hex.size() % 2 != 0) throw Failure{"expected the text in hex"};
+        std::string text;
+        for (std::size_t i = 0; i < hex.size(); i += 2) {
+            char* end = nullptr;
+            const std::string pair = hex.substr(i, 2);
+            const long byte = std::strtol(pair.c_str(), &end, 16);
+            if (!end || *end != '\0') throw Failure{"expected the text in hex"};
+            text += static_cast<char>(byte);
+        }
+        game_.Input().QueueText(text);
+    }
+
     // Text on screen and inside its window, every window on screen.
     void CheckFrame() const {
         const GFrame& frame = FrameRecorder().LastFrame();
@@ -164,12 +233,7 @@ private:
         }
     }
 
-    void MoveCursor(float x, float y) {
-        CInput& input = game_.Input();
-        input.x = x;
-        input.y = y;
-        input.SetSystemCursor(x, y);
-    }
+    void MoveCursor(float x, float y) { game_.Input().WarpCursor(x, y); }
 
     void Move(std::pair<float, float> at) {
         MoveCursor(at.first, at.second);
@@ -451,15 +515,66 @@ bool ReadScript(const std::string& path, std::vector<ScriptLine>& lines, std::st
 }
 }  // namespace
 
+// A replay's header: the seed, the clocks and the player's folder its session started from.
+struct SessionHeader {
+    std::optional<long long> seed, clock, wallClock;
+    std::string userFolder;  // relative to the script
+};
+
+// "# NAME: VALUE" lines; false with a message on a value that is not what it should be.
+bool ReadSessionHeader(const std::vector<ScriptLine>& lines, SessionHeader& header) {
+    for (const ScriptLine& line : lines) {
+        const std::size_t colon = line.text.find(':');
+        if (line.text.rfind("# ", 0) != 0 || colon == std::string::npos) continue;
+        const std::string name = line.text.substr(2, colon - 2), value = Trim(line.text.substr(colon + 1));
+        std::optional<long long>* number = name == "seed" ? &header.seed
+                                           : name == "clock-start" ? &header.clock
+                                           : name == "wall-clock" ? &header.wallClock
+                                                                    : nullptr;
+        if (name == "user-folder") header.userFolder = value;
+        if (!number) continue;
+        char* end = nullptr;
+        const long long parsed = std::strtoll(value.c_str(), &end, 10);
+        if (value.empty() || !end || *end != '\0' || parsed < 0) {
+            std::fprintf(stderr, "%s:%zu: expected \"# %s: NUMBER\"\n", line.file.c_str(), line.number, name.c_str());
+            return false;
+        }
+        *number = parsed;
+    }
+    return true;
+}
+
+// The replayed session's player's folder, copied into HOME's documents (a fresh folder unless
+// one is given), so the player's own files are never touched.
+bool PrepareUserFolder(const std::string& scriptPath, const std::string& from, std::string& home, bool& madeHome) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (home.empty()) {
+        std::string pattern = (fs::temp_directory_path(ec) / "gigvale-replay-XXXXXX").string();
+        if (!mkdtemp(pattern.data())) return false;
+        home = pattern;
+        madeHome = true;
+    }
+    const fs::path source = fs::path(scriptPath).parent_path() / from;
+    const fs::path target = fs::path(home) / "Documents" / "gigvale";
+    fs::create_directories(target, ec);
+    if (fs::exists(source, ec)) fs::copy(source, target, fs::copy_options::recursive | fs::copy_options::overwrite_existing, ec);
+    if (ec) return false;
+    setenv("HOME", home.c_str(), 1);
+    setenv("XDG_CONFIG_HOME", (fs::path(home) / ".config").string().c_str(), 1);
+    return true;
+}
+
 int PlayScript(const std::vector<std::string>& args) {
-    std::string scriptPath, outDir;
-    long long seed = 1;
+    std::string scriptPath, outDir, home;
+    std::optional<long long> seedOption;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--out" && i + 1 < args.size()) outDir = args[++i];
-        else if (args[i] == "--seed" && i + 1 < args.size()) seed = std::strtoll(args[++i].c_str(), nullptr, 10);
+        else if (args[i] == "--seed" && i + 1 < args.size()) seedOption = std::strtoll(args[++i].c_str(), nullptr, 10);
+        else if (args[i] == "--home" && i + 1 < args.size()) home = std::filesystem::absolute(args[++i]).string();
         else if (scriptPath.empty() && args[i].rfind("--", 0) != 0) scriptPath = args[i];
         else {
-            std::fprintf(stderr, "usage: gigvale-tool play-script SCRIPT [--out DIR] [--seed N]\n");
+            std::fprintf(stderr, "usage: gigvale-tool play-script SCRIPT [--out DIR] [--seed N] [--home DIR]\n");
             return 2;
         }
     }
@@ -486,12 +601,22 @@ int PlayScript(const std::vector<std::string>& args) {
         }
         OverrideTuningValue(Trim(setting.substr(0, equals)), value);
     }
+    SessionHeader header;
+    if (!ReadSessionHeader(lines, header)) return 2;
+    bool madeHome = false;
+    if (!header.userFolder.empty() && !PrepareUserFolder(scriptPath, header.userFolder, home, madeHome)) {
+        std::fprintf(stderr, "gigvale-tool play-script: could not copy the session's folder %s\n", header.userFolder.c_str());
+        return 2;
+    }
 
     UseRunFolderHeadless();
     FrameRecorder().Enable(true);
     Game& game = GetGame();
     ScriptRunner runner(game, outDir);
+    runner.now_ = static_cast<std::uint64_t>(header.clock.value_or(0));
     game.SetClock([&runner] { return runner.now_; });
+    game.seedOverride = static_cast<std::uint32_t>(seedOption.value_or(header.seed.value_or(1)));
+    if (header.wallClock) game.wallClockOverride = static_cast<std::time_t>(*header.wallClock);
     if (!game.Start()) {
         std::fprintf(stderr, "gigvale-tool play-script: the game did not start\n");
         return 1;
@@ -500,11 +625,11 @@ int PlayScript(const std::vector<std::string>& args) {
     ThrowingErrorHandler errors;
     SetErrorHandler(&errors);
     game.frameSleep = 0;
-    SeedRandom(static_cast<std::uint32_t>(seed));
 
     int status = 0;
     try {
-        runner.Begin();
+        // A replay's frames are all in its lines.
+        if (!header.clock) runner.Begin();
     } catch (const Failure& failure) {
         std::fprintf(stderr, "%s: the first frame: %s\n", scriptPath.c_str(), failure.what.c_str());
         status = 1;
@@ -533,6 +658,10 @@ int PlayScript(const std::vector<std::string>& args) {
     if (!quit) game.Shutdown();
     SetErrorHandler(nullptr);
     ClearTuningOverrides();
+    if (madeHome) {
+        std::error_code ec;
+        std::filesystem::remove_all(home, ec);
+    }
     if (status == 0)
         std::printf("play-script %s: %d frames, %s\n", scriptPath.c_str(), runner.FramesRun(),
                     quit ? "the game quit" : "the game is still running");

@@ -330,14 +330,17 @@ const std::vector<Verb>& Verbs() {
          ValidateDataVerb},
         {"resave", "resave IN OUT           load a save and write it again", Resave},
         {"play-script",
-         "play-script SCRIPT [--out DIR] [--seed N]  play the real game from a script on a fixed frame clock:\n"
+         "play-script SCRIPT [--out DIR] [--seed N] [--home DIR]  play the real game from a script on a fixed frame clock\n"
+         "    (or a session's replay, replays/last-session/session.play in the player's folder, exactly as it was played):\n"
          "    click X Y, rclick X Y, move X Y, key NAME (Escape, Return, Alt+Return, F12, A..Z, 0..9...), type TEXT,\n"
          "    frames N, shot NAME, expect-text TEXT, expect-no-text TEXT, wait-text TEXT, click-text TEXT, hover TEXT\n"
          "    (TEXT @N: the Nth button of that label), drag X1 Y1 X2 Y2, drag-text TEXT X Y (a puzzle piece by its label),\n"
          "    expect-tooltip TEXT, expect-mode N, expect-quit, close-window, save NAME, load NAME, next-day (ends the day as an activity\n"
          "    does), write-song (writes a song as the headless player does, ending the day),\n"
          "    upset NAME (makes a member miserable for good); key NAME N presses N times; include FILE plays another script's lines there; lines\n"
-         "    starting with # are comments; \"# tuning: KEY=NUMBER\" sets a tuning value before the game starts",
+         "    starting with # are comments; \"# tuning: KEY=NUMBER\" sets a tuning value before the game starts;\n"
+         "    a replay's lines: tick MS N, input-mouse, input-key, input-text, input-cursor, input-warp, input-quit, and its\n"
+         "    header \"# seed:\", \"# clock-start:\", \"# wall-clock:\", \"# user-folder: DIR\" (copied into a fresh home, or --home DIR)",
          PlayScript},
     };
     return verbs;

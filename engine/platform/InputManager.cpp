@@ -69,10 +69,13 @@ void CBaseInputManager::Create(bool windowed, std::uint64_t now) {
 }
 
 void CBaseInputManager::QueueKey(int scanCode, bool pressed) {
-    if (scanCode > 0 && scanCode < 256) keyRecords_.emplace_back(scanCode, pressed);
+    if (scanCode <= 0 || scanCode >= 256) return;
+    if (tap_) tap_->Key(scanCode, pressed);
+    keyRecords_.emplace_back(scanCode, pressed);
 }
 
 void CBaseInputManager::QueueText(const std::string& utf8) {
+    if (tap_) tap_->Text(utf8);
     std::string text = FontTextFromUtf8(utf8);
     if (!text.empty()) textRecords_.push_back(std::move(text));
 }

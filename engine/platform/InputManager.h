@@ -41,6 +41,18 @@ struct MouseRecord {
     bool pressed = false;  // buttons only
 };
 
+// Sees every device record as it is queued, and every cursor position the system gives: what a
+// session's replay needs to feed the game the same input again.
+class InputTap {
+public:
+    virtual ~InputTap() = default;
+    virtual void Mouse(const MouseRecord& record) = 0;
+    virtual void Key(int scanCode, bool pressed) = 0;
+    virtual void Text(const std::string& utf8) = 0;
+    virtual void Cursor(float x, float y) = 0;
+    virtual void Warp(float x, float y) = 0;
+};
+
 class CBaseInputManager {
 public:
     virtual ~CBaseInputManager() = default;
@@ -64,7 +76,10 @@ public:
     // Turns an SDL event into device records; windowed cursor positions come with it, turned
     // from window into back-buffer pixels by the cursor mapping.
     void QueueEvent(const SDL_Event& event);
-    void QueueMouse(const MouseRecord& record) { mouseRecords_.push_back(record); }
+    void QueueMouse(const MouseRecord& record) {
+        if (tap_) tap_->Mouse(record);
+        mouseRecords_.push_back(record);
+    }
     void QueueKey(int scanCode, bool pressed);
     // Typed text in UTF-8, as the system gives it (tests and scripts type through it too).
     void QueueText(const std::string& utf8);
@@ -75,7 +90,18 @@ public:
     using CursorMapping = std::function<void(float wx, float wy, float& bx, float& by)>;
     void SetCursorMapping(CursorMapping mapping) { cursorMapping_ = std::move(mapping); }
     // Windowed mode follows the system cursor, in back-buffer coordinates.
-    void SetSystemCursor(float cursorX, float cursorY) { systemX_ = cursorX, systemY_ = cursorY, haveSystemCursor_ = true; }
+    void SetSystemCursor(float cursorX, float cursorY) {
+        if (tap_) tap_->Cursor(cursorX, cursorY);
+        systemX_ = cursorX, systemY_ = cursorY, haveSystemCursor_ = true;
+    }
+    // Puts the pointer at a point at once, whatever the mode: what scripts do, never a device.
+    void WarpCursor(float cursorX, float cursorY) {
+        if (tap_) tap_->Warp(cursorX, cursorY);
+        x = cursorX, y = cursorY;
+        systemX_ = cursorX, systemY_ = cursorY, haveSystemCursor_ = true;
+    }
+    // The tap (may be null) is not owned.
+    void SetTap(InputTap* tap) { tap_ = tap; }
 
     bool IsKeyDown(int scanCode) const { return scanCode >= 0 && scanCode < 256 && keys_[scanCode] != 0; }
     void SetMouseSpeed(float optionValue) { multiplier_ = optionValue * 2.5f + 0.6f; }
@@ -109,6 +135,7 @@ private:
     CursorMapping cursorMapping_;
     std::array<std::uint8_t, 256> keys_{};
     std::function<std::uint64_t()> clock_;
+    InputTap* tap_ = nullptr;
     float multiplier_ = 1.0f;
     float screenW_ = 1024.0f, screenH_ = 768.0f;
     float anchorX_ = 100.0f, anchorY_ = 100.0f;

@@ -39,10 +39,15 @@ void ShowProblemDialog(const std::string& assertionText) {
     }
 }
 
-void DialogErrorHandler::OnAssert(const std::string& text) { ShowProblemDialog(text); }
+std::string DialogErrorHandler::WithNote(const std::string& text) {
+    if (beforeReport) beforeReport();
+    return replayNote.empty() ? text : text + "\n\n" + replayNote;
+}
+
+void DialogErrorHandler::OnAssert(const std::string& text) { ShowProblemDialog(WithNote(text)); }
 
 void DialogErrorHandler::OnFatal(const std::string& text, int exitCode) {
-    ShowMessageBox("ERROR", text);
+    ShowMessageBox("ERROR", WithNote(text));
     CloseDebugLog();
     std::exit(exitCode);
 }

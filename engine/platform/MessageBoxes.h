@@ -2,6 +2,7 @@
 // Modal message boxes, and the error handler the game installs to show its failure reports.
 #include "LibErrors.h"
 
+#include <functional>
 #include <string>
 
 struct SDL_Window;
@@ -23,6 +24,14 @@ class DialogErrorHandler : public ErrorHandler {
 public:
     void OnAssert(const std::string& text) override;
     [[noreturn]] void OnFatal(const std::string& text, int exitCode) override;
+
+    // Told after the fault (where this session's replay is kept), and run before the dialog
+    // shows (so the replay is on disk even if the game goes no further).
+    std::string replayNote;
+    std::function<void()> beforeReport;
+
+private:
+    std::string WithNote(const std::string& text);
 };
 
 void SetDialogParent(SDL_Window* window);
