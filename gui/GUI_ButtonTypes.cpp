@@ -68,7 +68,7 @@ void GUI_ButtonBase::Update() {
     if (state == 1 && before == 0) PlaySoundIfPresent(kOverSound);
     // Disabled controls still say why, but nothing behind a modal window speaks up.
     if (tooltip_ && reachable) {
-        tooltip_->Hover(input.x, input.y, input.restCounter);
+        tooltip_->Hover(input.x, input.y, input.restMs, Shell().Now());
         input.TakeMouse();
     }
 }

@@ -1,6 +1,7 @@
 #include "GUI_Tooltip.h"
 
 #include "FrameRecord.h"
+#include "GUI_Shell.h"
 #include "GUI_Style.h"
 #include "Platform.h"
 #include "Renderer.h"
@@ -19,6 +20,8 @@ std::vector<GUI_Tooltip*>& Queue() {
 // Padding of the text inside the box.
 constexpr int kPadLeft = 4, kPadTop = 3;
 constexpr int kLineHeight = 20;
+// The fade's steps in a reference frame: in while hovered, out as it is drawn.
+constexpr float kFadeInStep = 0.25f, kFadeOutStep = 0.125f;
 }  // namespace
 
 GUI_Tooltip::GUI_Tooltip(const std::string& text) { SetText(text); }
@@ -47,8 +50,19 @@ void GUI_Tooltip::Draw() {
     if (std::find(queue.begin(), queue.end(), this) == queue.end()) queue.push_back(this);
 }
 
-void GUI_Tooltip::Hover(float cursorX, float cursorY, int restFrames) {
-    if (restFrames > delay) fade = std::min(fade + 0.25f, 1.0f);
+float GUI_Tooltip::FramesSince(std::uint64_t& last, std::uint64_t now) {
+    constexpr std::uint64_t kPauseMs = 100;
+    const bool running = last != 0 && now >= last && now - last <= kPauseMs;
+    const float frames = running ? static_cast<float>(now - last) / kReferenceFrameMs : 1.0f;
+    last = now;
+    return frames;
+}
+
+void GUI_Tooltip::Hover(float cursorX, float cursorY, std::uint64_t restMs, std::uint64_t now) {
+    // Held so that after the drawing's step it rests where a reference frame leaves it.
+    const float frames = FramesSince(lastHover_, now);
+    const float full = 1.0f - kFadeOutStep * (1.0f - std::min(frames, 1.0f));
+    if (static_cast<float>(restMs) > static_cast<float>(delay) * kReferenceFrameMs) fade = std::min(fade + kFadeInStep * frames, full);
     PlaceNear(cursorX, cursorY);
 }
 
@@ -69,8 +83,10 @@ void GUI_Tooltip::PlaceNear(float cursorX, float cursorY) {
     MoveTo(static_cast<float>(x), static_cast<float>(y));
 }
 
-void GUI_Tooltip::DrawQueued() {
-    const float alpha = std::min(fade, 1.0f);
+void GUI_Tooltip::DrawQueued(std::uint64_t now) {
+    // Shorter frames take smaller steps; it is drawn as bright as a reference frame would draw it.
+    const float frames = FramesSince(lastDraw_, now);
+    const float alpha = std::min(fade + kFadeOutStep * (1.0f - std::min(frames, 1.0f)), 1.0f) * (fade > 0.0f ? 1.0f : 0.0f);
     if (alpha > 0.01f) {
         const std::uint32_t a = static_cast<std::uint32_t>(alpha * 255.0f) << 24;
         GRenderer& renderer = Renderer();
@@ -84,13 +100,14 @@ void GUI_Tooltip::DrawQueued() {
         else DrawText(kBody, text_, l + kPadLeft, t + kPadTop, ink);
         FrameRecorder().EndWindow();
     }
-    fade = std::max(fade - 0.125f, 0.0f);
+    fade = std::max(fade - kFadeOutStep * frames, 0.0f);
 }
 
 void DrawTooltipQueue() {
     const std::vector<GUI_Tooltip*> queue = std::move(Queue());
     Queue().clear();
-    for (GUI_Tooltip* tooltip : queue) tooltip->DrawQueued();
+    const std::uint64_t now = Shell().Now();
+    for (GUI_Tooltip* tooltip : queue) tooltip->DrawQueued(now);
 }
 
 void ClearTooltipQueue() { Queue().clear(); }

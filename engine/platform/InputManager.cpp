@@ -171,13 +171,16 @@ void CBaseInputManager::ReadMouse() {
         x += static_cast<float>(dx);
         y += static_cast<float>(dy);
     }
+    const std::uint64_t now = clock_ ? clock_() : MillisecondClock();
     if (std::abs(x - anchorX_) >= 12.0f || std::abs(y - anchorY_) >= 12.0f) {
         restCounter = 0;
         anchorX_ = x;
         anchorY_ = y;
+        anchorTime_ = now;
     } else {
         ++restCounter;
     }
+    restMs = now >= anchorTime_ ? now - anchorTime_ : 0;
     x = std::clamp(x, 0.0f, screenW_);
     y = std::clamp(y, 0.0f, screenH_);
 }

@@ -115,6 +115,8 @@ public:
     bool doubleClick = false;
     bool mouseTaken = false;
     int restCounter = 0;
+    // How long the mouse has rested, by the clock: what the tooltips wait on at any frame rate.
+    std::uint64_t restMs = 0;
     int wheelTotal = 0;
     // This frame's movement (after the multiplier) and wheel.
     int deltaX = 0, deltaY = 0, deltaWheel = 0;
@@ -139,6 +141,7 @@ private:
     float multiplier_ = 1.0f;
     float screenW_ = 1024.0f, screenH_ = 768.0f;
     float anchorX_ = 100.0f, anchorY_ = 100.0f;
+    std::uint64_t anchorTime_ = 0;
     float lastPressX_ = 0.0f, lastPressY_ = 0.0f;
     std::uint64_t lastPressTime_ = 0;
     float systemX_ = 0.0f, systemY_ = 0.0f;

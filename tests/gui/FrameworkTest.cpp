@@ -161,29 +161,51 @@ TEST_F(Framework, TooltipsFadeInAfterTheRestDelayFadeOutAndStayOnScreen) {
     button->SetTooltip("Short");
     GUI_Tooltip& tip = *button->Tooltip();
     EXPECT_EQ(tip.height, 20);
-    MoveTo(50, 20);
-    shell.input.restCounter = 0;
-    Step();
-    EXPECT_FLOAT_EQ(tip.fade, 0.0f);  // the mouse has not rested yet
-    shell.input.restCounter = tip.delay + 1;
-    shell.input.mouseTaken = false;
-    // Hovered: +0.25 a frame, less the 0.125 drawing takes away.
-    button->Update();
-    WindowList().DrawWindows();
-    EXPECT_FLOAT_EQ(tip.fade, 0.125f);
-    for (int i = 0; i < 10; ++i) {
-        shell.input.mouseTaken = false;
-        button->Update();
-        button->Draw();
-        DrawTooltipQueue();
+    // The mouse comes to rest on the button at time 0; frames of `step` ms follow. Returns the
+    // fade after each frame until `until` ms, hovered until `leave` ms.
+    auto run = [&](std::uint64_t step, std::uint64_t leave, std::uint64_t until) {
+        tip.fade = 0.0f;
+        std::vector<std::pair<std::uint64_t, float>> fades;
+        for (std::uint64_t now = 1000; now <= 1000 + until; now += step) {
+            shell.now = now;
+            shell.input.restMs = now - 1000;
+            shell.input.mouseTaken = false;
+            MoveTo(now - 1000 < leave ? 50.0f : 600.0f, 20.0f);
+            button->Update();
+            button->Draw();
+            DrawTooltipQueue();
+            fades.emplace_back(now - 1000, tip.fade);
+        }
+        return fades;
+    };
+    // At 50 frames a second: nothing until the rest delay has passed, then +0.25 a frame less the
+    // 0.125 drawing takes away, and gone eight frames after the mouse leaves.
+    const auto fifty = run(20, 400, 600);
+    for (const auto& [ms, fade] : fifty) {
+        if (ms <= static_cast<std::uint64_t>(tip.delay) * 20) {
+            EXPECT_FLOAT_EQ(fade, 0.0f) << ms;
+        }
     }
-    EXPECT_FLOAT_EQ(tip.fade, 0.875f);
-    // Gone after eight unhovered frames.
-    for (int i = 0; i < 8; ++i) {
-        button->Draw();
-        DrawTooltipQueue();
-    }
-    EXPECT_FLOAT_EQ(tip.fade, 0.0f);
+    EXPECT_FLOAT_EQ(fifty[static_cast<std::size_t>(tip.delay) + 1].second, 0.125f);
+    EXPECT_FLOAT_EQ(fifty[static_cast<std::size_t>(tip.delay) + 7].second, 0.875f);
+    EXPECT_GT(fifty[19].second, 0.0f);        // 380 ms: still hovered
+    EXPECT_FLOAT_EQ(fifty[28].second, 0.0f);  // 560 ms: eight frames after leaving
+    // At 144 frames a second (7 ms frames) the tooltip keeps the same time: it shows, fills and
+    // goes at the same moments, within a frame of each rate (each sees the mouse go at its own
+    // next frame).
+    const auto fast = run(7, 400, 600);
+    auto first = [](const std::vector<std::pair<std::uint64_t, float>>& fades, std::uint64_t after, auto test) {
+        for (const auto& [at, fade] : fades)
+            if (at >= after && test(fade)) return static_cast<long long>(at);
+        return -1LL;
+    };
+    const auto shown = [](float fade) { return fade > 0.0f; };
+    const auto full = [](float fade) { return fade >= 0.85f; };
+    const auto gone = [](float fade) { return fade == 0.0f; };
+    EXPECT_NEAR(first(fast, 0, shown), first(fifty, 0, shown), 27);
+    EXPECT_NEAR(first(fast, 0, full), first(fifty, 0, full), 27);
+    EXPECT_NEAR(first(fast, 400, gone), first(fifty, 400, gone), 27);
+    EXPECT_GT(first(fast, 400, gone), 400);
 
     // Near the right edge it flips to the left of the cursor; near the bottom it goes above.
     tip.PlaceNear(1020, 760);
