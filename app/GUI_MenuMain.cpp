@@ -6,6 +6,7 @@
 #include "GUI_MessageBox.h"
 #include "GUI_Shell.h"
 #include "Game.h"
+#include "LibDataFolder.h"
 #include "LibFileList.h"
 #include "LibFont.h"
 #include "Platform.h"
@@ -63,7 +64,7 @@ void GUI_MenuMain::AskQuit() {
 
 void GUI_MenuMain::OpenGuide() {
     std::error_code ec;
-    const std::filesystem::path page = std::filesystem::absolute(kGuidePage, ec);
+    const std::filesystem::path page = std::filesystem::absolute(DataFile(kGuidePage), ec);
     if (ec || !std::filesystem::exists(page, ec) || !OpenDocument(page.string()))
         GUI_MessageBox::Show(Translate("GUIDE_FAILED_TITLE"), Translate("GUIDE_FAILED_TEXT"));
 }

@@ -27,7 +27,7 @@ constexpr float kButtonW = 240.0f, kButtonH = 40.0f, kButtonY = 600.0f;
 
 bool DisplayIsWindowed() {
     LibConfigSection config;
-    config.Load("config", "data/config.muf");
+    config.Load("config", DisplaySettingsFile());
     return static_cast<int>(config.GetFloat("IsWindowed", 0.0f)) == 1;
 }
 

@@ -25,5 +25,5 @@ private:
     GUI_CheckButton* autosave_ = nullptr;
 };
 
-// True when "data/config.muf" asks for a window rather than the whole screen.
+// True when the display settings ask for a window rather than the whole screen.
 bool DisplayIsWindowed();

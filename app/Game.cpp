@@ -18,6 +18,7 @@
 #include "SIM_Finances.h"
 #include "GUI_Sounds.h"
 #include "LibConfigSection.h"
+#include "LibDataFolder.h"
 #include "LibDebugLog.h"
 #include "LibErrors.h"
 #include "LibFileList.h"
@@ -54,8 +55,6 @@
 #include <filesystem>
 
 namespace {
-constexpr const char* kDisplayFile = "data/config.muf";
-
 volatile std::sig_atomic_t gTerminateRequested = 0;
 void OnTerminateSignal(int) { gTerminateRequested = 1; }
 
@@ -235,14 +234,21 @@ void Game::CreateUserFolders() {
                                       userFolder + "/mods/portraits_m", userFolder + "/mods/portraits_f",
                                       userFolder + "/mods/skins", userFolder + "/mods/avatars"})
         EnsureDirectoryExists(folder);
+    // An installed game's data folder is read-only: the display settings it writes back live with
+    // the player's files, starting from the shipped ones.
+    if (DataFolderIsShared()) {
+        const std::string settings = userFolder + "/config.muf";
+        if (!std::filesystem::exists(settings, ec)) std::filesystem::copy_file(DataFile("data/config.muf"), settings, ec);
+        SetDisplaySettingsFile(settings);
+    }
 }
 
 void Game::ApplyDisplaySettings() {
     LibConfigSection preferences;
-    preferences.Load("pref", kDisplayFile);
+    preferences.Load("pref", DisplaySettingsFile());
     const int depth = static_cast<int>(preferences.GetFloat("ColorDepth", 0.0f));
     // A 768-line screen always runs full screen.
-    if (DesktopHeight() == 768) WriteProfileString("config", "IsWindowed", "0", kDisplayFile);
+    if (DesktopHeight() == 768) WriteProfileString("config", "IsWindowed", "0", DisplaySettingsFile());
     Renderer().Initialise(window_, kScreenWidth, kScreenHeight, depth, false);
     scale = 1.0f;
     Renderer().ClearTextureFolders();
@@ -378,9 +384,9 @@ bool Game::LoadSavedGame(const std::string& nameOrPath, std::string* error) {
 void Game::ToggleWindowed() {
     if (busy) return;
     LibConfigSection config;
-    config.Load("config", kDisplayFile);
+    config.Load("config", DisplaySettingsFile());
     const bool windowedNow = static_cast<int>(config.GetFloat("IsWindowed", 0.0f)) == 1;
-    WriteProfileInt("config", "IsWindowed", windowedNow ? 0 : 1, kDisplayFile);
+    WriteProfileInt("config", "IsWindowed", windowedNow ? 0 : 1, DisplaySettingsFile());
     Renderer().Release();
     FontManager().ClearFonts();
     ApplyDisplaySettings();

@@ -10,6 +10,7 @@ packages=(
   libfreetype-dev fonts-dejavu-extra fonts-dseg fonts-dkg-handwriting
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xdg-utils
+  desktop-file-utils appstream file dpkg-dev
   xvfb xdotool x11-apps
 )
 

@@ -2,6 +2,7 @@
 
 #include "GHashTable.h"
 #include "LibConfigSection.h"
+#include "LibDataFolder.h"
 #include "LibErrors.h"
 #include "LibSpreadsheet.h"
 #include "LibString.h"
@@ -298,7 +299,7 @@ void ResetAssets() {
 
 void LoadAssets(const std::string& path) {
     ClearCatalogue();
-    if (!std::filesystem::exists(path)) {
+    if (!std::filesystem::exists(DataFile(path))) {
         FATAL_ERROR("Assets file not found");
         return;
     }

@@ -1,5 +1,6 @@
 #include "SIM_Names.h"
 
+#include "LibDataFolder.h"
 #include "LibDebugLog.h"
 #include "LibErrors.h"
 #include "LibFileList.h"
@@ -52,7 +53,7 @@ SIM_Names& GetNames() { return gNames; }
 
 void SIM_NamesList::LoadList(int list) {
     lists[list].clear();
-    std::ifstream in(folder + "/" + kNameListFiles[list]);
+    std::ifstream in(DataFile(folder + "/" + kNameListFiles[list]));
     std::string line;
     while (std::getline(in, line)) {
         line = TrimTrailing(line);

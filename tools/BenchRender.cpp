@@ -31,6 +31,7 @@
 #include "SIM_Song.h"
 #include "Game.h"
 #include "HeadlessPlayer.h"
+#include "LibDataFolder.h"
 #include "LibFileList.h"
 #include "SIM_Band.h"
 #include "SIM_Performance.h"
@@ -85,7 +86,10 @@ void MakePictures(const std::string& folder) {
 }  // namespace
 
 void UseRunFolderHeadless() {
-    if (char* base = SDL_GetBasePath()) {
+    // An installed tool has no run folder: it stays where it was started, so paths given to it
+    // keep their meaning.
+    char* base = DataFolderIsShared() ? nullptr : SDL_GetBasePath();
+    if (base) {
         std::error_code ec;
         std::filesystem::current_path(base, ec);
         SDL_free(base);

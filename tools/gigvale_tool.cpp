@@ -8,6 +8,7 @@
 #include "HeadlessPlayer.h"
 #include "PlayScript.h"
 #include "LibConfigSection.h"
+#include "LibDataFolder.h"
 #include "LibErrors.h"
 #include "LibFileList.h"
 #include "SIM_Band.h"
@@ -43,13 +44,13 @@ int Version(const std::vector<std::string>&) {
 
 // ---- Career simulation ----------------------------------------------------------------
 
+// Why no data folder was found (LocateDataFolder), empty when one was.
+std::string gDataError;
+
 // Without the game's data every tuning value would read as 0 and the run would mean nothing.
-bool HasRunFolderData(const char* verb) {
-    if (std::FILE* file = std::fopen(kTuningFile, "rb")) {
-        std::fclose(file);
-        return true;
-    }
-    std::fprintf(stderr, "gigvale-tool %s: %s not found; run it from the run folder\n", verb, kTuningFile);
+bool HasGameData(const char* verb) {
+    if (gDataError.empty()) return true;
+    std::fprintf(stderr, "gigvale-tool %s: %s\n", verb, gDataError.c_str());
     return false;
 }
 
@@ -116,7 +117,7 @@ int Simulate(const std::vector<std::string>& args) {
             return 2;
         }
     }
-    if (!HasRunFolderData("simulate")) return 2;
+    if (!HasGameData("simulate")) return 2;
     if (careers) {
         if (!saveFile.empty()) {
             std::fprintf(stderr, "gigvale-tool simulate: --save plays one career: use --seed and --days\n");
@@ -184,7 +185,7 @@ int Bench(const std::vector<std::string>& args) {
         std::fprintf(stderr, "gigvale-tool bench: bad arguments\n");
         return 2;
     }
-    if (!HasRunFolderData("bench")) return 2;
+    if (!HasGameData("bench")) return 2;
     SIM_HeadlessScreens screens;
     StartHeadlessGame(screens, 1);
     HireFiveMemberBand();
@@ -226,7 +227,7 @@ int ContactSheet(const std::vector<std::string>& args) {
         std::fprintf(stderr, "usage: gigvale-tool contact-sheet OUT.png [DATADIR]\n");
         return 2;
     }
-    const int placed = MakeContactSheet(args.size() > 1 ? args[1] : "data", args[0]);
+    const int placed = MakeContactSheet(args.size() > 1 ? args[1] : DataFolder(), args[0]);
     ArtShutdown();
     if (placed < 0) {
         std::fprintf(stderr, "gigvale-tool: cannot write %s\n", args[0].c_str());
@@ -256,7 +257,7 @@ int CheckSave(const std::vector<std::string>& args) {
         std::fprintf(stderr, "usage: gigvale-tool check-save FILE\n");
         return 2;
     }
-    if (!HasRunFolderData("check-save")) return 2;
+    if (!HasGameData("check-save")) return 2;
     SIM_HeadlessScreens screens;
     const std::optional<SIM_SaveData> data = ReadSaveInNewGame("check-save", args[0], screens);
     SetScreens(nullptr);
@@ -278,7 +279,8 @@ int ValidateDataVerb(const std::vector<std::string>& args) {
         std::fprintf(stderr, "usage: gigvale-tool validate-data [DIR]\n");
         return 2;
     }
-    const std::string dir = args.empty() ? "data" : args[0];
+    if (args.empty() && !HasGameData("validate-data")) return 2;
+    const std::string dir = args.empty() ? DataFolder() : args[0];
     if (!std::filesystem::is_directory(dir)) {
         std::fprintf(stderr, "gigvale-tool validate-data: %s is not a folder\n", dir.c_str());
         return 2;
@@ -297,7 +299,7 @@ int Resave(const std::vector<std::string>& args) {
         std::fprintf(stderr, "usage: gigvale-tool resave IN OUT\n");
         return 2;
     }
-    if (!HasRunFolderData("resave")) return 2;
+    if (!HasGameData("resave")) return 2;
     SIM_HeadlessScreens screens;
     const std::optional<SIM_SaveData> data = ReadSaveInNewGame("resave", args[0], screens);
     if (!data) {
@@ -356,6 +358,7 @@ int Usage() {
 
 int main(int argc, char** argv) {
     if (argc < 2) return Usage();
+    LocateDataFolder(gDataError);
     const std::vector<std::string> args(argv + 2, argv + argc);
     for (const Verb& verb : Verbs())
         if (std::strcmp(argv[1], verb.name) == 0) return verb.run(args);

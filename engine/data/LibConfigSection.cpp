@@ -1,6 +1,7 @@
 #include "LibConfigSection.h"
 #include "TuningOverrides.h"
 
+#include "LibDataFolder.h"
 #include "LibDebugLog.h"
 #include "LibSpreadsheet.h"
 #include "LibString.h"
@@ -32,7 +33,7 @@ bool SectionHeader(const std::string& trimmed, std::string& name) {
 
 std::vector<std::string> ReadLines(const std::string& file) {
     std::vector<std::string> lines;
-    std::ifstream in(file, std::ios::binary);
+    std::ifstream in(DataFile(file), std::ios::binary);
     if (!in) return lines;
     std::ostringstream content;
     content << in.rdbuf();
@@ -107,7 +108,9 @@ std::vector<std::string> ReadProfileSection(const std::string& section, const st
 }
 
 bool WriteProfileString(const std::string& section, const std::string& key, const std::string& value,
-                        const std::string& file) {
+                        const std::string& profile) {
+    // Written back where it is read from, whatever the working directory.
+    const std::string file = DataFile(profile);
     std::vector<std::string> lines = ReadLines(file);
     const std::string newLine = key + "=" + value;
     std::size_t insertAt = lines.size();

@@ -1,5 +1,6 @@
 #pragma once
-// The debug log "./debugdata/debug.txt", open from start-up to shut-down.
+// The debug log "./debugdata/debug.txt" (an installed game's is in the user's state folder), open
+// from start-up to shut-down.
 #include <string>
 
 // Creates the log (replacing an old one) with its header lines.

@@ -1,5 +1,6 @@
 #include "LibFileList.h"
 
+#include "LibDataFolder.h"
 #include "LibDebugLog.h"
 #include "LibErrors.h"
 
@@ -53,7 +54,7 @@ void LibFileList::Find(const std::string& pattern, bool foldersOnly) {
 
     std::vector<std::string> found;
     std::error_code ec;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    for (fs::directory_iterator it(DataFile(folder), ec), end; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();
         if (!MatchesWildcard(name, namePattern)) continue;
         if (foldersOnly && (name[0] == '.' || !it->is_directory(ec))) continue;

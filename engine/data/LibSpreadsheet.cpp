@@ -1,5 +1,6 @@
 #include "LibSpreadsheet.h"
 
+#include "LibDataFolder.h"
 #include "LibDebugLog.h"
 #include "LibString.h"
 
@@ -26,7 +27,7 @@ std::unique_ptr<LibSpreadsheet> ParseSpreadsheet(std::string_view text) {
 
 std::unique_ptr<LibSpreadsheet> LoadSpreadsheet(const std::string& path) {
     if (path.size() < 2) return std::make_unique<LibSpreadsheet>();
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(DataFile(path), std::ios::binary);
     if (!file) {
         WriteDebugLine("Failed to find spreadsheet: " + path);
         return std::make_unique<LibSpreadsheet>();

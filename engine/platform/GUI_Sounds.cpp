@@ -1,5 +1,6 @@
 #include "GUI_Sounds.h"
 
+#include "LibDataFolder.h"
 #include "LibErrors.h"
 #include "LibFileList.h"
 #include "LibRandom.h"
@@ -38,7 +39,7 @@ public:
         return true;
     }
     int LoadSound(const std::string& path, std::string& error) override {
-        Mix_Chunk* chunk = open_ ? Mix_LoadWAV(path.c_str()) : nullptr;
+        Mix_Chunk* chunk = open_ ? Mix_LoadWAV(DataFile(path).c_str()) : nullptr;
         if (!chunk) {
             error = open_ ? Mix_GetError() : "audio is not open";
             return -1;
@@ -67,7 +68,7 @@ public:
         // The old track ends whether or not the new one starts: left playing, it would be
         // music nobody holds.
         StopMusic();
-        Mix_Music* music = open_ ? Mix_LoadMUS(path.c_str()) : nullptr;
+        Mix_Music* music = open_ ? Mix_LoadMUS(DataFile(path).c_str()) : nullptr;
         if (!music) {
             error = open_ ? Mix_GetError() : "audio is not open";
             return false;

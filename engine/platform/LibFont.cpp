@@ -1,6 +1,7 @@
 #include "LibFont.h"
 
 #include "FrameRecord.h"
+#include "LibDataFolder.h"
 #include "LibDebugLog.h"
 #include "LibErrors.h"
 #include "LibString.h"
@@ -75,14 +76,16 @@ void LibFontManager::BuildWidths(LibFont& font, const std::string& widthFile) {
                     widest = std::max(widest, x);
         font.widths[static_cast<std::size_t>(cell)] = widest;
     }
-    std::ofstream out(widthFile, std::ios::binary);
+    // An installed game's data folder is read-only: the widths serve this run only.
+    if (DataFolderIsShared()) return;
+    std::ofstream out(DataFile(widthFile), std::ios::binary);
     for (std::int32_t width : font.widths) {
         const unsigned char bytes[4] = {static_cast<unsigned char>(width), static_cast<unsigned char>(width >> 8),
                                         static_cast<unsigned char>(width >> 16), static_cast<unsigned char>(width >> 24)};
         out.write(reinterpret_cast<const char*>(bytes), 4);
     }
     if (!out) ReportError(__FILE__, "Cannot write glyph widths " + widthFile, __LINE__);
-    std::ofstream listing("./data/" + font.name + ".txt");
+    std::ofstream listing(DataFile("data/" + font.name + ".txt"));
     for (std::size_t cell = 0; cell < font.widths.size(); ++cell)
         listing << "Width of char " << cell << " is " << font.widths[cell] << "\n";
 }
@@ -99,7 +102,7 @@ LibFont* LibFontManager::CreateFont(const std::string& widthFile, const std::str
     font->texture.SetName(font->name);
 
     auto readWidths = [&] {
-        std::ifstream in(widthFile, std::ios::binary);
+        std::ifstream in(DataFile(widthFile), std::ios::binary);
         unsigned char bytes[256 * 4];
         if (!in.read(reinterpret_cast<char*>(bytes), sizeof bytes)) return false;
         for (std::size_t i = 0; i < 256; ++i)

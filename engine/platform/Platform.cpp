@@ -1,5 +1,6 @@
 #include "Platform.h"
 
+#include "LibDataFolder.h"
 #include "LibDebugLog.h"
 
 #include <FreeImage.h>
@@ -22,10 +23,11 @@ void PlatformShutdown() { SDL_Quit(); }
 
 namespace {
 SDL_Surface* LoadIcon() {
-    for (const char* path : {"data/icon.png", "data/icon.ico"}) {
-        FREE_IMAGE_FORMAT format = FreeImage_GetFileType(path, 0);
+    for (const char* name : {"data/icon.png", "data/icon.ico"}) {
+        const std::string path = DataFile(name);
+        FREE_IMAGE_FORMAT format = FreeImage_GetFileType(path.c_str(), 0);
         if (format == FIF_UNKNOWN) continue;
-        FIBITMAP* loaded = FreeImage_Load(format, path, 0);
+        FIBITMAP* loaded = FreeImage_Load(format, path.c_str(), 0);
         if (!loaded) continue;
         FIBITMAP* rgba = FreeImage_ConvertTo32Bits(loaded);
         FreeImage_Unload(loaded);

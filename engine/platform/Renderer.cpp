@@ -1,6 +1,7 @@
 #include "Renderer.h"
 
 #include "LibConfigSection.h"
+#include "LibDataFolder.h"
 #include "LibDebugLog.h"
 #include "LibErrors.h"
 #include "LibFileList.h"
@@ -20,7 +21,7 @@
 namespace fs = std::filesystem;
 
 namespace {
-constexpr const char* kDisplayFile = "data/config.muf";
+std::string gDisplayFile = "data/config.muf";
 
 int DisplaySetting(const LibConfigSection& config, const char* key) {
     return static_cast<int>(config.GetFloat(key, 0.0f));
@@ -77,6 +78,9 @@ const char* TextureKindPattern(const std::string& name) {
     return "*.bmp";
 }
 
+const std::string& DisplaySettingsFile() { return gDisplayFile; }
+void SetDisplaySettingsFile(const std::string& path) { gDisplayFile = path; }
+
 GRenderer& Renderer() {
     static GRenderer renderer;
     return renderer;
@@ -88,8 +92,9 @@ void GRenderer::DrawLog(const std::string& text) {
     static std::FILE* log = nullptr;
     if (!log) {
         std::error_code ec;
-        fs::create_directories("debugdata", ec);
-        log = std::fopen("./debugdata/drawdebug.txt", "w");
+        const fs::path folder = fs::path(DebugLogPath()).parent_path();
+        if (!folder.empty()) fs::create_directories(folder, ec);
+        log = std::fopen((folder / "drawdebug.txt").c_str(), "w");
     }
     if (log) {
         std::fprintf(log, "%s\n", text.c_str());
@@ -143,7 +148,7 @@ std::string GRenderer::AdapterDescription() const {
 bool GRenderer::Initialise(SDL_Window* window, int width, int height, int depth, bool forceWindowed) {
     DrawLog("Initialising Direct Draw");
     LibConfigSection config;
-    config.Load("config", kDisplayFile);
+    config.Load("config", gDisplayFile);
     windowed_ = forceWindowed || DisplaySetting(config, "IsWindowed") != 0;
     const bool useRGB = DisplaySetting(config, "UseRGB") != 0;
     const bool noVsync = DisplaySetting(config, "DisableVerticalSynch") != 0;
@@ -362,7 +367,8 @@ void GRenderer::EndFrame() {
     ++frames_;
 }
 
-void GRenderer::AddTextureFolder(const std::string& root) {
+void GRenderer::AddTextureFolder(const std::string& folder) {
+    const std::string root = DataFile(folder);
     std::error_code ec;
     if (!fs::is_directory(root, ec)) return;
     folders_.push_back(root);
@@ -373,7 +379,8 @@ void GRenderer::AddTextureFolder(const std::string& root) {
     for (const std::string& child : children) AddTextureFolder(child);
 }
 
-bool LoadPicturePixels(const std::string& path, std::vector<std::uint32_t>& pixels, int& width, int& height) {
+bool LoadPicturePixels(const std::string& name, std::vector<std::uint32_t>& pixels, int& width, int& height) {
+    const std::string path = DataFile(name);
     FREE_IMAGE_FORMAT format = FreeImage_GetFileType(path.c_str(), 0);
     if (format == FIF_UNKNOWN) format = FreeImage_GetFIFFromFilename(path.c_str());
     if (format == FIF_UNKNOWN || !FreeImage_FIFSupportsReading(format)) return false;

@@ -61,7 +61,7 @@ class GRenderer {
 public:
     ~GRenderer();
 
-    // Reads the display settings of "data/config.muf" and creates the device.
+    // Reads the display settings (DisplaySettingsFile) and creates the device.
     bool Initialise(SDL_Window* window, int width, int height, int depth, bool forceWindowed);
     void Release();
     // Tests and benchmarks measure the software renderer whatever the settings say.
@@ -137,7 +137,7 @@ public:
     // Writes the current back buffer to a PNG file.
     bool SaveFramePNG(const std::string& path);
 
-    // Appends a line to "./debugdata/drawdebug.txt".
+    // Appends a line to "drawdebug.txt" beside the debug log.
     static void DrawLog(const std::string& text);
     // True when one of the last lines of the draw log contains the text (tests).
     static bool LogContains(const std::string& text);
@@ -203,6 +203,10 @@ private:
 };
 
 GRenderer& Renderer();
+// The display settings the game reads and writes back: "data/config.muf" in the run folder; an
+// installed game keeps its own copy in the user's folder.
+const std::string& DisplaySettingsFile();
+void SetDisplaySettingsFile(const std::string& path);
 // Loads a picture file into 0xAARRGGBB pixels, top row first (DDS, PNG, JPEG, BMP).
 bool LoadPicturePixels(const std::string& path, std::vector<std::uint32_t>& pixels, int& width, int& height);
 // Resamples pixels by area averaging (alpha-weighted), up or down.

@@ -1,3 +1,4 @@
+#include "LibDataFolder.h"
 #include "LibDebugLog.h"
 #include "LibErrors.h"
 #include "LibFileList.h"
@@ -30,6 +31,49 @@ TEST(FileList, FindsMatchesInSortedOrderWithOptionalFolder) {
     const std::size_t before = list.names.size();
     list.FindFiles(dir.path() + "/nothing/*.txt");
     EXPECT_EQ(list.names.size(), before);
+}
+
+TEST(DataFolder, FoundFromTheWorkingDirectoryTheRunFolderOrTheInstallation) {
+    TempDir dir;
+    for (const char* folder : {"run/data", "usr/share/gigvale"}) {
+        dir.Write(std::string(folder) + "/config.txt", "x");
+        dir.Write(std::string(folder) + "/strings.ini", "x");
+    }
+    dir.Write("half/data/config.txt", "x");  // no strings.ini: not the game's data
+    const std::string root = fs::weakly_canonical(dir.path()).string();
+    const fs::path workingDirectory = fs::current_path();
+    const std::string logPath = DebugLogPath();
+    std::string error;
+
+    fs::current_path(dir.path());
+    ASSERT_TRUE(LocateDataFolder(error, dir.path() + "/run/gigvale")) << error;
+    EXPECT_FALSE(DataFolderIsShared());
+    EXPECT_EQ(DataFile("data/strings.ini"), root + "/run/data/strings.ini");
+
+    ASSERT_TRUE(LocateDataFolder(error, dir.path() + "/usr/bin/gigvale")) << error;
+    EXPECT_TRUE(DataFolderIsShared());
+    EXPECT_EQ(DataFolder(), root + "/usr/share/gigvale");
+    EXPECT_EQ(DataFile("./data/sounds/cash.ogg"), root + "/usr/share/gigvale/sounds/cash.ogg");
+    EXPECT_EQ(DataFile("data"), root + "/usr/share/gigvale");
+    EXPECT_EQ(DataFile("database/x.txt"), "database/x.txt");
+    EXPECT_EQ(DataFile("/home/player/data/x.txt"), "/home/player/data/x.txt");
+    EXPECT_EQ(DebugLogPath().rfind(std::getenv("HOME"), 0), 0u) << DebugLogPath();
+
+    EXPECT_FALSE(LocateDataFolder(error, dir.path() + "/half/gigvale"));
+    EXPECT_NE(error.find(root + "/half/data"), std::string::npos) << error;
+    EXPECT_NE(error.find(root + "/share/gigvale"), std::string::npos) << error;
+    EXPECT_EQ(DataFolder(), "data");
+    EXPECT_EQ(DataFile("data/x.txt"), "data/x.txt");
+
+    // A run folder's data in the working directory comes first, whatever is installed.
+    fs::current_path(dir.path() + "/run");
+    ASSERT_TRUE(LocateDataFolder(error, dir.path() + "/usr/bin/gigvale")) << error;
+    EXPECT_FALSE(DataFolderIsShared());
+    EXPECT_EQ(DataFile("data/x.txt"), "data/x.txt");
+
+    fs::current_path(workingDirectory);
+    ResetDataFolder();
+    SetDebugLogPath(logPath);
 }
 
 TEST(FileList, WildcardRules) {

@@ -1497,5 +1497,6 @@ bool MakePictures(const std::vector<PictureRule>& rules, const std::string& data
 }
 
 void LoungeScene(ArtCanvas& canvas) { Relax(canvas); }
+void GameIcon(ArtCanvas& canvas) { Icon(canvas); }
 
 void LeatherKey(ArtCanvas& canvas, bool lit, const ArtColor& neon) { KeyCap(canvas, lit, neon); }

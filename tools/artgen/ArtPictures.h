@@ -27,3 +27,5 @@ void SceneCaption(ArtCanvas& c, const std::string& caption, const ArtColor& neon
 void StageScene(ArtCanvas& c, int performers, int crowdRows, const ArtColor& tint, std::uint32_t seed);
 void LoungeScene(ArtCanvas& canvas);
 void LeatherKey(ArtCanvas& canvas, bool lit, const ArtColor& neon);
+// The game's icon ("icon.png", the window's), drawn at the canvas's size.
+void GameIcon(ArtCanvas& canvas);
