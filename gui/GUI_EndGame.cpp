@@ -1,6 +1,7 @@
 #include "GUI_EndGame.h"
 
 #include "GUI_ButtonTypes.h"
+#include "GUI_CareerChart.h"
 #include "GUI_Shell.h"
 #include "GUI_Sounds.h"
 #include "GUI_Style.h"
@@ -14,15 +15,16 @@ namespace {
 using GUI_Style::kBody;
 
 // ---- Layout, inside the stitching of the leather: the title and the words at the top (as the
-// yearly review draws them), the signed band's picture on the left, on the right fame and fortune each with its meter and the
-// two other figures under them; play on at the bottom left, the main menu at the bottom right.
+// yearly review draws them), the signed band's picture on the left, on the right fame and
+// fortune each with its meter and the two other figures under them, the whole career's chart
+// across the screen under both; play on at the bottom left, the main menu at the bottom right.
 constexpr GUI_Style::Font kLabelFont = GUI_Style::kHeading;
 constexpr float kScreenW = static_cast<float>(kScreenWidth);
 constexpr float kScreenH = static_cast<float>(kScreenHeight);
 constexpr float kTextY = 100.0f;
 constexpr float kTextW = 760.0f;  // narrower than the screen, so two lines share the words
 constexpr std::size_t kTextLines = 3;
-constexpr float kPictureX = 72.0f, kPictureY = 216.0f, kPictureW = 400.0f, kPictureH = 300.0f;
+constexpr float kPictureX = 112.0f, kPictureY = 216.0f, kPictureW = 320.0f, kPictureH = 240.0f;
 constexpr float kPictureRim = 8.0f;
 constexpr float kFiguresLeft = 520.0f, kFiguresRight = 952.0f;
 constexpr float kFiguresTop = 216.0f;
@@ -32,6 +34,7 @@ constexpr float kButtonH = 30.0f;
 constexpr float kButtonsY = kScreenH - 18.0f - kButtonH;
 constexpr GRect kContinueArea{10.0f, kButtonsY, 150.0f, kButtonsY + kButtonH};
 constexpr GRect kMainMenuArea{kScreenW - 10.0f - 130.0f, kButtonsY, kScreenW - 10.0f, kButtonsY + kButtonH};
+constexpr GRect kChartArea{64.0f, 488.0f, kScreenW - 64.0f, kButtonsY - 12.0f};
 
 // ---- A meter: two rows of lights, lit from the left as far as the meter reaches.
 constexpr int kLights = 16;
@@ -63,6 +66,7 @@ GUI_EndGame::GUI_EndGame() {
     gEndGame = this;
     SetRect(0.0f, 0.0f, kScreenW, kScreenH);
     text_ = WrapLines(kBody, model_.text, kTextW, kTextLines);
+    Add<GUI_CareerChart>(model_.weeks, kChartArea);
     continue_ = Add<GUI_ButtonText>("ENDGAME_CONTINUE", [this] { PlayOn(); }, "ENDGAME_CONTINUE_TOOLTIP");
     continue_->SetRect(kContinueArea.left, kContinueArea.top, kContinueArea.right, kContinueArea.bottom);
     mainMenu_ = Add<GUI_ButtonText>("ENDGAME_MAINMENU", [this] { TakeABow(); }, "ENDGAME_MAINMENU_TOOLTIP");

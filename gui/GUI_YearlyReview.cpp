@@ -1,6 +1,7 @@
 #include "GUI_YearlyReview.h"
 
 #include "GUI_ButtonTypes.h"
+#include "GUI_CareerChart.h"
 #include "GUI_Dialog.h"
 #include "GUI_Sounds.h"
 #include "GUI_Style.h"
@@ -13,9 +14,10 @@
 namespace {
 using GUI_Style::kBody;
 
-// ---- Layout, inside the stitching of the leather: the title and the summary at the top, the
-// figures in a panel of two columns (labels right-aligned to the left of the gap, figures
-// after it), the members' cards in rows under it, the button centred at the bottom.
+// ---- Layout, inside the stitching of the leather: the title and the summary at the top, under
+// them the figures in a panel on the left (labels on the left, figures right-aligned) and the
+// career's chart beside it as tall, the members' cards in rows under both, the button centred at
+// the bottom.
 constexpr GUI_Style::Font kTitleFont{"verdanabold32.dds", 32.0f};
 constexpr GUI_Style::Font kLabelFont = GUI_Style::kHeading;
 constexpr GUI_Style::Font kFigureFont = GUI_Style::kLcd;
@@ -24,11 +26,12 @@ constexpr float kEdge = 48.0f;
 constexpr float kTitleY = 48.0f;
 constexpr float kSummaryY = 100.0f;
 constexpr std::size_t kSummaryLines = 2;
-constexpr float kColumnGap = 22.0f;  // between the labels and the figures
+constexpr float kColumnGap = 16.0f;  // the least room between a label and its figure
 constexpr float kRowPitch = 32.0f;
-constexpr float kPanelW = 640.0f;
+constexpr float kPanelW = 400.0f;
 constexpr float kPanelTop = 152.0f;
 constexpr float kPanelPad = 12.0f;
+constexpr float kChartLeft = kEdge + kPanelW + 16.0f;
 constexpr float kCardsTop = 448.0f;
 constexpr float kCardRowPitch = GUI_ReviewPortrait::kHeight + 8.0f;
 constexpr int kCardsPerRow = 8;
@@ -90,6 +93,7 @@ GUI_YearlyReview::GUI_YearlyReview() {
     SetRect(0.0f, 0.0f, kScreenW, static_cast<float>(kScreenHeight));
     coversScreen = true;
     summary_ = WrapLines(kBody, model_.summary, kScreenW - 2.0f * kEdge, kSummaryLines);
+    Add<GUI_CareerChart>(model_.weeks, GRect{kChartLeft, kPanelTop, kScreenW - kEdge, kPanelTop + PanelHeight()});
     AddPortraits();
     continue_ = Add<GUI_ButtonText>("YEAREND_CONTINUE", [this] { MoveOn(); });
     continue_->SetRect((kScreenW - kButtonW) / 2.0f, kButtonY, (kScreenW + kButtonW) / 2.0f, kButtonY + kButtonH);
@@ -125,18 +129,20 @@ bool GUI_YearlyReview::OnKeyPress(int key) {
     return true;
 }
 
+float GUI_YearlyReview::PanelHeight() const {
+    return static_cast<float>(model_.lines.size()) * kRowPitch + 2.0f * kPanelPad;
+}
+
 void GUI_YearlyReview::DrawBackground() {
-    const float centre = kScreenW / 2.0f;
     DrawYearScreenHead(model_.title, summary_, kSummaryY);
-    const float panelH = static_cast<float>(model_.lines.size()) * kRowPitch + 2.0f * kPanelPad;
-    DrawInsetPanel({centre - kPanelW / 2.0f, kPanelTop, centre + kPanelW / 2.0f, kPanelTop + panelH});
-    // The label column ends half the gap left of the centre, the figures start half the gap right.
-    const float labelRight = centre - kColumnGap / 2.0f, figureLeft = centre + kColumnGap / 2.0f;
-    const float labelRoom = labelRight - (centre - kPanelW / 2.0f + kPanelPad);
+    DrawInsetPanel({kEdge, kPanelTop, kEdge + kPanelW, kPanelTop + PanelHeight()});
+    // A label gives way to its figure: it is shortened when the two would meet.
+    const float left = kEdge + kPanelPad, right = kEdge + kPanelW - kPanelPad;
     float y = kPanelTop + kPanelPad + 4.0f;
     for (const SIM_ReviewLine& line : model_.lines) {
-        DrawText(kLabelFont, FitText(kLabelFont, line.label, labelRoom), labelRight, y + 3.0f, GUI_Style::kCream, TEXT_RIGHT);
-        DrawText(kFigureFont, line.value, figureLeft, y, GUI_Style::kAmber);
+        const float labelRoom = right - left - static_cast<float>(MeasureText(kFigureFont, line.value)) - kColumnGap;
+        DrawText(kLabelFont, FitText(kLabelFont, line.label, labelRoom), left, y + 3.0f, GUI_Style::kCream);
+        DrawText(kFigureFont, line.value, right, y, GUI_Style::kAmber, TEXT_RIGHT);
         y += kRowPitch;
     }
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The yearly review: a full-screen look back over the band's career so far when a year of the
-// game closes, with the career's figures and a card for each member. SIM_YearlyReviewModel
+// game closes, with the career's figures, its chart and a card for each member. SIM_YearlyReviewModel
 // holds what it says; the screen holds the music while the crowd claps and starts the title
 // music again when the player moves on.
 #include "GUI_WindowBase.h"
@@ -47,6 +47,7 @@ protected:
 private:
     void AddPortraits();
     void MoveOn();
+    float PanelHeight() const;
 
     SIM_YearlyReviewModel model_;
     std::vector<std::string> summary_;  // wrapped once

@@ -113,6 +113,8 @@ void RestoreStandaloneSections(const SIM_SaveData& data) {
     RestorePractice(data);
     RestoreSelectedStudio(data.studio);
     RestoreRecordCompany(data.recordCompany ? &*data.recordCompany : nullptr);
+    // Without weeks of its own (an older file, a damaged section) the chart starts here.
+    GetCareerHistory() = data.history.value_or(SIM_CareerHistory{});
 }
 
 namespace {
@@ -169,6 +171,7 @@ bool LoadGame(const std::string& nameOrPath, std::string* error) {
         if (error) *error = reason;
         return false;
     }
+    if (!data->historyDropped.empty()) REPORT_ERROR("save game's weekly history dropped: " + data->historyDropped);
     RestoreSavedGame(*data);
     return true;
 }

@@ -1,6 +1,7 @@
 #include "SIM_SaveData.h"
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <set>
 
@@ -8,6 +9,7 @@
 #include "SIM_Asset.h"
 #include "SIM_CareerStage.h"
 #include "SIM_Charity.h"
+#include "SIM_Date.h"
 #include "SIM_Endorsements.h"
 #include "SIM_Person.h"
 #include "SIM_Personality.h"
@@ -41,6 +43,7 @@ public:
         if (r.PeekTag() == "recordcompany") RecordCompany(d);
         if (r.PeekTag() == "egos") Egos(d);
         if (r.PeekTag() == "covers") Covers(d);
+        if (r.PeekTag() == "history") HistoryOrNothing(d);
         r.FindTag("/xml");
         CheckReferences(d);
         return d;
@@ -405,6 +408,50 @@ private:
                     }
             r.Fail("tag cover names unknown song slid " + std::to_string(slid));
         });
+    }
+
+    // The charts' weeks are worth less than the career they decorate: a section damaged inside
+    // is dropped and the rest of the file loads. Only a section that never closes (a cut-off
+    // file) fails the whole file.
+    void HistoryOrNothing(SIM_SaveData& d) {
+        SIM_TagReader attempt = r;
+        try {
+            d.history = History(attempt, d);
+            r = std::move(attempt);
+            return;
+        } catch (const SIM_SaveFileError& failure) {
+            d.historyDropped = failure.what();
+        }
+        r.strict = false;
+        r.FindTag("/history");
+        r.strict = true;
+    }
+
+    static SIM_CareerHistory History(SIM_TagReader& in, const SIM_SaveData& d) {
+        SIM_CareerHistory history;
+        in.FindTag("history");
+        history.pending = Marks(in, in.ReadInt("marks"));
+        while (in.PeekTag() == "week") {
+            const std::string text = in.ReadValue("week");
+            // "number,fame,cash,marks": the figures within the reader's range, the rest whole.
+            const auto figures = ParseFloatList(text);
+            const std::size_t first = text.find(','), last = text.rfind(',');
+            const auto number = ParseWholeNumber(text.substr(0, first));
+            const auto marks = ParseWholeNumber(text.substr(last + 1));
+            if (!figures || figures->size() != 4 || !number || !marks) in.Fail("tag week holds no week: " + text);
+            for (float figure : *figures)
+                if (std::fabs(figure) > SIM_TagReader::kMaxMagnitude) in.Fail("tag week holds a number out of range: " + text);
+            history.weeks.push_back({*number, (*figures)[1], (*figures)[2], Marks(in, *marks)});
+        }
+        in.FindTag("/history");
+        const std::string problem = history.Problem(CareerWeekOf({d.calendar[0], d.calendar[2], d.calendar[3]}));
+        if (!problem.empty()) in.Fail("tag history: " + problem);
+        return history;
+    }
+
+    static unsigned Marks(SIM_TagReader& in, int marks) {
+        if (marks < 0) in.Fail("tag marks holds no marks: " + std::to_string(marks));
+        return static_cast<unsigned>(marks);
     }
 
     // Dates the calendar can hold: a day and month in range and a year the game can count on from.

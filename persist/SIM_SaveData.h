@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "SIM_CareerHistory.h"
 #include "SIM_RecordCompany.h"
 #include "SIM_SaveGame.h"
 #include "SIM_TagReader.h"
@@ -143,6 +144,10 @@ struct SIM_SaveData {
     std::string skin;
     // Files from before the company was saved have none.
     std::optional<SIM_RecordCompanyState> recordCompany;
+    // The weekly figures of the charts. Files from before they were saved have none, and a
+    // damaged section is dropped (why is in historyDropped) rather than costing the career.
+    std::optional<SIM_CareerHistory> history;
+    std::string historyDropped;
 };
 
 // Reads and checks the whole file; throws SIM_SaveFileError naming the file and the tag.

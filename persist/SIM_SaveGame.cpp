@@ -12,6 +12,7 @@
 #include "SIM_Attribute.h"
 #include "SIM_Auditions.h"
 #include "SIM_Band.h"
+#include "SIM_CareerHistory.h"
 #include "SIM_CareerStage.h"
 #include "SIM_Charity.h"
 #include "SIM_Date.h"
@@ -535,6 +536,19 @@ void WriteCovers(TagWriter& w) {
         }
     w.Close("covers");
 }
+
+// The weekly figures of the charts come last: older files find "</xml>" there and start their
+// chart at the load. Leaf "marks" holds the marks of the week in progress, then each week one
+// leaf "week": its number, fame (%.3f), cash (%.3f) and marks, separated by commas.
+void WriteHistory(TagWriter& w) {
+    const SIM_CareerHistory& history = GetCareerHistory();
+    w.Open("history");
+    w.Int("marks", static_cast<int>(history.pending));
+    for (const SIM_CareerWeek& week : history.weeks)
+        w.Leaf("week", std::to_string(week.week) + "," + TagWriter::Format("%.3f", week.fame) + "," +
+                           TagWriter::Format("%.3f", week.cash) + "," + std::to_string(week.marks));
+    w.Close("history");
+}
 }  // namespace
 
 void SetSaveGameFolder(const std::string& folder) { gFolder = folder; }
@@ -571,6 +585,7 @@ std::string SaveGameText(const std::string& savedAt) {
     WriteRecordCompany(w);
     WriteEgos(w);
     WriteCovers(w);
+    WriteHistory(w);
     w.Close("xml");
     return std::move(w.Text());
 }

@@ -7,6 +7,7 @@
 #include "LibString.h"
 #include "SIM_Album.h"
 #include "SIM_Band.h"
+#include "SIM_CareerHistory.h"
 #include "SIM_Finances.h"
 #include "SIM_Names.h"
 #include "SIM_Person.h"
@@ -206,6 +207,7 @@ bool SIM_MixingDesk::Mix() {
     album->productionQuality = std::min(mixed * studio->quality, QualityCap(*album));
     album->mode = ALBUM_RELEASED;
     album->weeksSinceRelease = 0;
+    GetCareerHistory().Mark(kMarkAlbum);
     Screens().RefreshAlbumIcons();
     return true;
 }

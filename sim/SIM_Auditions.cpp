@@ -7,6 +7,7 @@
 #include "LibSpreadsheet.h"
 #include "LibString.h"
 #include "SIM_Band.h"
+#include "SIM_CareerHistory.h"
 #include "SIM_Finances.h"
 #include "SIM_Names.h"
 #include "SIM_PeopleSeams.h"
@@ -191,6 +192,7 @@ SIM_Musician* SIM_AuditionPicker::Hire(int card) {
     if (chosen.rejected) return nullptr;
     SIM_Musician* hired = chosen.musician;
     GetBand().AddMember(hired);
+    GetCareerHistory().Mark(kMarkHire);
     chosen.musician = nullptr;
     Close();
     return hired;

@@ -36,6 +36,7 @@ SIM_YearlyReviewModel::SIM_YearlyReviewModel() {
              {Translate("YEAREND_DAMAGE_COSTS"), Dollars(stats.damageCosts)},
              {Translate("YEAREND_MONEY_EARNED"), Dollars(stats.moneyEarned)}};
     for (const SIM_Musician* member : band.members) members.push_back({member->fullname, member->GetPortrait()});
+    weeks = GetCareerHistory().weeks;
 }
 
 float SIM_EndGameModel::FameMeter(float fame) { return std::clamp(fame / kFullFame, 0.0f, 1.0f); }
@@ -72,4 +73,5 @@ SIM_EndGameModel::SIM_EndGameModel() {
              {Translate("ENDGAME_FORTUNE"), FormatText("$ %s", FormatThousands(static_cast<long long>(stats.moneyEarned)).c_str())},
              {Translate("ENDGAME_GIGSPLAYED"), FormatThousands(stats.gigsPlayed)},
              {Translate("ENDGAME_TOTALAUDIENCE"), FormatThousands(stats.audiencePlayedTo)}};
+    weeks = GetCareerHistory().weeks;
 }

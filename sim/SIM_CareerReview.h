@@ -3,6 +3,8 @@
 // years so far, its career figures, its members) and the end of the game (fame and fortune as
 // meters, with the sound that fits them). Both are read when the screen opens; neither changes
 // the game.
+#include "SIM_CareerHistory.h"
+
 #include <string>
 #include <vector>
 
@@ -28,6 +30,8 @@ public:
     // Gigs, songs, rehearsals, rehearsals called off, audience, damage, money: career totals.
     std::vector<SIM_ReviewLine> lines;
     std::vector<SIM_ReviewMember> members;
+    // The career's weeks so far, for its chart.
+    std::vector<SIM_CareerWeek> weeks;
 };
 
 class SIM_EndGameModel {
@@ -58,4 +62,6 @@ public:
     std::string sound;
     // Fame, money earned, gigs played, audience.
     std::vector<SIM_ReviewLine> lines;
+    // The whole career's weeks, for its chart.
+    std::vector<SIM_CareerWeek> weeks;
 };

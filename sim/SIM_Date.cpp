@@ -35,6 +35,15 @@ bool IsBefore(const SIM_DayDate& a, const SIM_DayDate& b) {
     return a.day < b.day;
 }
 
+int CareerWeekOf(const SIM_DayDate& date) {
+    const auto dayNumber = [](const SIM_DayDate& d) {
+        return (d.year * SIM_Date::kMonthsPerYear + d.month) * SIM_Date::kDaysPerMonth + d.day;
+    };
+    const int days = dayNumber(date) - dayNumber(kCareerStart);
+    // Rounded down, so the days before the start fall in weeks below 0.
+    return days >= 0 ? days / 7 : -((6 - days) / 7);
+}
+
 void SIM_Date::LoadMonthNames(const std::string& file) {
     LibConfigSection section;
     section.Load("MonthNames", file);
@@ -47,9 +56,10 @@ const std::string& SIM_Date::MonthName(int month) const {
 }
 
 void SIM_Date::StartNewGameDate() {
-    date = SIM_DateRecord{3, 6, 2007, 0};
-    nextReview = {3, 6, 2008};
-    gameEnd = {3, 6, static_cast<int>(2007.0f + GetTuningValue("GAME_DURATION_YEARS"))};
+    date = SIM_DateRecord{kCareerStart.day, kCareerStart.month, kCareerStart.year, 0};
+    nextReview = {kCareerStart.day, kCareerStart.month, kCareerStart.year + 1};
+    gameEnd = {kCareerStart.day, kCareerStart.month,
+               static_cast<int>(static_cast<float>(kCareerStart.year) + GetTuningValue("GAME_DURATION_YEARS"))};
 }
 
 void SIM_Date::AdvanceOneDay() {

@@ -28,6 +28,10 @@ struct SIM_DateRecord {
 // Chronological order: year, then month, then day.
 bool IsBefore(const SIM_DayDate& a, const SIM_DayDate& b);
 inline bool HasReached(const SIM_DayDate& now, const SIM_DayDate& target) { return !IsBefore(now, target); }
+// Every career begins on this day, a week's first.
+inline constexpr SIM_DayDate kCareerStart{3, 6, 2007};
+// The career week a day falls in: 0 for the first seven days, negative before the start.
+int CareerWeekOf(const SIM_DayDate& date);
 
 class SIM_Date {
 public:

@@ -7,6 +7,7 @@
 #include "LibString.h"
 #include "SIM_Asset.h"
 #include "SIM_Band.h"
+#include "SIM_CareerHistory.h"
 #include "SIM_Commenter.h"
 #include "SIM_Fame.h"
 #include "SIM_Finances.h"
@@ -98,6 +99,7 @@ SIM_Performance* PlayGig(SIM_Gig* gig) {
     UpdateRelationships(Tuning("RS_MEETSCALAR_GIG"));
     MoveFromBooked(*gig, gPlayed);
     ++GetStatistics().gigsPlayed;
+    GetCareerHistory().Mark(kMarkGig);
     return &performance;
 }
 

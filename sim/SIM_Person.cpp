@@ -6,6 +6,7 @@
 #include "LibRandom.h"
 #include "LibSpreadsheet.h"
 #include "SIM_Band.h"
+#include "SIM_CareerHistory.h"
 #include "SIM_Commenter.h"
 #include "SIM_DailyOptions.h"
 #include "SIM_Fame.h"
@@ -350,6 +351,7 @@ void SIM_Musician::Resign() {
     Screens().OpenResignation(*this);
     band.resignedToday = true;
     ++band.resignations;
+    GetCareerHistory().Mark(kMarkResignation);
     ReleasePossessions();
     ForgetRemarks(*this);
     band.ModifyBandValue("band_motivation", GetTuningValue("RS_RESIGNATION_MORALE_BOOST"),
@@ -358,6 +360,7 @@ void SIM_Musician::Resign() {
 
 void SIM_Musician::Fire() {
     GetBand().RemoveMember(this);
+    GetCareerHistory().Mark(kMarkFiring);
     ReleasePossessions();
     ForgetRemarks(*this);
     Screens().RefreshBandScreen();

@@ -8,6 +8,7 @@
 #include "SIM_AlbumScreens.h"
 #include "SIM_Asset.h"
 #include "SIM_Band.h"
+#include "SIM_CareerHistory.h"
 #include "SIM_Fame.h"
 #include "SIM_Performance.h"
 #include "SIM_Screens.h"
@@ -86,6 +87,7 @@ void NegotiateTerms(SIM_RecordCompany& company) {
 
 void AcceptDeal(SIM_RecordCompany& company) {
     company.hasDeal = true;
+    GetCareerHistory().Mark(kMarkDeal);
     GetBand().ModifyBandValue("band_hype", company.marketing, 1.0f, "record deal");
 }
 

@@ -3,6 +3,7 @@
 #include "SIM_Album.h"
 #include "SIM_AlbumScreens.h"
 #include "SIM_Asset.h"
+#include "SIM_CareerHistory.h"
 #include "SIM_CareerStage.h"
 #include "SIM_DailyOptions.h"
 #include "SIM_Date.h"
@@ -46,44 +47,45 @@ void SIM_SIM::NewDay() {
     options.ClearMessages();                         // 2
     DecayAllEffects();                               // 3
     RunSeam(world.removeEndedRivalGigEntries);       // 4
-    calendar.AdvanceOneDay();                        // 5: also the review and the game end
-    if (calendar.GetDate().weekday == 0)             // 6
+    GetCareerHistory().EndOfDay();                   // 5: before a review or the end can open
+    calendar.AdvanceOneDay();                        // 6: also the review and the game end
+    if (calendar.GetDate().weekday == 0)             // 7
         RunSeam(world.weeklySales);
-    if (Screens().IsEndGameShowing()) return;        // 7: the game has just ended
+    if (Screens().IsEndGameShowing()) return;        // 8: the game has just ended
     FinishNewDay();
 }
 
 void SIM_SIM::FinishNewDay() {
     SIM_WorldSeams& world = WorldSeams();
-    RunSeam(world.removeOutdatedGig);                // 8
-    RunSeam(world.degradeAllRelationships);          // 9
-    RunSeam(world.rivalGigsDailyStep);               // 10
-    RunSeam(world.rivalBandManagerDailyStep);        // 11
-    RunSeam(world.charityGigChance);                 // 12
-    RunSeam(world.dailyRelaxationOffer);             // 13
-    RunSeam(world.publicityDailyUpdate);             // 14
-    RunSeam(world.decayVenueBoredom);                // 15
-    acts = 0;                                        // 16
+    RunSeam(world.removeOutdatedGig);                // 9
+    RunSeam(world.degradeAllRelationships);          // 10
+    RunSeam(world.rivalGigsDailyStep);               // 11
+    RunSeam(world.rivalBandManagerDailyStep);        // 12
+    RunSeam(world.charityGigChance);                 // 13
+    RunSeam(world.dailyRelaxationOffer);             // 14
+    RunSeam(world.publicityDailyUpdate);             // 15
+    RunSeam(world.decayVenueBoredom);                // 16
+    acts = 0;                                        // 17
     dayProcessed = false;
     maxActs = 1;
-    GetFinances().PayUnemploymentBenefit();          // 17
-    RunSeam(world.assetsDailyUpdate);                // 18
-    RunSeam(world.recalculatePlayer);                // 19
-    RunSeam(world.recalculateBandValues);            // 20
-    RunSeam(world.bandDailyUpdate);                  // 21
-    GetFame().RecalculateFame();                     // 22
-    GetBalanceHistory().RecordBalance();             // 23
-    dayProcessed = true;                             // 24
-    RunSeam(world.checkGigDay);                      // 25
-    RunSeam(world.endorsementOfferCheck);            // 26
-    Screens().ShowDailyOptions();                    // 27
-    GetCareerStage().UpdateStage();                  // 28
-    const bool gateOpen = eventGate.daysSinceLastEvent >= kEventGateDays;  // 29
+    GetFinances().PayUnemploymentBenefit();          // 18
+    RunSeam(world.assetsDailyUpdate);                // 19
+    RunSeam(world.recalculatePlayer);                // 20
+    RunSeam(world.recalculateBandValues);            // 21
+    RunSeam(world.bandDailyUpdate);                  // 22
+    GetFame().RecalculateFame();                     // 23
+    GetBalanceHistory().RecordBalance();             // 24
+    dayProcessed = true;                             // 25
+    RunSeam(world.checkGigDay);                      // 26
+    RunSeam(world.endorsementOfferCheck);            // 27
+    Screens().ShowDailyOptions();                    // 28
+    GetCareerStage().UpdateStage();                  // 29
+    const bool gateOpen = eventGate.daysSinceLastEvent >= kEventGateDays;  // 30
     ++eventGate.daysSinceLastEvent;
     if (gateOpen && GetBalanceHistory().GetBalanceStatus() == SIM_BalanceHistory::kStagnant && world.tryRandomEvent)
         world.tryRandomEvent(eventGate);
-    ++turncount;                                     // 30
-    RunSeam(world.checkDayHints);                    // 31
+    ++turncount;                                     // 31
+    RunSeam(world.checkDayHints);                    // 32
 }
 
 void SIM_SIM::ResetForNewGame() {
@@ -123,6 +125,7 @@ void SIM_SIM::ResetForNewGame() {
     RunSeam(world.recalculatePlayer);
     GetFame().RecalculateFame();
     GetBalanceHistory().Clear();
+    GetCareerHistory() = SIM_CareerHistory{};
     eventGate = SIM_EventGate{};
     dayProcessed = true;
     acts = 0;
@@ -148,6 +151,7 @@ void ResetAllSimulation() {
     ResetFinances();
     ResetStatistics();
     ResetBalanceHistory();
+    ResetCareerHistory();
     ResetGlobals();
     ResetSLIDCounter();
     // Albums point at songs, so they go first.

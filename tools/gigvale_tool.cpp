@@ -263,10 +263,13 @@ int CheckSave(const std::vector<std::string>& args) {
     SetScreens(nullptr);
     if (!data) return 2;
     std::printf("%s: musicians %zu songs %zu retired %zu albums %zu booked %zu rival gigs %zu endorsements %zu "
-                "studio %s record company %s\n",
+                "studio %s record company %s weeks %s\n",
                 args[0].c_str(), data->musicians.size(), data->songs.size(), data->retiredSongs.size(),
                 data->albums.size(), data->bookings.size(), data->rivalGigs.size(), data->endorsements.size(),
-                data->studio.c_str(), data->recordCompany ? (data->recordCompany->hasDeal ? "deal" : "no deal") : "none");
+                data->studio.c_str(), data->recordCompany ? (data->recordCompany->hasDeal ? "deal" : "no deal") : "none",
+                data->history ? std::to_string(data->history->weeks.size()).c_str()
+                              : data->historyDropped.empty() ? "none" : "dropped (damaged)");
+    if (!data->historyDropped.empty()) std::printf("%s\n", data->historyDropped.c_str());
     return 0;
 }
 // --- end check-save ---

@@ -1,8 +1,9 @@
 // The screens that close the game's years over a headless career on the shipped data: the
-// yearly review's words and cards, the end of the game with its meters and sound, playing on
+// yearly review's words, chart and cards, the chart's scales, the end of the game with its meters and sound, playing on
 // after it (the day it held goes on, reviews keep coming, the end never returns), taking a bow,
 // and a game loaded after its end.
 #include "GUI_ButtonTypes.h"
+#include "GUI_CareerChart.h"
 #include "GUI_DailyOptions.h"
 #include "GUI_EndGame.h"
 #include "GUI_YearlyReview.h"
@@ -18,6 +19,7 @@
 #include "SIM_Person.h"
 #include "SIM_SaveGame.h"
 
+#include <cmath>
 #include <fstream>
 
 TEST(EndGameRules, MetersLightsAndTheCrowdsVerdict) {
@@ -46,6 +48,35 @@ TEST(EndGameRules, MetersLightsAndTheCrowdsVerdict) {
         sawYellow = sawYellow || SIM_EndGameModel::LightColour(i, 16) == SIM_EndGameModel::kYellow;
     }
     EXPECT_TRUE(sawYellow);
+}
+
+// Whatever the figures, a scale holds them and 0 on one of its lines, in round steps; a quiet
+// career still gets a readable one, and figures that are not numbers give a scale, not a crash.
+TEST(CareerChart, ScalesHoldEveryFigureAndZeroInRoundSteps) {
+    const auto expect = [](float lo, float hi, float minTop, float bottom, float step, int divisions) {
+        const GUI_ChartScale s = ChartScaleFor(lo, hi, minTop, 5);
+        EXPECT_FLOAT_EQ(s.bottom, bottom) << lo << ".." << hi;
+        EXPECT_FLOAT_EQ(s.step, step) << lo << ".." << hi;
+        EXPECT_EQ(s.divisions, divisions) << lo << ".." << hi;
+    };
+    expect(0.0f, 0.0f, 10.0f, 0.0f, 2.0f, 5);
+    expect(0.0f, 176.17f, 10.0f, 0.0f, 50.0f, 4);
+    expect(-800.0f, 12000.0f, 1000.0f, -5000.0f, 5000.0f, 4);
+    expect(-1000.0f, 0.0f, 1000.0f, -1000.0f, 500.0f, 4);
+    for (float lo : {0.0f, -0.3f, -250.0f, -99999.0f, -1.0e9f})
+        for (float hi : {0.0f, 7.0f, 999.0f, 1000.0f, 123456.0f, 1.0e9f}) {
+            const GUI_ChartScale s = ChartScaleFor(lo, hi, 1000.0f, 5);
+            EXPECT_LE(s.bottom, lo);
+            EXPECT_GE(s.Top(), std::max(hi, 1000.0f));
+            EXPECT_TRUE(s.divisions >= 1 && s.divisions <= 5);
+            const float below = -s.bottom / s.step;
+            EXPECT_FLOAT_EQ(below, std::round(below)) << "0 between lines for " << lo << ".." << hi;
+            const double mantissa = s.step / std::pow(10.0, std::floor(std::log10(s.step)));
+            EXPECT_TRUE(std::fabs(mantissa - 1.0) < 1e-4 || std::fabs(mantissa - 2.0) < 1e-4 || std::fabs(mantissa - 5.0) < 1e-4)
+                << s.step;
+        }
+    const GUI_ChartScale broken = ChartScaleFor(std::nanf(""), 1.0f, 10.0f, 5);
+    EXPECT_TRUE(std::isfinite(broken.bottom) && broken.step > 0.0f);
 }
 
 class YearScreens : public GameScreensFixture {
@@ -104,10 +135,13 @@ TEST_F(YearScreens, TheReviewCountsTheYearsAndShowsTheFiguresAndEveryMember) {
     EXPECT_EQ(first.lines[5].value, "$1,500");
     EXPECT_EQ(first.lines[6].label, Translate("YEAREND_MONEY_EARNED"));
     EXPECT_EQ(first.lines[6].value, "$12,345");
-    // A card for each member, all of them on screen, none over another.
+    // A card for each member, all of them on screen, none over another; the chart above them.
     std::vector<const GUI_ReviewPortrait*> cards;
-    for (const auto& element : review->Elements())
+    const GUI_CareerChart* chart = nullptr;
+    for (const auto& element : review->Elements()) {
         if (auto* card = dynamic_cast<const GUI_ReviewPortrait*>(element.get())) cards.push_back(card);
+        if (auto* found = dynamic_cast<const GUI_CareerChart*>(element.get())) chart = found;
+    }
     ASSERT_EQ(cards.size(), GetBand().members.size());
     for (std::size_t i = 0; i < cards.size(); ++i) {
         EXPECT_EQ(cards[i]->Member().name, GetBand().members[i]->fullname);
@@ -116,6 +150,9 @@ TEST_F(YearScreens, TheReviewCountsTheYearsAndShowsTheFiguresAndEveryMember) {
             EXPECT_GE(cards[i]->Area().left, cards[i - 1]->Area().right);
         }
     }
+    ASSERT_NE(chart, nullptr);
+    EXPECT_LT(chart->Area().bottom, cards.front()->Area().top);
+    EXPECT_EQ(first.weeks, GetCareerHistory().weeks);
     // The crowd claps over held music; moving on starts the title music again.
     EXPECT_EQ(Played("crowd_small_clap.ogg"), 1);
     EXPECT_TRUE(MusicHeld());
@@ -133,6 +170,18 @@ TEST_F(YearScreens, TheReviewCountsTheYearsAndShowsTheFiguresAndEveryMember) {
     ASSERT_NE(GUI_YearlyReview::Current(), nullptr);
     EXPECT_NE(GUI_YearlyReview::Current()->Model().summary.find("for 2 " + Translate("YEARCOUNT_YEARS") + "."),
               std::string::npos);
+}
+
+// No week yet, a single week, and figures far beyond any career's all draw a chart.
+TEST_F(YearScreens, AChartOfNoWeekOneWeekOrWildFiguresDraws) {
+    const std::vector<std::vector<SIM_CareerWeek>> careers = {
+        {}, {{5, 3.0f, -20.0f, kAllCareerMarks}}, {{0, 1.0e9f, -1.0e9f, 0}, {239, 0.0f, 1.0e9f, kMarkGig}}};
+    for (const auto& weeks : careers) {
+        GUI_CareerChart chart(weeks, GRect{64.0f, 488.0f, 960.0f, 708.0f});
+        chart.Draw();
+        EXPECT_GE(chart.FameScale().Top(), weeks.empty() ? 10.0f : weeks.front().fame);
+        EXPECT_LE(chart.CashScale().bottom, weeks.empty() ? 0.0f : weeks.front().cash);
+    }
 }
 
 TEST_F(YearScreens, PlayingOnFinishesTheDayTheEndHeldAndTheEndNeverReturns) {

@@ -1,7 +1,8 @@
 // Damaged saves thrown at the loader over a game in play: cut, bytes flipped, tags dropped or
 // renamed, letters and huge figures in numbers, numbers swapped between people and songs.
 // Every case either loads (and the game then plays on and saves readably) or is refused with
-// the file named and the game in play untouched.
+// the file named and the game in play untouched. Damage to the chart's weeks alone costs no
+// more than the weeks.
 #include "HeadlessCareerTest.h"
 #include "SIM_LoadGame.h"
 #include "SIM_SaveData.h"
@@ -84,6 +85,15 @@ protected:
         base = SaveGameText();
         basePath = dir.Write("base.xml", base);
     }
+    // Loads the damaged text; a refusal must name the file and leave the game as it was.
+    bool Loads(const std::string& damaged, unsigned round) {
+        const std::string path = dir.Write("damaged.xml", damaged);
+        std::string error;
+        if (LoadGame(path, &error)) return true;
+        EXPECT_EQ(error.rfind(path + ": ", 0), 0u) << "round " << round << ": " << error;
+        EXPECT_EQ(SaveGameText() == base, true) << "round " << round << " changed the game: " << error;
+        return false;
+    }
 
     std::string base, basePath;
 };
@@ -92,13 +102,8 @@ TEST_F(LoadGameFuzz, DamagedSavesLoadWholeOrChangeNothing) {
     int loaded = 0, refused = 0;
     for (unsigned round = 0; round < 300; ++round) {
         Mutator mutator(round);
-        const std::string damaged = mutator.Mutate(base);
-        const std::string path = dir.Write("damaged.xml", damaged);
-        std::string error;
-        if (!LoadGame(path, &error)) {
+        if (!Loads(mutator.Mutate(base), round)) {
             ++refused;
-            EXPECT_EQ(error.rfind(path + ": ", 0), 0u) << "round " << round << ": " << error;
-            ASSERT_EQ(SaveGameText() == base, true) << "round " << round << " changed the game: " << error;
             continue;
         }
         ++loaded;
@@ -107,12 +112,39 @@ TEST_F(LoadGameFuzz, DamagedSavesLoadWholeOrChangeNothing) {
         SIM_TagReader reader;
         reader.Start(SaveGameText(), "again.xml");
         EXPECT_NO_THROW(ReadSaveData(reader)) << "round " << round;
+        std::string error;
         ASSERT_TRUE(LoadGame(basePath, &error)) << error;
         ASSERT_EQ(SaveGameText() == base, true) << "round " << round;
     }
     EXPECT_EQ(errors.assertions, 0) << errors.lastAssert;
     EXPECT_GT(refused, 150);
     EXPECT_GT(loaded, 0);
+}
+
+TEST_F(LoadGameFuzz, DamagedWeeksCostTheChartAtMost) {
+    const std::size_t from = base.find("<history>\n"), to = base.find("</history>\n") + 11;
+    ASSERT_GT(to - from, 20u * 20u) << "the career has too few weeks to damage";
+    const auto rest = [](const std::string& text) {
+        const std::size_t at = text.find("<history>\n");
+        return text.substr(0, at) + text.substr(text.find("</history>\n", at) + 11);
+    };
+    int kept = 0, dropped = 0, refused = 0;
+    for (unsigned round = 0; round < 200; ++round) {
+        Mutator mutator(1000 + round);
+        if (!Loads(base.substr(0, from) + mutator.Mutate(base.substr(from, to - from)) + base.substr(to), round)) {
+            ++refused;
+            continue;
+        }
+        // Everything but the weeks came back as it was.
+        ASSERT_EQ(rest(SaveGameText()) == rest(base), true) << "round " << round;
+        ++(GetCareerHistory().weeks.empty() ? dropped : kept);
+        std::string error;
+        ASSERT_TRUE(LoadGame(basePath, &error)) << error;
+    }
+    EXPECT_EQ(errors.assertions, 0) << errors.lastAssert;
+    EXPECT_GT(dropped, 40);
+    EXPECT_GT(kept, 20);
+    EXPECT_GT(refused, 0);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "HeadlessWorld.h"
 #include "LibRandom.h"
 #include "SIM_Band.h"
+#include "SIM_CareerHistory.h"
 #include "SIM_Charity.h"
 #include "SIM_Fame.h"
 #include "SIM_Finances.h"
@@ -197,6 +198,55 @@ TEST_F(RichCareer, ADamagedFileChangesNothingInTheGameInPlay) {
     // A pair of members without a relationship, who could not leave the band cleanly.
     const std::size_t pair = text.find("<relationship>\n");
     refused(std::string(text).erase(pair, text.find("</relationship>\n", pair) + 16 - pair), "lacks a pair");
+    EXPECT_EQ(errors.assertions, 0);
+}
+
+// The career's weeks come back with it. A file from before they were kept starts its chart at the
+// load; one whose weeks are damaged loads the whole career without them; one cut off inside them
+// is refused like any cut-off file.
+TEST_F(RichCareer, TheChartsWeeksComeBackOrCostTheChartAlone) {
+    const SIM_CareerHistory kept = GetCareerHistory();
+    ASSERT_GE(kept.weeks.size(), 70u);  // 500 days
+    const auto marked = [&](unsigned mark) {
+        return std::any_of(kept.weeks.begin(), kept.weeks.end(), [&](const SIM_CareerWeek& w) { return w.marks & mark; });
+    };
+    EXPECT_TRUE(marked(kMarkGig) && marked(kMarkHire) && marked(kMarkAlbum));
+    const std::size_t from = text.find("<history>\n"), to = text.find("</history>\n") + 11;
+    const auto withoutWeeks = [&](const std::string& t) { return t.substr(0, t.find("<history>\n")) + "</xml>\n"; };
+    std::string error;
+    Play(10);
+    ASSERT_TRUE(LoadGame(path, &error)) << error;
+    const std::vector<SIM_CareerWeek>& loaded = GetCareerHistory().weeks;
+    ASSERT_EQ(loaded.size(), kept.weeks.size());
+    for (std::size_t i = 0; i < loaded.size(); ++i) {  // the file keeps three decimals
+        EXPECT_EQ(loaded[i].week, kept.weeks[i].week);
+        EXPECT_EQ(loaded[i].marks, kept.weeks[i].marks);
+        EXPECT_NEAR(loaded[i].fame, kept.weeks[i].fame, 1e-3f);
+        EXPECT_NEAR(loaded[i].cash, kept.weeks[i].cash, std::max(1e-3f, std::fabs(kept.weeks[i].cash) * 1e-6f));
+    }
+    EXPECT_EQ(GetCareerHistory().pending, kept.pending);
+
+    const std::string older = withoutWeeks(text);
+    ASSERT_TRUE(LoadGame(Write("older.xml", older), &error)) << error;
+    EXPECT_TRUE(GetCareerHistory().weeks.empty());
+    EXPECT_EQ(withoutWeeks(SaveGameText()), older);
+    Play(7);
+    ASSERT_EQ(GetCareerHistory().weeks.size(), 1u);
+    EXPECT_EQ(GetCareerHistory().weeks[0].week, kept.weeks.back().week + 1);  // the week it was saved in
+
+    const std::string lastWeek = text.substr(text.rfind("<week>"), to - 11 - text.rfind("<week>"));
+    // Letters for a week, the last week twice, a stray tag after the weeks.
+    for (const std::string& damage : {std::string("<week>x</week>\n"), lastWeek + lastWeek, std::string("<marks>1</marks>\n")}) {
+        std::string damaged = text;
+        damaged.insert(to - 11, damage);
+        ASSERT_TRUE(LoadGame(Write("weeks.xml", damaged), &error)) << error;
+        EXPECT_TRUE(GetCareerHistory().weeks.empty()) << damage;
+        EXPECT_EQ(withoutWeeks(SaveGameText()), older) << damage;
+    }
+    const std::string before = SaveGameText();
+    EXPECT_FALSE(LoadGame(Write("cut.xml", text.substr(0, from + (to - from) / 2)), &error));
+    EXPECT_NE(error.find("missing tag"), std::string::npos) << error;
+    EXPECT_EQ(FirstDifference(SaveGameText(), before), "");
     EXPECT_EQ(errors.assertions, 0);
 }
 

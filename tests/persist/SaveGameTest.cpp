@@ -5,6 +5,7 @@
 #include "LibErrors.h"
 #include "LibRandom.h"
 #include "SIM_Band.h"
+#include "SIM_CareerHistory.h"
 #include "SIM_CareerStage.h"
 #include "SIM_Date.h"
 #include "SIM_Finances.h"
@@ -79,7 +80,7 @@ TEST_F(SaveGameTest, SectionsComeInTheirFixedOrder) {
               "<header><load_data><milo><date><assets><musicians><band><song_elements><songs><retired_songs>"
               "<albums><gamemode><recordingstudio><gigs><other_gigs><practice><relationships><endorsements>"
               "<rehearsal_data><venues><balance><events><finances><fame><globals><statistics><SIM_SIM><misc>"
-              "<recordcompany><egos><covers>");
+              "<recordcompany><egos><covers><history>");
     EXPECT_EQ(text.rfind("<xml>\n<header>\n<version>1.17</version>\n</header>\n<load_data>\n", 0), 0u);
     EXPECT_EQ(text.substr(text.size() - 7), "</xml>\n");
 }
@@ -466,6 +467,9 @@ protected:
         GetRecordCompany().hasDeal = true;
         GetRecordCompany().royalty = 0.125f;
         GetRecordCompany().marketing = 0.5f;
+        GetCareerHistory().Mark(kMarkHire);
+        GetCareerHistory().RecordWeek(0, 12.5f, -40.25f);
+        GetCareerHistory().Mark(kMarkGig | kMarkDeal);
         text = SaveGameText();
     }
     void TearDown() override {
@@ -518,12 +522,14 @@ TEST_F(CareerSections, AreWrittenByteForByte) {
                                              "</other_gigs>\n");
     EXPECT_EQ(Block(text, "endorsements"),
               "<endorsements>\n<endorsement>\n<name>" + endorsement + "</name>\n</endorsement>\n</endorsements>\n");
-    // The company, the egos and the covers close the file, after everything older readers expect.
+    // The company, the egos, the covers and the chart's weeks close the file, after everything
+    // older readers expect.
     EXPECT_EQ(text.substr(text.find("</misc>\n"), text.find("<egos>") - text.find("</misc>\n")),
               "</misc>\n<recordcompany>\n<name>Tin Roof</name>\n<hasdeal>1</hasdeal>\n<royalty>0.125</royalty>\n"
               "<marketing>0.500</marketing>\n</recordcompany>\n");
     EXPECT_NE(text.find("</egos>\n<covers>\n"), std::string::npos);
-    EXPECT_EQ(text.substr(text.size() - 17), "</covers>\n</xml>\n");
+    EXPECT_EQ(text.substr(text.find("</covers>\n")),
+              "</covers>\n<history>\n<marks>5</marks>\n<week>0,12.500,-40.250,8</week>\n</history>\n</xml>\n");
 }
 
 TEST_F(CareerSections, ReadBackWithAndWithoutTheCompany) {
@@ -545,11 +551,48 @@ TEST_F(CareerSections, ReadBackWithAndWithoutTheCompany) {
     ASSERT_TRUE(d.recordCompany);
     EXPECT_TRUE(d.recordCompany->hasDeal);
     EXPECT_FLOAT_EQ(d.recordCompany->royalty, 0.125f);
+    ASSERT_TRUE(d.history);
+    EXPECT_EQ(d.history->weeks, (std::vector<SIM_CareerWeek>{{0, 12.5f, -40.25f, kMarkHire}}));
+    EXPECT_EQ(d.history->pending, kMarkGig | kMarkDeal);
 
     // A file written before the company was saved still reads, with no company in it.
     const std::size_t from = text.find("<recordcompany>"), to = text.find("</xml>");
     reader.Start(text.substr(0, from) + text.substr(to), "old.xml");
-    EXPECT_FALSE(ReadSaveData(reader).recordCompany);
+    const SIM_SaveData old = ReadSaveData(reader);
+    EXPECT_FALSE(old.recordCompany);
+    EXPECT_FALSE(old.history);
+    EXPECT_EQ(old.historyDropped, "");
+}
+
+// The chart's weeks are not worth a career: whatever is wrong inside them, the file reads with
+// the weeks dropped and the reason kept. Only a file cut off before they close is refused.
+TEST_F(CareerSections, ADamagedHistoryIsDroppedAndTheRestReads) {
+    const std::string week = "<week>0,12.500,-40.250,8</week>\n";
+    const auto droppedAt = [&](const std::string& from, const std::string& to) {
+        std::string damaged = text;
+        damaged.replace(damaged.find(from), from.size(), to);
+        SIM_TagReader reader;
+        reader.Start(damaged, "c.xml");
+        const SIM_SaveData d = ReadSaveData(reader);
+        EXPECT_FALSE(d.history) << to;
+        EXPECT_TRUE(d.recordCompany && d.albums.size() == 1u) << to;
+        return d.historyDropped;
+    };
+    const auto dropped = [&](const std::string& to) { return droppedAt(week, to); };
+    EXPECT_NE(dropped("<week>0,12.5x,-40.250,8</week>\n").find("c.xml: tag week holds no week: 0,12.5x"), std::string::npos);
+    EXPECT_NE(dropped("<week>0,12.500,8</week>\n").find("holds no week"), std::string::npos);
+    EXPECT_NE(dropped("<week>0.5,12.500,-40.250,8</week>\n").find("holds no week"), std::string::npos);
+    EXPECT_NE(dropped("<week>0,1e30,-40.250,8</week>\n").find("out of range"), std::string::npos);
+    EXPECT_NE(dropped("<week>0,12.500,-40.250,-8</week>\n").find("holds no marks"), std::string::npos);
+    EXPECT_NE(dropped("<week>0,12.500,-40.250,64</week>\n").find("unknown marks in week 0"), std::string::npos);
+    EXPECT_NE(dropped(week + week).find("week 0 out of order"), std::string::npos);
+    EXPECT_NE(dropped("<week>1,12.500,-40.250,8</week>\n").find("week 1 out of order"), std::string::npos);  // after today
+    EXPECT_NE(dropped("<wek>0,12.500,-40.250,8</wek>\n").find("expected found wek"), std::string::npos);
+    std::string many;
+    for (std::size_t i = 0; i <= SIM_CareerHistory::kMaxWeeks; ++i) many += "<week>-1,0,0,0</week>\n";
+    EXPECT_NE(dropped(many).find("more than 240 weeks"), std::string::npos);
+    EXPECT_NE(droppedAt("<marks>5</marks>", "<marks>x</marks>").find("tag marks holds no whole number"), std::string::npos);
+    EXPECT_NE(Refusal("</history>\n</xml>\n", "").find("missing tag: /history"), std::string::npos);
 }
 
 TEST_F(CareerSections, DamagedReferencesAndNamesAreRefused) {
@@ -586,10 +629,10 @@ TEST_F(CareerSections, DamagedReferencesAndNamesAreRefused) {
               std::string::npos);
     EXPECT_NE(Refusal("<bpm>", "<bpm>x").find("tag bpm"), std::string::npos);
     EXPECT_NE(Refusal("<floats>", "<floats>1.00,").find("tag floats holds no list of 3"), std::string::npos);
-    // Cut inside the company, the egos or the covers: a part-written last section is not an old file.
+    // Cut inside the company, the egos or the covers: a part-written section is not an old file.
     EXPECT_NE(Refusal("</marketing>\n</recordcompany>\n", "</marketing>\n").find("expected found"),
               std::string::npos);
-    EXPECT_NE(Refusal("</covers>\n</xml>\n", "").find("missing tag"), std::string::npos);
+    EXPECT_NE(Refusal("</covers>\n", "").find("expected found"), std::string::npos);
     EXPECT_NE(Refusal("<cover>\n<slid>", "<cover>\n<slid>99999").find("unknown song slid 99999"), std::string::npos);
 }
 
@@ -611,6 +654,8 @@ TEST_F(CareerSections, StandaloneSectionsComeBackInAFreshGame) {
     GetStatistics().playSeconds = 90.5;
     GetFinances().cash = 321.5f;
     GetCareerStage().SetStage(2);
+    GetCareerHistory().Mark(kMarkAlbum);
+    ASSERT_EQ(GetCareerHistory().weeks.size(), 1u);
     text = SaveGameText();
     SIM_TagReader reader;
     reader.Start(text, "c.xml");
@@ -622,9 +667,9 @@ TEST_F(CareerSections, StandaloneSectionsComeBackInAFreshGame) {
     const std::vector<std::string> restored = {"date",   "gamemode", "recordingstudio", "other_gigs", "practice",
                                                "endorsements", "venues", "balance", "events",
                                                "finances", "globals", "statistics", "SIM_SIM",
-                                               "misc",    "recordcompany"};
+                                               "misc",    "recordcompany", "history"};
     const std::string fresh = SaveGameText();
-    for (const char* tag : {"date", "gamemode", "recordingstudio", "other_gigs", "practice", "endorsements"})
+    for (const char* tag : {"date", "gamemode", "recordingstudio", "other_gigs", "practice", "endorsements", "history"})
         EXPECT_NE(Block(fresh, tag), Block(text, tag)) << tag;  // so that the restore has work to do
     RestoreStandaloneSections(d);
     const std::string after = SaveGameText();

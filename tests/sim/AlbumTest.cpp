@@ -3,6 +3,7 @@
 #include "PeopleTestSupport.h"
 #include "SIM_Album.h"
 #include "SIM_AlbumScreens.h"
+#include "SIM_CareerHistory.h"
 #include "SIM_Date.h"
 #include "SIM_Finances.h"
 #include "SIM_Performance.h"
@@ -311,6 +312,7 @@ TEST_F(AlbumTest, FinishingTheMixReleasesTheAlbumWithinItsCap) {
     EXPECT_EQ(MixingDesk(), nullptr);
     EXPECT_EQ(GetSIM().turncount, turn + 1);  // the studio day was the day's act
     EXPECT_EQ(album->mode, ALBUM_RELEASED);
+    EXPECT_EQ(GetCareerHistory().pending, kMarkAlbum);
     EXPECT_EQ(album->daysInStudio, 1);
     EXPECT_FLOAT_EQ(album->productionCost, 100.0f);
     EXPECT_FLOAT_EQ(GetFinances().cash, 900.0f);
@@ -446,8 +448,10 @@ TEST_F(AlbumTest, DealCheckOpensTheOfferOrTellsTheNews) {
     WorldSeams().recordDealCheck(Gig(300, 100, 0.5f));
     const float marketing = GetRecordCompany().marketing;
     const float hype = GetBand().GetBandValue("band_hype");
+    EXPECT_FALSE(GetCareerHistory().pending & kMarkDeal);
     AcceptRecordOffer();
     EXPECT_TRUE(WorldSeams().hasRecordDeal());
+    EXPECT_TRUE(GetCareerHistory().pending & kMarkDeal);
     EXPECT_NEAR(GetBand().GetBandValue("band_hype"), hype + marketing, 1e-5f);
 
     // Signed bands are not scouted again.

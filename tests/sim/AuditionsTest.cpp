@@ -3,6 +3,7 @@
 #include "LibRandom.h"
 #include "PeopleTestSupport.h"
 #include "SIM_Auditions.h"
+#include "SIM_CareerHistory.h"
 #include "SIM_Commenter.h"
 #include "SIM_DailyOptions.h"
 #include "SIM_Finances.h"
@@ -188,8 +189,10 @@ TEST_F(AuditionTest, PickerPaysShowsAndReleasesCandidates) {
 
     EXPECT_FALSE(picker.Reject(0));
     EXPECT_EQ(picker.Hire(0), nullptr);  // rejected already
+    EXPECT_EQ(GetCareerHistory().pending, 0u);
     SIM_Musician* hired = picker.Hire(1);
     ASSERT_NE(hired, nullptr);
+    EXPECT_EQ(GetCareerHistory().pending, kMarkHire);
     EXPECT_TRUE(GetBand().IsMember(hired));
     EXPECT_FALSE(picker.IsOpen());
     EXPECT_EQ(AllMusicians(), std::vector<SIM_Musician*>{hired});  // the others are gone

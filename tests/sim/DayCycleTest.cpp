@@ -1,4 +1,5 @@
 #include "LibString.h"
+#include "SIM_CareerHistory.h"
 #include "SIM_CareerStage.h"
 #include "SIM_DailyOptions.h"
 #include "SIM_Date.h"
@@ -194,6 +195,48 @@ TEST_F(DayCycle, StageRisesOneStepADayAndNeverFalls) {
     EXPECT_EQ(stage.GetStage(), 2);
 }
 
+TEST_F(DayCycle, EachWeekIsRecordedOnceWithTheMarksOfItsDays) {
+    NewGame();
+    SIM_CareerHistory& history = GetCareerHistory();
+    GetSIM().UseAct();
+    history.Mark(kMarkGig);
+    for (int day = 1; day < 6; ++day) GetSIM().UseAct();
+    EXPECT_TRUE(history.weeks.empty());  // the week's last day has come, not gone
+    GetFame().AddFameEffect(40.0f, 0.0f, "gig");
+    GetFame().RecalculateFame();
+    GetFinances().cash = -250.0f;
+    history.Mark(kMarkHire | kMarkResignation);
+    GetSIM().UseAct();
+    ASSERT_EQ(history.weeks.size(), 1u);
+    EXPECT_EQ(history.weeks[0], (SIM_CareerWeek{0, 40.0f, -250.0f, kMarkGig | kMarkHire | kMarkResignation}));
+    EXPECT_EQ(history.pending, 0u);
+    EXPECT_EQ(CareerWeekOf(GetSIMDate().date.Date()), 1);
+
+    // A mark on the first day of the next week is that week's; a week closes once.
+    history.Mark(kMarkAlbum);
+    for (int day = 0; day < 7; ++day) GetSIM().UseAct();
+    history.RecordWeek(1, 99.0f, 99.0f);
+    history.RecordWeek(0, 99.0f, 99.0f);
+    ASSERT_EQ(history.weeks.size(), 2u);
+    EXPECT_EQ(history.weeks[1].week, 1);
+    EXPECT_EQ(history.weeks[1].marks, static_cast<unsigned>(kMarkAlbum));
+
+    // The review and the end open on a chart that holds every week before them.
+    std::vector<std::size_t> weeksShown;
+    screens.onCall = [&](const std::string& call) {
+        if (call == "yearly review" || call == "end game") weeksShown.push_back(history.weeks.size());
+    };
+    for (int day = 14; day < 84 * 10; ++day) GetSIM().UseAct();
+    EXPECT_EQ(weeksShown, (std::vector<std::size_t>{12, 24, 36, 48, 60, 72, 84, 96, 108, 120}));
+    EXPECT_EQ(history.weeks.back().week, 119);
+
+    // Past twice a career the oldest weeks make way.
+    for (int week = 120; week < 300; ++week) history.RecordWeek(week, 0.0f, 0.0f);
+    EXPECT_EQ(history.weeks.size(), SIM_CareerHistory::kMaxWeeks);
+    EXPECT_EQ(history.weeks.front().week, 300 - static_cast<int>(SIM_CareerHistory::kMaxWeeks));
+    EXPECT_EQ(CareerWeekOf({2, 6, 2007}), -1);
+}
+
 TEST_F(DayCycle, NewGameEmptiesTheOldOneAndReportsProgress) {
     std::vector<std::string> owners;
     SIM_WorldSeams& w = WorldSeams();
@@ -208,6 +251,8 @@ TEST_F(DayCycle, NewGameEmptiesTheOldOneAndReportsProgress) {
     GetStatistics().gigsPlayed = 4;
     GetCareerStage().SetStage(2);
     GetCalendar().AddCalendarEntry(5, 6, 2009, "gig", "gig.dds");
+    GetCareerHistory().Mark(kMarkDeal);
+    ASSERT_FALSE(GetCareerHistory().weeks.empty());
     screens.progress.clear();
     owners.clear();
 
@@ -222,6 +267,8 @@ TEST_F(DayCycle, NewGameEmptiesTheOldOneAndReportsProgress) {
     EXPECT_EQ(GetStatistics().gigsPlayed, 0);
     EXPECT_FLOAT_EQ(GetFinances().cash, 1000.0f);
     EXPECT_TRUE(GetBalanceHistory().entries.empty());
+    EXPECT_TRUE(GetCareerHistory().weeks.empty());
+    EXPECT_EQ(GetCareerHistory().pending, 0u);
 }
 
 TEST_F(DayCycle, CalendarEntriesFillTheFourteenDaySlotsAndArePurged) {

@@ -1,5 +1,6 @@
 // Band members, the player, relationships and the band.
 #include "PeopleTestSupport.h"
+#include "SIM_CareerHistory.h"
 #include "SIM_Commenter.h"
 #include "SIM_DailyOptions.h"
 #include "SIM_Rehearsal.h"
@@ -289,9 +290,11 @@ TEST_F(PeopleTest, ResignationLeavesTheBandAndCostsFame) {
     EXPECT_FLOAT_EQ(GetFame().fame, 90.0f);
     EXPECT_NEAR(c.Motivation(), 0.7f, 1e-6f);  // the others are relieved
     EXPECT_EQ(GetBand().resignations, 1);
+    EXPECT_EQ(GetCareerHistory().pending, kMarkResignation);
 
     b.Fire();
     EXPECT_TRUE(b.active);  // fired, not resigned
+    EXPECT_EQ(GetCareerHistory().pending, kMarkResignation | kMarkFiring);
     EXPECT_EQ(GetBand().members.size(), 1u);
     EXPECT_TRUE(AllRelationships().empty());
 }

@@ -1,4 +1,5 @@
 #include "GigTestSupport.h"
+#include "SIM_CareerHistory.h"
 #include "SIM_DailyOptions.h"
 #include "SIM_Fame.h"
 #include "SIM_GigScreen.h"
@@ -208,6 +209,7 @@ TEST_F(Performance, APlayedGigPaysJoinsThePlayedGigsAndItsScreenEndsTheDay) {
     ASSERT_EQ(PlayedGigs().size(), 1u);
     EXPECT_EQ(PlayedGigs()[0].get(), &gig);
     EXPECT_EQ(GetStatistics().gigsPlayed, 1);
+    EXPECT_EQ(GetCareerHistory().pending, kMarkGig);  // the week's chart shows it
     EXPECT_FLOAT_EQ(p->ticketRevenue, static_cast<float>(p->attendance) * 5.0f);
     EXPECT_FLOAT_EQ(p->profit, p->ticketRevenue - 20.0f - 10.0f);
     EXPECT_FLOAT_EQ(GetFinances().cash, cash + p->ticketRevenue - 10.0f);
@@ -261,6 +263,7 @@ TEST_F(Performance, ACalledOffGigCostsHalfTheGearAndFameAndItsScreenEndsTheDay) 
     EXPECT_FLOAT_EQ(GetFame().effects.Effects().back()->value, -2.0f);
     EXPECT_TRUE(BookedGigs().empty() && PlayedGigs().empty());
     EXPECT_EQ(GetStatistics().gigsPlayed, 0);
+    EXPECT_EQ(GetCareerHistory().pending, 0u);
     EXPECT_EQ(screens.Screens().back(), "cancelled gig");
 
     SIM_CancelledGigScreen screen(p);
