@@ -131,7 +131,7 @@ bool Game::Start() {
     SetDialogParent(window_);
     static DialogErrorHandler dialogs;
     SetErrorHandler(&dialogs);
-    frameNow_ = clock_();
+    BeginFrameClock();
     session_.clock = frameNow_;
     session_.wallClock = wallClockOverride.value_or(std::time(nullptr));
     // Saves are stamped with the session's time of day moved on by the game's own clock.
@@ -299,7 +299,7 @@ void Game::ShowLoadingProgress(float fraction) {
 }
 
 void Game::RunFrame() {
-    frameNow_ = clock_();
+    BeginFrameClock();
     replay_.Frame(frameNow_, session_);
     Renderer().BeginFrame();
     input_.Update();

@@ -105,6 +105,8 @@ public:
     // The clock the frames read; the game's time stands still within a frame, so a session
     // plays the same again from the times its frames began.
     void SetClock(std::function<std::uint64_t()> clock);
+    // Reads the clock for the frame that begins (RunFrame does it first).
+    void BeginFrameClock() { frameNow_ = clock_(); }
     // Set before Start to play a session again: its seed and time of day instead of fresh ones.
     std::optional<std::uint32_t> seedOverride;
     std::optional<std::time_t> wallClockOverride;

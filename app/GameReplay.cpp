@@ -9,9 +9,9 @@ namespace fs = std::filesystem;
 namespace {
 constexpr int kFlushFrames = 250;  // about five seconds of play at most lost to a hard crash
 
-// What of the player's folder a session reads as it plays: its options, the advice already read,
-// where the icons lie, and the saves the load screen lists.
-constexpr const char* kStartFiles[] = {"player_options.txt", "hints.txt", "icon_positions.txt", "savegames"};
+// What of the player's folder a session reads as it plays: its options and display settings, the
+// advice already read, where the icons lie, and the saves the load screen lists.
+constexpr const char* kStartFiles[] = {"player_options.txt", "config.muf", "hints.txt", "icon_positions.txt", "savegames"};
 
 std::string Hex(const std::string& bytes) {
     static constexpr char kDigits[] = "0123456789abcdef";

@@ -88,6 +88,8 @@ void GUI_Tooltip::DrawQueued(std::uint64_t now) {
     const float frames = FramesSince(lastDraw_, now);
     const float alpha = std::min(fade + kFadeOutStep * (1.0f - std::min(frames, 1.0f)), 1.0f) * (fade > 0.0f ? 1.0f : 0.0f);
     if (alpha > 0.01f) {
+        // Its button may have moved it since it was placed by the cursor (a new text re-centres it).
+        KeepOnScreen();
         const std::uint32_t a = static_cast<std::uint32_t>(alpha * 255.0f) << 24;
         GRenderer& renderer = Renderer();
         const float l = static_cast<float>(rect.left), t = static_cast<float>(rect.top);

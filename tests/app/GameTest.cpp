@@ -34,8 +34,14 @@ protected:
     int created = 0;
     Game game;
 
+    // The clock moves on and a frame begins, which is when the game reads it.
+    void Advance(std::uint64_t ms) {
+        now += ms;
+        game.BeginFrameClock();
+    }
     void SetUp() override {
         game.SetClock([this] { return now; });
+        game.BeginFrameClock();
         game.RegisterMode(MODE_MENU_MAIN, [this] {
             ++created;
             return std::make_unique<RecordingMode>(calls, "main");
@@ -58,13 +64,13 @@ protected:
 TEST_F(GameModes, FadeTakes150MillisecondsThenEntersTheMode) {
     game.SwitchGameMode(MODE_MENU_OPTIONS);
     EXPECT_EQ(game.Fade().Step(), 0);
-    now += 75;
+    Advance(75);
     EXPECT_EQ(game.Fade().Step(), 127);
     EXPECT_EQ(game.currentMode, game.Mode(MODE_MENU_MAIN));  // not before the fade ends
-    now += 74;
+    Advance(74);
     EXPECT_EQ(game.Fade().Step(), 253);
     EXPECT_TRUE(calls.empty());
-    now += 1;
+    Advance(1);
     EXPECT_EQ(game.Fade().Step(), 255);
     EXPECT_EQ(game.currentMode, game.Mode(MODE_MENU_OPTIONS));
     EXPECT_EQ(calls, (std::vector<std::string>{"options:enter"}));
@@ -75,7 +81,7 @@ TEST_F(GameModes, FadeTakes150MillisecondsThenEntersTheMode) {
 TEST_F(GameModes, FadingInCountsDownWithoutAction) {
     game.Fade().Start(GameModeFade::State::FadingIn);
     EXPECT_EQ(game.Fade().Step(), 255);
-    now += 150;
+    Advance(150);
     EXPECT_EQ(game.Fade().Step(), 0);
     EXPECT_FALSE(game.Input().blocked);
 }
@@ -86,7 +92,7 @@ TEST_F(GameModes, ClicksDuringAFadeAreIgnored) {
     game.Input().QueueKey(1, true);
     game.Input().Update();
     EXPECT_EQ(calls, (std::vector<std::string>{"main:key1"}));  // keys still reach the mode
-    now += 200;
+    Advance(200);
     game.Fade().Step();
     Click();
     EXPECT_EQ(calls, (std::vector<std::string>{"main:key1", "options:enter", "options:click"}));
@@ -94,7 +100,7 @@ TEST_F(GameModes, ClicksDuringAFadeAreIgnored) {
 
 TEST_F(GameModes, ModeFiveEntersTheCurrentModeAgain) {
     game.SwitchGameMode(MODE_CURRENT);
-    now += 150;
+    Advance(150);
     game.Fade().Step();
     EXPECT_EQ(game.currentMode, game.Mode(MODE_MENU_MAIN));
     EXPECT_EQ(calls, (std::vector<std::string>{"main:enter"}));
@@ -104,7 +110,7 @@ TEST_F(GameModes, ModesAreCreatedOnceAndKept) {
     GUI_GameModeBase* options = game.Mode(MODE_MENU_OPTIONS);
     for (int i = 0; i < 3; ++i) {
         game.SwitchGameMode(i % 2 ? MODE_MENU_MAIN : MODE_MENU_OPTIONS);
-        now += 150;
+        Advance(150);
         game.Fade().Step();
     }
     EXPECT_EQ(created, 2);
@@ -116,7 +122,7 @@ TEST_F(GameModes, ModesAreCreatedOnceAndKept) {
 
 TEST_F(GameModes, UnknownModeStaysAndIsReported) {
     game.SwitchGameMode(6);
-    now += 150;
+    Advance(150);
     game.Fade().Step();
     EXPECT_EQ(game.currentMode, game.Mode(MODE_MENU_MAIN));
     EXPECT_FALSE(game.Input().blocked);
@@ -225,7 +231,7 @@ TEST_F(GameModes, ADamagedSaveIsRefusedAndThePlayerStaysInTheMenu) {
     EXPECT_FALSE(game.LoadSavedGame(path, &error));
     SetErrorHandler(previous);
     EXPECT_EQ(error, path + ": missing tag: version");
-    now += 150;
+    Advance(150);
     game.Fade().Step();
     EXPECT_FALSE(game.inGame);
     EXPECT_EQ(game.currentMode, game.Mode(MODE_MENU_MAIN));

@@ -230,7 +230,10 @@ TEST_F(Framework, AHiddenButtonLeavesTheMouseToTheOneShownInItsPlace) {
     auto* shown = holder->Add<GUI_ButtonText>("CONFIRM_CANCEL", [] {}, "CONFIRM_OK");
     shown->SetRect(10, 10, 110, 40);
     MoveTo(50, 20);
-    for (int i = 0; i < shown->Tooltip()->delay + 4; ++i) Step();  // the mouse rests there
+    for (int i = 0; i < shown->Tooltip()->delay + 4; ++i) {  // the mouse rests there
+        shell.now += 20;
+        Step();
+    }
     EXPECT_EQ(hidden->state, 0);
     EXPECT_EQ(shown->state, 1);
     EXPECT_GT(shown->Tooltip()->fade, 0.0f);

@@ -15,6 +15,8 @@
 struct TestShell : GUI_Shell {
     CBaseInputManager input;
     std::uint64_t now = 0;
+    // The input keeps the shell's time, as the game's does.
+    TestShell() { input.SetClock([this] { return now; }); }
     int switchedTo = -1;
     int toggles = 0;
     bool quit = false;
