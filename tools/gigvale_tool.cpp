@@ -7,6 +7,7 @@
 #include "CareerRuns.h"
 #include "HeadlessPlayer.h"
 #include "PlayScript.h"
+#include "ScreenCareer.h"
 #include "LibConfigSection.h"
 #include "LibErrors.h"
 #include "LibFileList.h"
@@ -339,6 +340,12 @@ const std::vector<Verb>& Verbs() {
          "    upset NAME (makes a member miserable for good); key NAME N presses N times; include FILE plays another script's lines there; lines\n"
          "    starting with # are comments; \"# tuning: KEY=NUMBER\" sets a tuning value before the game starts",
          PlayScript},
+        {"play-career",
+         "play-career --seed N --years Y [--shots DIR]  play a sensible career through the real game's screens, failing on a\n"
+         "    stuck screen, a text out of its window, a placeholder message or an assertion",
+         [](const std::vector<std::string>& args) {
+             return HasRunFolderData("play-career") ? PlayCareerThroughScreens(args) : 2;
+         }},
     };
     return verbs;
 }
