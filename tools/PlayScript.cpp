@@ -76,7 +76,7 @@ public:
     void Begin() { driver_.Frame(); }
     int FramesRun() const { return driver_.FramesRun(); }
     bool Quit() const { return game_.QuitPosted(); }
-    std::uint64_t Now() const { return driver_.Now(); }
+    bool Start(ThrowingErrorHandler& errors) { return driver_.StartGame(errors); }
     std::string TextsDrawn() const { return ScreenDriver::TextsDrawn(); }
 
 private:
@@ -316,15 +316,12 @@ int PlayScript(const std::vector<std::string>& args) {
     FrameRecorder().Enable(true);
     Game& game = GetGame();
     ScriptRunner runner(game, outDir);
-    game.SetClock([&runner] { return runner.Now(); });
-    if (!game.Start()) {
+    // Assertions fail the script; fatal errors end it with their text.
+    ThrowingErrorHandler errors;
+    if (!runner.Start(errors)) {
         std::fprintf(stderr, "gigvale-tool play-script: the game did not start\n");
         return 1;
     }
-    // Assertions fail the script; fatal errors end it with their text.
-    ThrowingErrorHandler errors;
-    SetErrorHandler(&errors);
-    game.frameSleep = 0;
     SeedRandom(static_cast<std::uint32_t>(seed));
 
     int status = 0;

@@ -110,9 +110,14 @@ public:
         hand_.onFrame = [this] { Watch(); };
     }
 
-    // Failed assertions stop the career at the frame they happen in.
-    void WatchAssertions(const ThrowingErrorHandler* errors) { errors_ = errors; }
-    std::uint64_t Now() const { return hand_.Now(); }
+    // Starts the game on the player's frame clock; failed assertions stop the career at the
+    // frame they happen in.
+    bool Start(ThrowingErrorHandler& errors) {
+        errors_ = &errors;
+        return hand_.StartGame(errors);
+    }
+    // Prints each screen as the player comes to it, with the day.
+    void Trace(bool on) { trace_ = on; }
     int FramesRun() const { return hand_.FramesRun(); }
     const std::vector<std::string>& Visited() const { return visited_; }
     std::string Where() const {
@@ -293,7 +298,10 @@ private:
 
     // ---- One step: whatever the top-most screen asks for.
     void Step() {
+        const std::string before = screen_;
         screen_ = TopScreen();
+        if (trace_ && screen_ != before)
+            std::printf("  day %d weekday %d: %s\n", GetSIM().turncount, GetSIMDate().GetDate().weekday, screen_.c_str());
         if (GetSIM().turncount != dayOfTries_) {
             dayOfTries_ = GetSIM().turncount;
             tried_.clear();
@@ -647,7 +655,7 @@ private:
     }
 
     Game& game_;
-    const ThrowingErrorHandler* errors_ = nullptr;
+    const ThrowingErrorHandler* errors_ = nullptr;  // not owned
     ScreenDriver hand_;
     std::string shots_;
     int days_;
@@ -657,6 +665,7 @@ private:
     std::set<std::string> seen_, shown_;
     std::map<std::string, int> shownFor_;  // frames each screen has been up, -1 once shot
     int lastTurn_ = -1, stillFrames_ = 0, reviews_ = 0;
+    bool trace_ = false;
     // What the player set out to do today and has tried.
     int dayOfTries_ = -1;
     std::set<std::string> tried_;
@@ -677,13 +686,15 @@ bool ParseWhole(const std::string& text, long long& out) {
 int PlayCareerThroughScreens(const std::vector<std::string>& args) {
     long long seed = 1, years = 1;
     std::string shots;
+    bool trace = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const bool hasValue = i + 1 < args.size();
         if (args[i] == "--seed" && hasValue && ParseWhole(args[i + 1], seed) && seed >= 0 && seed <= 0xffffffffLL) ++i;
         else if (args[i] == "--years" && hasValue && ParseWhole(args[i + 1], years) && years >= 1 && years <= 100) ++i;
         else if (args[i] == "--shots" && hasValue) shots = std::filesystem::absolute(args[++i]).string();
+        else if (args[i] == "--trace") trace = true;
         else {
-            std::fprintf(stderr, "usage: gigvale-tool play-career --seed N --years Y [--shots DIR]\n");
+            std::fprintf(stderr, "usage: gigvale-tool play-career --seed N --years Y [--shots DIR] [--trace]\n");
             return 2;
         }
     }
@@ -691,15 +702,12 @@ int PlayCareerThroughScreens(const std::vector<std::string>& args) {
     FrameRecorder().Enable(true);
     Game& game = GetGame();
     CareerPlayer player(game, shots, static_cast<int>(years) * kDaysPerGameYear);
-    game.SetClock([&player] { return player.Now(); });
-    if (!game.Start()) {
+    ThrowingErrorHandler errors;
+    if (!player.Start(errors)) {
         std::fprintf(stderr, "gigvale-tool play-career: the game did not start\n");
         return 1;
     }
-    ThrowingErrorHandler errors;
-    SetErrorHandler(&errors);
-    player.WatchAssertions(&errors);
-    game.frameSleep = 0;
+    player.Trace(trace);
     SeedRandom(static_cast<std::uint32_t>(seed));
     ResetAssertionCount();
     HeadlessTally() = HeadlessCounts{};

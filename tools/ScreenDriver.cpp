@@ -2,6 +2,7 @@
 
 #include "Game.h"
 #include "InputManager.h"
+#include "LibErrors.h"
 #include "LibString.h"
 #include "Platform.h"
 #include "Renderer.h"
@@ -44,6 +45,14 @@ int KeyCode(const std::string& name) {
     if (name == "0") return 11;
     if (name.size() == 1 && name[0] >= 'A' && name[0] <= 'Z') return DirectInputScanCode(SDL_SCANCODE_A + (name[0] - 'A'));
     return 0;
+}
+
+bool ScreenDriver::StartGame(ThrowingErrorHandler& errors) {
+    game_.SetClock([this] { return now_; });
+    if (!game_.Start()) return false;
+    SetErrorHandler(&errors);
+    game_.frameSleep = 0;
+    return true;
 }
 
 void ScreenDriver::Frame() {

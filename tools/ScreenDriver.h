@@ -12,6 +12,7 @@
 #include <utility>
 
 class Game;
+class ThrowingErrorHandler;
 
 // What went wrong in a frame or with an action; the caller reports it where it knows the context.
 struct ScreenFailure {
@@ -25,6 +26,10 @@ public:
 
     // Shots go into shotsDir; none are saved when it is empty.
     ScreenDriver(Game& game, std::string shotsDir) : game_(game), out_(std::move(shotsDir)) {}
+
+    // Starts the game on this driver's clock, with assertions counted by errors (installed as
+    // the error handler; the caller removes it) and no sleeping between frames.
+    bool StartGame(ThrowingErrorHandler& errors);
 
     // The clock the game reads: the frames run so far times the frame's length.
     std::uint64_t Now() const { return now_; }
