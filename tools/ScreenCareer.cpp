@@ -81,12 +81,14 @@ std::string ScreenName(const std::string& window) {
     return window;
 }
 
-// A drawn text shortened with "..." stands for the whole it begins.
+// A name drawn whole, shortened with "...", or wrapped (its first line drawn alone) stands for
+// the whole name.
 bool Shows(const std::string& drawn, const std::string& whole) {
     if (drawn == whole) return true;
     constexpr std::size_t dots = 3;
-    return drawn.size() > dots && drawn.compare(drawn.size() - dots, dots, "...") == 0 &&
-           whole.rfind(drawn.substr(0, drawn.size() - dots), 0) == 0;
+    if (drawn.size() > dots && drawn.compare(drawn.size() - dots, dots, "...") == 0)
+        return whole.rfind(drawn.substr(0, drawn.size() - dots), 0) == 0;
+    return !drawn.empty() && whole.size() > drawn.size() && whole.rfind(drawn, 0) == 0 && whole[drawn.size()] == ' ';
 }
 
 Point Centre(const GRect& r) { return {(r.left + r.right) / 2.0f, (r.top + r.bottom) / 2.0f}; }
