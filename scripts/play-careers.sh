@@ -8,9 +8,7 @@ first=${1:-1} last=${2:-10} years=${3:-10}
 build="$root/build/release"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" --target gigvale-tool >/dev/null
-home=$(mktemp -d)
-trap 'rm -rf "$home"' EXIT
-export HOME="$home" XDG_CONFIG_HOME="$home/.config" SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
+source "$root/tests/fresh_home.sh"
 echo "| seed | fame | cash | gigs | albums | deal | failures |"
 echo "|---|---|---|---|---|---|---|"
 for ((seed = first; seed <= last; seed++)); do

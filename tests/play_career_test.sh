@@ -5,9 +5,7 @@
 set -euo pipefail
 tool=$1
 shots=$2
-home=$(mktemp -d)
-trap 'rm -rf "$home"' EXIT
-export HOME="$home" XDG_CONFIG_HOME="$home/.config" SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
+source "$(dirname "$0")/fresh_home.sh"
 out="$home/career.txt"
 (cd "$(dirname "$tool")" && "$tool" play-career --seed 1 --years 1 --shots "$shots") | tee "$out"
 fail() { echo "play_career: $*" >&2; exit 1; }
