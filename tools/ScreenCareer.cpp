@@ -108,7 +108,7 @@ bool LooksLikePlaceholder(const std::string& text) {
 class CareerPlayer {
 public:
     CareerPlayer(Game& game, std::string shotsDir, int days)
-        : game_(game), hand_(game, shotsDir), shots_(std::move(shotsDir)), days_(days) {
+        : game_(game), hand_(game, std::move(shotsDir)), days_(days) {
         hand_.onFrame = [this] { Watch(); };
     }
 
@@ -440,9 +440,8 @@ private:
         SIM_Song* retire = nullptr;
         if (missing < 0 && HeadlessSongDue(&retire) && once("song")) {
             if (retire) {
-                retiring_ = retire->name;
                 Click("Songs");
-                if (auto at = TextAt(retiring_)) ClickAt(*at, kFadeFrames);
+                if (auto at = TextAt(retire->name)) ClickAt(*at, kFadeFrames);
                 return;
             }
             return Open("Write a new song");
@@ -659,7 +658,6 @@ private:
     Game& game_;
     const ThrowingErrorHandler* errors_ = nullptr;  // not owned
     ScreenDriver hand_;
-    std::string shots_;
     int days_;
     int firstTurn_ = 0;
     std::string screen_ = "main menu";
@@ -675,7 +673,6 @@ private:
     SIM_Asset* wanted_ = nullptr;
     SIM_AssetMusic* listen_ = nullptr;
     bool shoppingDay_ = false;
-    std::string retiring_;
 };
 
 bool ParseWhole(const std::string& text, long long& out) {
