@@ -292,6 +292,12 @@ bool DropElement(SIM_SongPuzzle& puzzle, const SIM_SongElement* element, int sec
 }  // namespace
 
 void ImproveSongGreedily(SIM_SongPuzzle& puzzle) {
+    ImproveSongGreedily(puzzle, [&puzzle](const SIM_SongElement& element, int section) {
+        return DropElement(puzzle, &element, section);
+    });
+}
+
+void ImproveSongGreedily(SIM_SongPuzzle& puzzle, const SongPieceDrop& drop) {
     for (int i = 0; i < kSongSections; ++i) {
         const SIM_SongElement* kept = puzzle.GetSong().elements[static_cast<std::size_t>(i)];
         float best = puzzle.GetSong().quality;
@@ -301,12 +307,12 @@ void ImproveSongGreedily(SIM_SongPuzzle& puzzle) {
                                                element.get()) == puzzle.GetSong().elements.end())
                 offered.push_back(element.get());
         for (const SIM_SongElement* element : offered) {
-            if (!DropElement(puzzle, element, i)) continue;
+            if (!drop(*element, i)) continue;
             if (puzzle.GetSong().quality > best) {
                 best = puzzle.GetSong().quality;
                 kept = element;
             }
         }
-        if (kept && puzzle.GetSong().elements[static_cast<std::size_t>(i)] != kept) DropElement(puzzle, kept, i);
+        if (kept && puzzle.GetSong().elements[static_cast<std::size_t>(i)] != kept) drop(*kept, i);
     }
 }

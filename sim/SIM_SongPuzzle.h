@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -130,3 +131,7 @@ void ResetSongPuzzle();
 // The headless player's songwriting: tries the offered elements section by section and keeps
 // whichever raises the song's quality.
 void ImproveSongGreedily(SIM_SongPuzzle& puzzle);
+// The same with another hand: drop puts the element's piece into the section (the career player
+// drags it on the screen) and says whether it was dropped.
+using SongPieceDrop = std::function<bool(const SIM_SongElement& element, int section)>;
+void ImproveSongGreedily(SIM_SongPuzzle& puzzle, const SongPieceDrop& drop);

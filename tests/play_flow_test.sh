@@ -7,9 +7,7 @@ set -euo pipefail
 tool=$1
 script=$2
 out=$3
-home=$(mktemp -d)
-trap 'rm -rf "$home"' EXIT
-export HOME="$home" XDG_CONFIG_HOME="$home/.config" SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
+source "$(dirname "$0")/fresh_home.sh"
 saves="$home/Documents/gigvale/savegames"
 while read -r name days; do
   [[ $name =~ ^[A-Za-z0-9_-]+$ && ${days:=114} =~ ^[0-9]+$ ]] || { echo "bad fixture line: $name $days" >&2; exit 2; }

@@ -16,8 +16,8 @@
 namespace {
 constexpr float kMinimumRoyalty = 0.3f;
 
-// The best studio whose day costs at most the player's budget share of the cash (half, when
-// sensible), or -1.
+}  // namespace
+
 int HeadlessStudioChoice() {
     const float budget = GetFinances().cash * CurrentThrift().budgetShare;
     int pick = -1;
@@ -29,7 +29,14 @@ int HeadlessStudioChoice() {
     }
     return pick;
 }
-}  // namespace
+
+std::vector<SIM_Song*> HeadlessAlbumTracks(std::vector<SIM_Song*> songs) {
+    std::stable_sort(songs.begin(), songs.end(), [](const SIM_Song* a, const SIM_Song* b) { return a->quality > b->quality; });
+    if (songs.size() > static_cast<std::size_t>(kAlbumTracks)) songs.resize(static_cast<std::size_t>(kAlbumTracks));
+    return songs;
+}
+
+bool HeadlessSignsRecordOffer() { return GetRecordCompany().royalty >= kMinimumRoyalty; }
 
 bool RecordHeadlessAlbum() {
     if (!IsAlbumReady() || NewAlbumScreen() || MixingDesk()) return false;
@@ -38,9 +45,7 @@ bool RecordHeadlessAlbum() {
     if (!deal && studio < 0) return false;
     SIM_NewAlbumModel* screen = OpenNewAlbumScreen();
     if (!screen) return false;
-    std::vector<SIM_Song*> songs = screen->Available();
-    std::stable_sort(songs.begin(), songs.end(), [](const SIM_Song* a, const SIM_Song* b) { return a->quality > b->quality; });
-    for (SIM_Song* song : songs)
+    for (SIM_Song* song : HeadlessAlbumTracks(screen->Available()))
         if (static_cast<int>(screen->Tracks().size()) < kAlbumTracks) screen->ClickAvailable(song);
     if (screen->ShowsStudioSelector()) ClickStudio(studio);
     if (!FinishNewAlbum()) {
@@ -48,15 +53,13 @@ bool RecordHeadlessAlbum() {
         return false;
     }
     SIM_MixingDesk* desk = MixingDesk();
-    // The targets are hidden and drawn from 0.2..0.8: the middle is the safest guess, and
-    // equal levels leave every member content.
-    for (int i = 0; i < SIM_MixingDesk::kStrips; ++i) desk->SetFader(i, 0.5f);
+    for (int i = 0; i < SIM_MixingDesk::kStrips; ++i) desk->SetFader(i, kHeadlessFader);
     return FinishMixingDesk();
 }
 
 void AnswerHeadlessRecordOffer() {
     if (!RecordOffer()) return;
-    if (GetRecordCompany().royalty >= kMinimumRoyalty) AcceptRecordOffer();
+    if (HeadlessSignsRecordOffer()) AcceptRecordOffer();
     else RejectRecordOffer();
 }
 

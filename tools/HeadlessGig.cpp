@@ -19,17 +19,23 @@ struct GigKey {
 constexpr GigKey kGigKeys[] = {{"cheap van", 4000.0f}, {"manager", 12000.0f}};
 }  // namespace
 
-bool EquipHeadlessForGigs() {
-    if (GetStatistics().gigsPlayed == 0) return false;
+SIM_Asset* ChooseHeadlessGigKey() {
+    if (GetStatistics().gigsPlayed == 0) return nullptr;
     for (const GigKey& key : kGigKeys) {
         SIM_Asset* asset = FindAsset(key.asset);
         if (!asset || BandOwns(key.asset)) continue;
         const float upkeep = asset->dailyCost * static_cast<float>(kUpkeepReserveDays);
         if (GetFinances().cash < std::max(key.cash, asset->price + upkeep)) continue;
-        ShopPurchase(*asset);
-        return true;
+        return asset;
     }
-    return false;
+    return nullptr;
+}
+
+bool EquipHeadlessForGigs() {
+    SIM_Asset* key = ChooseHeadlessGigKey();
+    if (!key) return false;
+    ShopPurchase(*key);
+    return true;
 }
 
 void CloseHeadlessGigScreen(std::size_t performancesBefore) {

@@ -33,11 +33,6 @@
 #include <set>
 #include <vector>
 
-namespace {
-// Gigs the headless player has booked in this run.
-int gHeadlessGigsBooked = 0;
-
-}  // namespace
 
 // ---- The headless band ---------------------------------------------------------------
 
@@ -61,16 +56,20 @@ namespace {
 constexpr std::size_t kHeadlessRepertoire = 12;
 }  // namespace
 
-bool WriteHeadlessSong() {
+bool HeadlessSongDue(SIM_Song** retire) {
+    *retire = nullptr;
     if (GetSIMDate().GetDate().weekday != 2) return false;
-    if (CurrentSongs().size() >= kHeadlessRepertoire) {
-        if ((GetSIM().turncount / 7) % 4 != 0) return false;
-        SIM_Song* weakest = nullptr;
-        for (const auto& song : CurrentSongs())
-            if (!song->classic && (!weakest || song->quality < weakest->quality)) weakest = song.get();
-        if (!weakest) return false;
-        RetireSong(*weakest);
-    }
+    if (CurrentSongs().size() < kHeadlessRepertoire) return true;
+    if ((GetSIM().turncount / 7) % 4 != 0) return false;
+    for (const auto& song : CurrentSongs())
+        if (!song->classic && (!*retire || song->quality < (*retire)->quality)) *retire = song.get();
+    return *retire != nullptr;
+}
+
+bool WriteHeadlessSong() {
+    SIM_Song* retire = nullptr;
+    if (!HeadlessSongDue(&retire)) return false;
+    if (retire) RetireSong(*retire);
     SIM_SongPuzzle& puzzle = WriteNewSong();
     ImproveSongGreedily(puzzle);
     if (FinishPuzzle()) return true;
@@ -79,19 +78,22 @@ bool WriteHeadlessSong() {
 }
 // ---- end of the headless songwriter ----
 
+int AblestCandidate(const SIM_AuditionPicker& picker) {
+    int pick = -1;
+    for (int i = 0; i < static_cast<int>(picker.cards.size()); ++i)
+        if (pick < 0 || picker.cards[static_cast<std::size_t>(i)].abilityBar >
+                            picker.cards[static_cast<std::size_t>(pick)].abilityBar)
+            pick = i;
+    return pick;
+}
+
 bool AuditionHeadless(int instrument, bool ablest) {
     SIM_AuditionPicker& picker = GetAuditionPicker();
     if (instrument < 0 || !picker.Open(instrument)) return false;
     const int count = static_cast<int>(picker.cards.size());
     int pick = -1;
-    if (ablest) {
-        for (int i = 0; i < count; ++i)
-            if (pick < 0 || picker.cards[static_cast<std::size_t>(i)].abilityBar >
-                                picker.cards[static_cast<std::size_t>(pick)].abilityBar)
-                pick = i;
-    } else if (count > 0) {
-        pick = RandomIndex(count);
-    }
+    if (ablest) pick = AblestCandidate(picker);
+    else if (count > 0) pick = RandomIndex(count);
     if (pick >= 0) picker.Hire(pick);
     picker.Close();
     return true;
@@ -119,23 +121,16 @@ bool AffordableWithUpkeep(const SIM_Asset& asset) {
 // cheapest better one, else the cheapest stage gear (which the gigs show off), else an album.
 // Staff and vehicles only as a member's wish: their upkeep would outrun a band that earns
 // nothing yet.
-bool ShopHeadless() {
-    // The shop asks every member what he wants; a member who resents what he owns gets it
-    // first, as long as the reserve stays.
-    GetBand().PickWantedAssets();
+}  // namespace
+
+HeadlessPurchase ChooseHeadlessPurchase() {
+    // A member who resents what he owns gets what he wants first, as long as the reserve stays.
     for (SIM_Musician* m : GetBand().members)
         if (m->resentment > 0.0f && m->wantedAsset && !m->wantedAsset->owned &&
-            AffordableWithUpkeep(*m->wantedAsset)) {
-            SIM_Asset* wanted = m->wantedAsset;
-            ShopPurchase(*wanted);
-            GetBand().PickWantedAssets();
-            return true;
-        }
+            AffordableWithUpkeep(*m->wantedAsset))
+            return {m->wantedAsset, nullptr, true};
     for (SIM_AssetMusic* album : MusicAssets())
-        if (album->owned && album->progress < 1.0f) {
-            album->Listen();
-            return true;
-        }
+        if (album->owned && album->progress < 1.0f) return {nullptr, album, false};
     SIM_Musician* poorest = nullptr;
     float poorestQuality = 2.0f;
     for (SIM_Musician* m : GetBand().members) {
@@ -160,8 +155,21 @@ bool ShopHeadless() {
             for (SIM_Asset* asset : ShopTabListing(tab)) consider(asset);
     if (!pick)
         for (SIM_Asset* asset : ShopTabListing("music")) consider(asset);
-    if (!pick) return false;
-    ShopPurchase(*pick);
+    return {pick, nullptr, false};
+}
+
+namespace {
+bool ShopHeadless() {
+    // The shop asks every member what he wants.
+    GetBand().PickWantedAssets();
+    const HeadlessPurchase purchase = ChooseHeadlessPurchase();
+    if (purchase.listen) {
+        purchase.listen->Listen();
+        return true;
+    }
+    if (!purchase.buy) return false;
+    ShopPurchase(*purchase.buy);
+    if (purchase.wish) GetBand().PickWantedAssets();
     return true;
 }
 
@@ -169,37 +177,54 @@ bool ShopHeadless() {
 // week while the set is not yet tight, in the best room whose rent stays under a twentieth of
 // the cash (the free room otherwise).
 bool RehearseHeadless(int missing) {
+    const SIM_RehearsalVenue* pick = ChooseHeadlessRehearsal(missing);
+    if (!pick) return false;
+    Rehearse(pick);
+    return true;
+}
+
+// Books the biggest gig on offer whose rental leaves half the cash, one booking at a time;
+// true when the booking took the day's act.
+bool BookHeadlessGig() {
+    if (!HeadlessWantsGig()) return false;
+    BuildGigOffers();
+    SIM_Gig* best = ChooseHeadlessGig();
+    if (!best || !PressBookButton(*best)) return false;
+    ++HeadlessTally().gigsBooked;
+    return true;
+}
+
+}  // namespace
+
+const SIM_RehearsalVenue* ChooseHeadlessRehearsal(int missing) {
     const int weekday = GetSIMDate().GetDate().weekday;
-    if (missing >= 0 || CurrentSongs().empty() || (weekday != 1 && weekday != 3 && weekday != 5)) return false;
-    if (GetBand().GetBandValue("band_rehearsal") >= GetTuningValue("RS_REHEARSAL_TOOMUCH")) return false;
+    if (missing >= 0 || CurrentSongs().empty() || (weekday != 1 && weekday != 3 && weekday != 5)) return nullptr;
+    if (GetBand().GetBandValue("band_rehearsal") >= GetTuningValue("RS_REHEARSAL_TOOMUCH")) return nullptr;
     const float cash = GetFinances().cash;
     const SIM_RehearsalVenue* pick = nullptr;
     for (const SIM_RehearsalVenue* venue : RehearsalVenues())
         if (CanAffordRehearsal(*venue, cash) && (venue->cost <= 0.0f || venue->cost * 20.0f <= cash) &&
             (!pick || venue->level > pick->level))
             pick = venue;
-    if (!pick) return false;
-    Rehearse(pick);
-    return true;
+    return pick;
 }
 
-// Books the biggest gig on offer whose rental leaves half the cash (the player's budget share),
-// one booking at a time; true when the booking took the day's act.
-bool BookHeadlessGig() {
-    if (!BookGigAvailability().enabled || !BookedGigs().empty()) return false;
-    BuildGigOffers();
+bool HeadlessWantsGig() { return BookGigAvailability().enabled && BookedGigs().empty(); }
+
+SIM_Gig* ChooseHeadlessGig() {
     SIM_Gig* best = nullptr;
     for (const auto& gig : GigOffers()) {
         if (!GigCard(*gig).canBook || gig->venue->rental > GetFinances().cash * CurrentThrift().budgetShare)
             continue;
         if (!best || gig->venue->capacity > best->venue->capacity) best = gig.get();
     }
-    if (!best || !PressBookButton(*best)) return false;
-    ++gHeadlessGigsBooked;
-    return true;
+    return best;
 }
 
-}  // namespace
+HeadlessCounts& HeadlessTally() {
+    static HeadlessCounts counts;
+    return counts;
+}
 
 HeadlessThrift& CurrentThrift() {
     static HeadlessThrift thrift;
@@ -238,7 +263,7 @@ void StartHeadlessGame(SIM_HeadlessScreens& screens, std::uint32_t seed) {
     GetSIM().loaded = true;
     GetSIM().ResetForNewGame();
     screens.events.clear();
-    gHeadlessGigsBooked = 0;
+    HeadlessTally() = HeadlessCounts{};
     CurrentThrift() = HeadlessThrift{};
     ResetHeadlessPublicity();
     ResetHeadlessWorld();
@@ -252,7 +277,7 @@ std::string DateText() {
 std::string StateText() {
     return FormatText("turncount %d fame %.2f cash %.2f songs %zu written %d gigs booked %d", GetSIM().turncount,
                       static_cast<double>(GetFame().fame), static_cast<double>(GetFinances().cash),
-                      CurrentSongs().size(), GetStatistics().songsWritten, gHeadlessGigsBooked) +
+                      CurrentSongs().size(), GetStatistics().songsWritten, HeadlessTally().gigsBooked) +
            FormatText(" played %d audience %d earned %.0f", GetStatistics().gigsPlayed,
                       GetStatistics().audiencePlayedTo, static_cast<double>(GetStatistics().moneyEarned)) +
            " " + PracticeText() +

@@ -10,6 +10,11 @@
 #include <vector>
 
 class SIM_Asset;
+class SIM_AssetMusic;
+class SIM_AuditionPicker;
+class SIM_Gig;
+class SIM_Song;
+class SIM_RehearsalVenue;
 
 struct SIM_DailyOption;
 
@@ -62,6 +67,42 @@ void CloseHeadlessGigScreen(std::size_t performancesBefore);
 
 // One step of the headless player's day: options first, then the act.
 void PlayHeadlessDay();
+
+// ---- What the sensible player chooses, apart from carrying it out: the headless player does it
+// through the simulation's operations, the career player through the screens.
+
+// The candidate with the best ability bar in an open audition, or -1.
+int AblestCandidate(const SIM_AuditionPicker& picker);
+// Whether a song is due today (Wednesdays, every fourth once the repertoire is full); *retire is
+// the song to retire first to make room, or nullptr.
+bool HeadlessSongDue(SIM_Song** retire);
+// Whether the player books a gig today (one booking at a time, when booking is open).
+bool HeadlessWantsGig();
+// The biggest gig among the offers whose rental leaves half the cash, or nullptr.
+SIM_Gig* ChooseHeadlessGig();
+// The best rehearsal room the player rents today, or nullptr when it does not rehearse.
+const SIM_RehearsalVenue* ChooseHeadlessRehearsal(int missing);
+// The weekly shopping: a thing to buy (wish: a member's wish), or an owned album to hear.
+struct HeadlessPurchase {
+    SIM_Asset* buy = nullptr;
+    SIM_AssetMusic* listen = nullptr;
+    bool wish = false;
+};
+// After the members have said what they want (SIM_Band::PickWantedAssets).
+HeadlessPurchase ChooseHeadlessPurchase();
+// The van or manager the player buys today to open bigger venues, or nullptr.
+SIM_Asset* ChooseHeadlessGigKey();
+
+// What the player did that the game does not count itself, for the yearly lines.
+struct HeadlessCounts {
+    int gigsBooked = 0;
+    int publicity = 0;
+    int relaxations = 0;
+    int charityGigs = 0;
+    int rivalGigsWatched = 0;
+    int endorsementsRejected = 0;
+};
+HeadlessCounts& HeadlessTally();
 
 // Lines for the tool's output.
 std::string DateText();

@@ -17,15 +17,19 @@ constexpr std::uint32_t kFrameMs = 20;
 constexpr int kMaxFrames = 100000;
 }  // namespace
 
+bool HeadlessPracticeDay() { return GetSIMDate().GetDate().weekday == kPracticeWeekday; }
+
+int HeadlessPlayedNote(int note) { return RandomChance(kNoteAccuracy) ? note : note % kPracticeNotes + 1; }
+
 bool PractiseHeadless() {
-    if (GetSIMDate().GetDate().weekday != kPracticeWeekday) return false;
+    if (!HeadlessPracticeDay()) return false;
     std::uint32_t now = 0;
     SIM_PracticeRun& run = OpenPracticeRun([&now] { return now; });
     run.Start();
     for (int frame = 0; frame < kMaxFrames && run.state() != SIM_PracticeRun::kFinished; ++frame) {
         if (run.state() == SIM_PracticeRun::kPlayerTurn) {
             const int note = run.melody().Next();
-            const int played = RandomChance(kNoteAccuracy) ? note : note % kPracticeNotes + 1;
+            const int played = HeadlessPlayedNote(note);
             run.OnKey(played + 1);  // the digit keys 1..5 are codes 2..6
             continue;
         }

@@ -13,8 +13,6 @@
 #include "SIM_Venue.h"
 
 namespace {
-int gPublicityDone = 0;
-int gRelaxations = 0;
 
 // Band stress from which the band takes an evening off; besides, it takes a practice day (weekday 4)
 // of every third month off in any case.
@@ -36,8 +34,8 @@ float StressRelief(const SIM_RelaxVenue& venue) {
 
 bool BandStressed() { return GetBand().GetBandValue("band_stress") >= kRelaxStress; }
 
-// When stressed, the place that eases the most stress among those the band can pay for and keep
-// its reserve (staying in is free); the cheaper one of equals. On a routine day off, the cheapest.
+}  // namespace
+
 std::size_t PickRelaxCard(const SIM_RelaxChooser& chooser) {
     const bool stressed = BandStressed();
     std::size_t pick = chooser.cards.size();
@@ -56,7 +54,6 @@ std::size_t PickRelaxCard(const SIM_RelaxChooser& chooser) {
     }
     return pick;
 }
-}  // namespace
 
 bool WantsHeadlessPublicityOrRelaxation(const SIM_DailyOption& option) {
     if (GetBand().members.empty() || IsGigToday()) return false;
@@ -78,7 +75,7 @@ bool WantsHeadlessPublicityOrRelaxation(const SIM_DailyOption& option) {
 void FinishHeadlessPublicityOrRelaxation(int kind, SIM_OptionSubject* subject) {
     if (kind == OPTION_PUBLICITY) {
         if (auto* event = dynamic_cast<SIM_PublicityEvent*>(subject); event && event->performed) {
-            ++gPublicityDone;
+            ++HeadlessTally().publicity;
             SIM_PublicityResults(*event).Close();
         }
     } else if (kind == OPTION_RELAXATION) {
@@ -87,14 +84,14 @@ void FinishHeadlessPublicityOrRelaxation(int kind, SIM_OptionSubject* subject) {
         if (card >= chooser.cards.size()) return;  // cancel: the day is not used
         const SIM_RelaxVenue& venue = *chooser.cards[card].venue;
         if (!chooser.Use(card)) return;
-        ++gRelaxations;
+        ++HeadlessTally().relaxations;
         SIM_RelaxResults(venue).Close();
     }
 }
 
-std::string HeadlessPublicityText() { return FormatText("publicity %d relaxed %d", gPublicityDone, gRelaxations); }
+std::string HeadlessPublicityText() { return FormatText("publicity %d relaxed %d", HeadlessTally().publicity, HeadlessTally().relaxations); }
 
 void ResetHeadlessPublicity() {
-    gPublicityDone = 0;
-    gRelaxations = 0;
+    HeadlessTally().publicity = 0;
+    HeadlessTally().relaxations = 0;
 }

@@ -17,9 +17,6 @@
 #include <vector>
 
 namespace {
-int gCharityGigs = 0;
-int gRivalGigsWatched = 0;
-int gEndorsementsRejected = 0;
 
 // Sponsors whose fans are likelier than this to cry sell-out are turned down.
 constexpr float kEndorsementRiskLimit = 0.25f;
@@ -30,22 +27,18 @@ constexpr float kRivalTicketShare = 0.1f;
 constexpr float kManagerFame = 75.0f;
 
 void HireManagerForSponsors() {
-    SIM_Asset* manager = FindAsset("manager");
-    if (!manager || manager->owned || GetFame().fame < kManagerFame) return;
-    const float cost = GetFinances().DiscountedCost(manager->price);
-    if (GetFinances().cash < cost + manager->dailyCost * static_cast<float>(kUpkeepReserveDays)) return;
-    ShopPurchase(*manager);
+    if (SIM_Asset* manager = HeadlessManagerForSponsors()) ShopPurchase(*manager);
 }
 
 void AnswerEndorsement() {
     SIM_Endorsement* offer = PendingEndorsementOffer();
     if (!offer) return;
     SIM_EndorsementOfferModel window(*offer);
-    if (offer->fameHitChance <= kEndorsementRiskLimit) {
+    if (HeadlessTakesEndorsement(*offer)) {
         window.Accept();
     } else {
         window.Reject();
-        ++gEndorsementsRejected;
+        ++HeadlessTally().endorsementsRejected;
     }
 }
 
@@ -54,14 +47,30 @@ void WatchRivalGigs() {
     for (const auto& option : GetDailyOptions().Options())
         if (option->kind == OPTION_RIVAL_GIG && option->canAccept) gigs.push_back(option.get());
     for (const SIM_DailyOption* option : gigs) {
+        if (!HeadlessWatchesRivalGig(*option)) continue;  // the tickets already bought count
         auto* gig = static_cast<SIM_OtherGig*>(option->subject);
-        if (gig->band->ticketCost > GetFinances().cash * kRivalTicketShare) continue;
         GetDailyOptions().AcceptDailyOption(*option);  // opens the rival-gig screen
-        if (SIM_RivalGigScreenModel(*gig).watched) ++gRivalGigsWatched;
+        if (SIM_RivalGigScreenModel(*gig).watched) ++HeadlessTally().rivalGigsWatched;
     }
 }
+}  // namespace
 
-// A charity gig the band can play, on a day without a gig of its own.
+SIM_Asset* HeadlessManagerForSponsors() {
+    SIM_Asset* manager = FindAsset("manager");
+    if (!manager || manager->owned || GetFame().fame < kManagerFame) return nullptr;
+    const float cost = GetFinances().DiscountedCost(manager->price);
+    if (GetFinances().cash < cost + manager->dailyCost * static_cast<float>(kUpkeepReserveDays)) return nullptr;
+    return manager;
+}
+
+bool HeadlessTakesEndorsement(const SIM_Endorsement& offer) { return offer.fameHitChance <= kEndorsementRiskLimit; }
+
+bool HeadlessWatchesRivalGig(const SIM_DailyOption& option) {
+    if (option.kind != OPTION_RIVAL_GIG || !option.canAccept) return false;
+    const auto* gig = static_cast<const SIM_OtherGig*>(option.subject);
+    return gig->band->ticketCost <= GetFinances().cash * kRivalTicketShare;
+}
+
 const SIM_DailyOption* PlayableCharityGig() {
     if (!GetBand().HasFullLineup() || !HasSongsForGig() || IsGigToday())
         return nullptr;
@@ -69,12 +78,10 @@ const SIM_DailyOption* PlayableCharityGig() {
         if (option->kind == OPTION_CHARITY_GIG && option->canAccept) return option.get();
     return nullptr;
 }
-}  // namespace
 
 void ResetHeadlessWorld() {
-    gCharityGigs = 0;
-    gRivalGigsWatched = 0;
-    gEndorsementsRejected = 0;
+    HeadlessCounts& tally = HeadlessTally();
+    tally.charityGigs = tally.rivalGigsWatched = tally.endorsementsRejected = 0;
 }
 
 bool TakeUpHeadlessWorld() {
@@ -83,7 +90,7 @@ bool TakeUpHeadlessWorld() {
     WatchRivalGigs();
     const SIM_DailyOption* charity = PlayableCharityGig();
     if (!charity) return false;
-    ++gCharityGigs;
+    ++HeadlessTally().charityGigs;
     const int turn = GetSIM().turncount;
     GetDailyOptions().AcceptDailyOption(*charity);  // ends the day
     return GetSIM().turncount != turn;
@@ -94,6 +101,7 @@ std::string WorldText() {
     int luck = 0;
     for (bool done : GetSIM().eventGate.flags) luck += done ? 1 : 0;
     return FormatText("charity gigs %d rival gigs watched %d endorsement %s (turned down %d) lucky events %d",
-                      gCharityGigs, gRivalGigsWatched, sponsored.empty() ? "none" : ("\"" + sponsored + "\"").c_str(),
-                      gEndorsementsRejected, luck);
+                      HeadlessTally().charityGigs, HeadlessTally().rivalGigsWatched,
+                      sponsored.empty() ? "none" : ("\"" + sponsored + "\"").c_str(),
+                      HeadlessTally().endorsementsRejected, luck);
 }

@@ -4,6 +4,8 @@
 // checked for text outside the screen or its window, and for windows off screen.
 #include "PlayScript.h"
 
+#include "ScreenDriver.h"
+
 #include "BenchRender.h"
 
 #include "FrameRecord.h"
@@ -33,58 +35,28 @@
 #include <sstream>
 
 namespace {
-constexpr std::uint64_t kFrameMs = 20;  // 50 frames a second
 constexpr int kWaitFrames = 400;        // how long wait-text waits before it fails
 
-struct Failure {
-    std::string what;
-};
-
-// The scan code of a key name as scripts write it ("Escape", "Return", "F12", "A", "3").
-int KeyCode(const std::string& name) {
-    static const std::map<std::string, int> named = {
-        {"Escape", DIK_ESCAPE}, {"Return", DIK_RETURN}, {"Enter", DIK_RETURN}, {"Backspace", DIK_BACK},
-        {"Tab", DIK_TAB},       {"Delete", DIK_DELETE}, {"Left", DIK_LEFT},    {"Right", DIK_RIGHT},
-        {"Up", DIK_UP},         {"Down", DIK_DOWN},     {"Home", DIK_HOME},    {"End", DIK_END},
-        {"PageUp", DIK_PRIOR},  {"PageDown", DIK_NEXT}, {"F12", DIK_F12},      {"Alt", DIK_LMENU},
-        {"KeypadEnter", DIK_NUMPADENTER}};
-    if (auto it = named.find(name); it != named.end()) return it->second;
-    if (name.size() == 1 && name[0] >= '1' && name[0] <= '9') return 2 + (name[0] - '1');
-    if (name == "0") return 11;
-    if (name.size() == 1 && name[0] >= 'A' && name[0] <= 'Z') return DirectInputScanCode(SDL_SCANCODE_A + (name[0] - 'A'));
-    return 0;
-}
-
-std::string Describe(const GRect& r) {
-    return FormatText("(%.0f,%.0f)-(%.0f,%.0f)", static_cast<double>(r.left), static_cast<double>(r.top),
-                      static_cast<double>(r.right), static_cast<double>(r.bottom));
-}
-
-bool Inside(const GRect& inner, const GRect& outer) {
-    // Glyph boxes are placed on whole pixels: half a pixel of rounding is not an overflow.
-    constexpr float slack = 0.5f;
-    return inner.left >= outer.left - slack && inner.top >= outer.top - slack && inner.right <= outer.right + slack &&
-           inner.bottom <= outer.bottom + slack;
-}
+using Failure = ScreenFailure;
 
 std::string Trim(const std::string& text);
 
 class ScriptRunner {
 public:
-    ScriptRunner(Game& game, std::string outDir) : game_(game), out_(std::move(outDir)) {}
+    ScriptRunner(Game& game, std::string outDir) : game_(game), driver_(game, std::move(outDir)) {}
 
     void Run(const std::string& command, const std::string& rest) {
-        if (command == "click" || command == "rclick") Click(Point(rest), command == "click");
-        else if (command == "move") Move(Point(rest));
+        if (command == "click" || command == "rclick") driver_.Click(Point(rest), command == "click");
+        else if (command == "move") driver_.Move(Point(rest));
         else if (command == "key") Key(rest);
-        else if (command == "type") Type(rest);
-        else if (command == "frames") Frames(Count(rest));
-        else if (command == "shot") Shot(rest);
+        else if (command == "type") driver_.Type(rest);
+        else if (command == "frames") driver_.Frames(Count(rest));
+        else if (command == "shot") driver_.Shot(rest);
         else if (command == "expect-text") ExpectText(rest, true);
         else if (command == "expect-no-text") ExpectText(rest, false);
         else if (command == "wait-text") WaitText(rest);
         else if (command == "frames-until-text") FramesUntilText(rest);
-        else if (command == "click-text") ClickText(rest);
+        else if (command == "click-text") driver_.ClickText(rest);
         else if (command == "drag") Drag(rest);
         else if (command == "drag-text") DragText(rest);
         else if (command == "hover") Hover(rest);
@@ -108,19 +80,15 @@ public:
     }
 
     // The first frame, so the script starts with something drawn to look at.
-    void Begin() { Frame(); }
-    int FramesRun() const { return frames_; }
+    void Begin() { driver_.Frame(); }
+    int FramesRun() const { return driver_.FramesRun(); }
     bool Quit() const { return game_.QuitPosted(); }
-
-    // The texts of the last frame, for failure reports.
-    std::string TextsDrawn() const {
-        std::string list;
-        for (const GFrameText& text : FrameRecorder().LastFrame().texts) list += "  \"" + text.text + "\"\n";
-        return list.empty() ? "  (none)\n" : list;
-    }
+    bool Start(ThrowingErrorHandler& errors) { return driver_.StartGame(errors); }
+    void SetClock(std::uint64_t now) { driver_.SetClock(now); }
+    std::string TextsDrawn() const { return ScreenDriver::TextsDrawn(); }
 
 private:
-    static std::pair<float, float> Point(const std::string& rest) {
+    static ScreenDriver::Point Point(const std::string& rest) {
         std::istringstream in(rest);
         float x = 0.0f, y = 0.0f;
         if (!(in >> x >> y)) throw Failure{"expected X Y"};
@@ -139,19 +107,7 @@ private:
         return !text.empty() && end && *end == '\0';
     }
 
-    // Runs one frame; once the game has quit there are no more.
-    void Frame() {
-        if (game_.QuitPosted()) return;
-        now_ += kFrameMs;
-        game_.PumpEvents();
-        game_.RunFrame();
-        ++frames_;
-        CheckFrame();
-    }
-
-    void Frames(int n) {
-        for (int i = 0; i < n && !game_.QuitPosted(); ++i) Frame();
-    }
+    void Frame() { driver_.Frame(); }
 
     // ---- A session's replay: the device records as the game queued them, and its frames at
     // the pace they ran.
@@ -162,13 +118,7 @@ private:
         std::uint64_t step = 0;
         int n = 0;
         if (!(in >> step >> n) || n < 0) throw Failure{"expected MS N"};
-        for (int i = 0; i < n && !game_.QuitPosted(); ++i) {
-            now_ += step;
-            game_.PumpEvents();
-            game_.RunFrame();
-            ++frames_;
-            CheckFrame();
-        }
+        for (int i = 0; i < n && !game_.QuitPosted(); ++i) driver_.Tick(step);
     }
 
     // "input-mouse move-x|move-y|wheel V" or "input-mouse button B down|up".
@@ -215,83 +165,14 @@ private:
         game_.Input().QueueText(text);
     }
 
-    // Text on screen and inside its window, every window on screen.
-    void CheckFrame() const {
-        const GFrame& frame = FrameRecorder().LastFrame();
-        const GRect screen{0.0f, 0.0f, static_cast<float>(kScreenWidth), static_cast<float>(kScreenHeight)};
-        for (const GFrameWindow& window : frame.windows)
-            if (!Inside(window.rect, screen))
-                throw Failure{"window \"" + window.name + "\" " + Describe(window.rect) + " lies off screen"};
-        for (const GFrameText& text : frame.texts) {
-            if (!Inside(text.rect, screen))
-                throw Failure{"text \"" + text.text + "\" " + Describe(text.rect) + " runs off screen"};
-            if (text.window < 0) continue;
-            const GFrameWindow& window = frame.windows[static_cast<std::size_t>(text.window)];
-            if (!Inside(text.rect, window.rect))
-                throw Failure{"text \"" + text.text + "\" " + Describe(text.rect) + " runs out of window \"" + window.name +
-                              "\" " + Describe(window.rect)};
-        }
-    }
-
-    void MoveCursor(float x, float y) { game_.Input().WarpCursor(x, y); }
-
-    void Move(std::pair<float, float> at) {
-        MoveCursor(at.first, at.second);
-        Frame();
-    }
-
-    void Click(std::pair<float, float> at, bool left) {
-        Move(at);
-        const int button = left ? 0 : 1;
-        game_.Input().QueueMouse({MouseRecord::Button, button, true});
-        Frame();
-        game_.Input().QueueMouse({MouseRecord::Button, button, false});
-        Frame();
-    }
-
     // "key NAME" or "key NAME N" (pressed N times, a frame each).
     void Key(const std::string& rest) {
         const std::size_t space = rest.find(' ');
         const int times = space == std::string::npos ? 1 : Count(rest.substr(space + 1));
-        for (int i = 0; i < times; ++i) KeyOnce(rest.substr(0, space));
+        for (int i = 0; i < times; ++i) driver_.Key(rest.substr(0, space));
     }
 
-    void KeyOnce(const std::string& names) {
-        // "Alt+Return": the modifiers go down first and come up last.
-        std::vector<int> codes;
-        std::size_t start = 0;
-        for (;;) {
-            const std::size_t plus = names.find('+', start);
-            const std::string name = names.substr(start, plus == std::string::npos ? std::string::npos : plus - start);
-            const int code = KeyCode(name);
-            if (code == 0) throw Failure{"unknown key '" + name + "'"};
-            codes.push_back(code);
-            if (plus == std::string::npos) break;
-            start = plus + 1;
-        }
-        for (int code : codes) game_.Input().QueueKey(code, true);
-        for (auto it = codes.rbegin(); it != codes.rend(); ++it) game_.Input().QueueKey(*it, false);
-        Frame();
-    }
-
-    void Type(const std::string& text) {
-        game_.Input().QueueText(text);
-        Frame();
-    }
-
-    void Shot(const std::string& name) {
-        if (out_.empty()) return;
-        std::error_code ec;
-        std::filesystem::create_directories(out_, ec);
-        const std::string path = out_ + "/" + name + ".png";
-        if (!Renderer().SaveFramePNG(path)) throw Failure{"could not write " + path};
-    }
-
-    static bool Drawn(const std::string& text) {
-        for (const GFrameText& drawn : FrameRecorder().LastFrame().texts)
-            if (drawn.text.find(text) != std::string::npos) return true;
-        return false;
-    }
+    static bool Drawn(const std::string& text) { return ScreenDriver::Drawn(text); }
 
     void ExpectText(const std::string& text, bool present) const {
         if (Drawn(text) != present)
@@ -329,63 +210,12 @@ private:
         throw Failure{"expected a tooltip with \"" + text + "\""};
     }
 
-    // The centre of the enabled control labelled so (exactly, else containing it), else of the
-    // text drawn so. Pointing also finds disabled controls: their tooltips say why.
-    // "LABEL @N" picks the Nth such control of that label in drawing order (several cards
-    // may each have a "Hire" button); without it the last one drawn, the top-most.
-    std::optional<std::pair<float, float>> FindControl(const std::string& text, bool disabledToo = false) const {
-        auto usable = [disabledToo](const GFrameControl& control) { return disabledToo || control.enabled; };
-        const GFrame& frame = FrameRecorder().LastFrame();
-        auto centre = [](const GRect& r) { return std::pair{(r.left + r.right) / 2.0f, (r.top + r.bottom) / 2.0f}; };
-        std::string label = text;
-        if (const std::size_t at = text.rfind(" @"); at != std::string::npos) {
-            long long n = 0;
-            if (ParseNumber(text.substr(at + 2), n) && n >= 1) {
-                label = text.substr(0, at);
-                for (const GFrameControl& control : frame.controls)
-                    if (usable(control) && control.label == label && --n == 0) return centre(control.rect);
-                return std::nullopt;
-            }
-        }
-        for (bool exact : {true, false}) {
-            for (auto it = frame.controls.rbegin(); it != frame.controls.rend(); ++it)
-                if (usable(*it) && (exact ? it->label == label : it->label.find(label) != std::string::npos))
-                    return centre(it->rect);
-        }
-        for (auto it = frame.texts.rbegin(); it != frame.texts.rend(); ++it)
-            if (it->text == label) return centre(it->rect);
-        return std::nullopt;
-    }
-
-    void ClickText(const std::string& label) {
-        const auto at = FindControl(label);
-        if (!at) throw Failure{"no enabled button or text \"" + label + "\" to click"};
-        Click(*at, true);
-    }
-
-    // ---- Dragging: the left button pressed at one point, the mouse moved over several frames
-    // and released at another, as a hand drags a piece.
-    static constexpr int kDragFrames = 8;
-
-    void DragBetween(std::pair<float, float> from, std::pair<float, float> to) {
-        Move(from);
-        game_.Input().QueueMouse({MouseRecord::Button, 0, true});
-        Frame();
-        for (int i = 1; i <= kDragFrames; ++i) {
-            const float t = static_cast<float>(i) / static_cast<float>(kDragFrames);
-            MoveCursor(from.first + (to.first - from.first) * t, from.second + (to.second - from.second) * t);
-            Frame();
-        }
-        game_.Input().QueueMouse({MouseRecord::Button, 0, false});
-        Frame();
-    }
-
     // "drag X1 Y1 X2 Y2"
     void Drag(const std::string& rest) {
         std::istringstream in(rest);
         float x1 = 0.0f, y1 = 0.0f, x2 = 0.0f, y2 = 0.0f;
         if (!(in >> x1 >> y1 >> x2 >> y2)) throw Failure{"expected X1 Y1 X2 Y2"};
-        DragBetween({x1, y1}, {x2, y2});
+        driver_.Drag({x1, y1}, {x2, y2});
     }
 
     // "drag-text TEXT X Y": the element labelled TEXT (a puzzle piece by its element) dragged
@@ -395,15 +225,15 @@ private:
         const std::size_t pointStart = lastSpace == std::string::npos ? std::string::npos : rest.rfind(' ', lastSpace - 1);
         if (pointStart == std::string::npos || pointStart == 0) throw Failure{"expected TEXT X Y"};
         const std::string label = Trim(rest.substr(0, pointStart));
-        const auto from = FindControl(label);
+        const auto from = ScreenDriver::FindControl(label);
         if (!from) throw Failure{"no enabled element or text \"" + label + "\" to drag"};
-        DragBetween(*from, Point(rest.substr(pointStart + 1)));
+        driver_.Drag(*from, Point(rest.substr(pointStart + 1)));
     }
 
     void Hover(const std::string& label) {
-        const auto at = FindControl(label, true);
+        const auto at = ScreenDriver::FindControl(label, true);
         if (!at) throw Failure{"no button or text \"" + label + "\" to point at"};
-        Move(*at);
+        driver_.Move(*at);
     }
 
     // The window's close box, as the window manager reports it.
@@ -415,7 +245,7 @@ private:
     }
 
     void ExpectQuit() {
-        Frames(2);
+        driver_.Frames(2);
         if (!game_.QuitPosted()) throw Failure{"expected the game to have quit"};
     }
 
@@ -466,13 +296,8 @@ private:
         if (!game_.LoadSavedGame(name, &error)) throw Failure{"could not load \"" + name + "\": " + error};
     }
 
-public:
-    std::uint64_t now_ = 0;
-
-private:
     Game& game_;
-    std::string out_;
-    int frames_ = 0;
+    ScreenDriver driver_;
 };
 
 std::string Trim(const std::string& text) {
@@ -613,18 +438,16 @@ int PlayScript(const std::vector<std::string>& args) {
     FrameRecorder().Enable(true);
     Game& game = GetGame();
     ScriptRunner runner(game, outDir);
-    runner.now_ = static_cast<std::uint64_t>(header.clock.value_or(0));
-    game.SetClock([&runner] { return runner.now_; });
+    // A replay starts the game at its session's clock, seed and time of day.
+    runner.SetClock(static_cast<std::uint64_t>(header.clock.value_or(0)));
     game.seedOverride = static_cast<std::uint32_t>(seedOption.value_or(header.seed.value_or(1)));
     if (header.wallClock) game.wallClockOverride = static_cast<std::time_t>(*header.wallClock);
-    if (!game.Start()) {
+    // Assertions fail the script; fatal errors end it with their text.
+    ThrowingErrorHandler errors;
+    if (!runner.Start(errors)) {
         std::fprintf(stderr, "gigvale-tool play-script: the game did not start\n");
         return 1;
     }
-    // Assertions fail the script; fatal errors end it with their text.
-    ThrowingErrorHandler errors;
-    SetErrorHandler(&errors);
-    game.frameSleep = 0;
 
     int status = 0;
     try {

@@ -7,6 +7,7 @@
 #include "CareerRuns.h"
 #include "HeadlessPlayer.h"
 #include "PlayScript.h"
+#include "ScreenCareer.h"
 #include "LibConfigSection.h"
 #include "LibDataFolder.h"
 #include "LibErrors.h"
@@ -347,6 +348,12 @@ const std::vector<Verb>& Verbs() {
          "    a replay's lines: tick MS N, input-mouse, input-key, input-text, input-cursor, input-warp, input-quit, and its\n"
          "    header \"# seed:\", \"# clock-start:\", \"# wall-clock:\", \"# user-folder: DIR\" (copied into a fresh home, or --home DIR)",
          PlayScript},
+        {"play-career",
+         "play-career --seed N --years Y [--shots DIR]  play a sensible career through the real game's screens, failing on a\n"
+         "    stuck screen, a text out of its window, a placeholder message or an assertion",
+         [](const std::vector<std::string>& args) {
+             return HasRunFolderData("play-career") ? PlayCareerThroughScreens(args) : 2;
+         }},
     };
     return verbs;
 }
