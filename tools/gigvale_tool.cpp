@@ -328,7 +328,7 @@ const std::vector<Verb>& Verbs() {
          "simulate --seed S --days N [--strict] [--save FILE]  run a new game N days headless\n"
          "  simulate --strategy sensible|idle|random|reckless|all --seeds A..B [--years Y] [--csv FILE] [--table] [--strict]",
          Simulate},
-        {"bench", "bench [--days N] | bench render [--frames N] [--png FILE] [--screen desktop|practice|puzzle|gig]  day cycle or frame timings",
+        {"bench", "bench [--days N] | bench render [--frames N] [--png FILE] [--screen NAME|all]  day cycle or frame timings",
          Bench},
         {"contact-sheet", "contact-sheet OUT.png [DATADIR]  every picture with its name", ContactSheet},
         {"check-save", "check-save FILE         read a save file back and check it", CheckSave},
@@ -352,7 +352,7 @@ const std::vector<Verb>& Verbs() {
          "play-career --seed N --years Y [--shots DIR]  play a sensible career through the real game's screens, failing on a\n"
          "    stuck screen, a text out of its window, a placeholder message or an assertion",
          [](const std::vector<std::string>& args) {
-             return HasRunFolderData("play-career") ? PlayCareerThroughScreens(args) : 2;
+             return HasGameData("play-career") ? PlayCareerThroughScreens(args) : 2;
          }},
     };
     return verbs;
