@@ -565,10 +565,9 @@ private:
     // The song details opened to retire the weakest song make room for a new one.
     void RetireSong() {
         DismissAdvice();
+        // Retiring closes the details: an Escape after it would ask to leave the career.
         if (ClickIfThere("Retire", kFadeFrames)) {
             DismissAdvice();
-            hand_.Key("Escape");
-            hand_.Frames(2);
             ClickIfThere("Band");
             Open("Write a new song");
             return;
