@@ -73,8 +73,7 @@ public:
         else if (command == "input-mouse") InputMouse(rest);
         else if (command == "input-key") InputKey(rest);
         else if (command == "input-text") InputText(rest);
-        else if (command == "input-cursor") game_.Input().SetSystemCursor(Point(rest).first, Point(rest).second);
-        else if (command == "input-warp") game_.Input().WarpCursor(Point(rest).first, Point(rest).second);
+        else if (command == "input-cursor" || command == "input-warp") InputCursor(rest, command == "input-warp");
         else if (command == "input-quit") game_.RequestQuit();
         else throw Failure{"unknown command '" + command + "'"};
     }
@@ -139,6 +138,13 @@ private:
             throw Failure{"unknown mouse record '" + rest + "'"};
         }
         game_.Input().QueueMouse(record);
+    }
+
+    // "input-cursor X Y": where the system put the pointer; "input-warp X Y": where a script did.
+    void InputCursor(const std::string& rest, bool warp) {
+        const auto [x, y] = Point(rest);
+        if (warp) game_.Input().WarpCursor(x, y);
+        else game_.Input().SetSystemCursor(x, y);
     }
 
     // "input-key CODE down|up", with the game's own scan code.
