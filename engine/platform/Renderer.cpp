@@ -48,6 +48,9 @@ std::uint32_t To565(std::uint32_t argb) {
 // shapes a copy cannot express are cut into tiles no larger than this.
 constexpr float kGeometryTile = 256.0f;
 
+// Draws smaller than this (glyphs, small icons) go as they are: a ready copy saves them little.
+constexpr int kLeastCopied = 4096;
+
 float Lerp(float a, float b, float t) { return a + (b - a) * t; }
 
 std::uint8_t Channel(std::uint32_t argb, int shift) { return static_cast<std::uint8_t>((argb >> shift) & 0xFF); }
@@ -206,6 +209,8 @@ bool GRenderer::Initialise(SDL_Window* window, int width, int height, int depth,
         DrawLog("Fallback init succeeded");
     }
     DrawLog("Device obtained");
+    SDL_RendererInfo info{};
+    software_ = SDL_GetRendererInfo(renderer_, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE) != 0;
     SDL_SetRenderDrawBlendMode(renderer_, SDL_BLENDMODE_BLEND);
     if (!CreateBackBuffer()) DrawLog(std::string("No back buffer, drawing to the window unscaled: ") + SDL_GetError());
     MeasureOutput();
@@ -305,6 +310,7 @@ void GLetterbox::WindowToBackBuffer(float wx, float wy, float& bx, float& by) co
 }
 
 void GRenderer::Unload() {
+    copies_.Clear();
     for (GTexture& record : textures_) {
         if (record.texture) SDL_DestroyTexture(record.texture);
         record.texture = nullptr;
@@ -335,20 +341,21 @@ void GRenderer::Release() {
 }
 
 void GRenderer::BeginFrame() {
-    if (!renderer_) return;
+    lastDrawn_ = nullptr;
+    if (!renderer_ || !drawPixels_) return;
     if (backBuffer_ && SDL_GetRenderTarget(renderer_) != backBuffer_) SDL_SetRenderTarget(renderer_, backBuffer_);
     SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
     if (SDL_RenderClear(renderer_) != 0) {
         EngineFailure("Clear", SDL_GetError());
         return;
     }
-    lastDrawn_ = nullptr;
 }
 
 void GRenderer::EndFrame() {
     if (!renderer_) return;
-    if (!backBuffer_) {
-        SDL_RenderPresent(renderer_);
+    copies_.EndFrame();
+    if (!backBuffer_ || !drawPixels_) {
+        if (drawPixels_) SDL_RenderPresent(renderer_);
         ++frames_;
         return;
     }
@@ -578,6 +585,7 @@ GTexture* GRenderer::SetTexture(const std::string& name) {
 
 void GRenderer::ReloadTextures() {
     DrawLog("RestoreSurfaces");
+    copies_.Clear();
     for (GTexture& scaled : scaled_)
         if (scaled.texture) SDL_DestroyTexture(scaled.texture);
     scaled_.clear();
@@ -618,6 +626,7 @@ void GRenderer::DrawQuad(GTexture* texture, const GVertex (&q)[4], GBlend blend,
     const std::uint32_t colour = q[QUAD_TL].diffuse;
     const bool oneColour = q[QUAD_TR].diffuse == colour && q[QUAD_BL].diffuse == colour && q[QUAD_BR].diffuse == colour;
     if (texture && countUse) NoteTextureUse(texture);
+    if (!drawPixels_) return;
     if (axisAligned && oneColour && q[QUAD_TR].x >= q[QUAD_TL].x && q[QUAD_BL].y >= q[QUAD_TL].y) {
         const SDL_FRect target{q[QUAD_TL].x, q[QUAD_TL].y, q[QUAD_TR].x - q[QUAD_TL].x, q[QUAD_BL].y - q[QUAD_TL].y};
         if (!texture) {
@@ -636,14 +645,7 @@ void GRenderer::DrawQuad(GTexture* texture, const GVertex (&q)[4], GBlend blend,
         if (source.w <= 0 || source.h <= 0) return;
         const int flip = (q[QUAD_TL].u > q[QUAD_TR].u ? SDL_FLIP_HORIZONTAL : 0) |
                          (q[QUAD_TL].v > q[QUAD_BL].v ? SDL_FLIP_VERTICAL : 0);
-        const bool solid = texture->opaque && blend == GBlend::Alpha && Channel(colour, 24) == 0xFF;
-        SDL_SetTextureBlendMode(texture->texture, solid ? SDL_BLENDMODE_NONE : BlendMode(blend));
-        SDL_SetTextureColorMod(texture->texture, Channel(colour, 16), Channel(colour, 8), Channel(colour, 0));
-        SDL_SetTextureAlphaMod(texture->texture, Channel(colour, 24));
-        if (flip)
-            SDL_RenderCopyExF(renderer_, texture->texture, &source, &target, 0.0, nullptr, static_cast<SDL_RendererFlip>(flip));
-        else
-            SDL_RenderCopyF(renderer_, texture->texture, &source, &target);
+        CopyPart(texture, source, target, colour, blend, flip);
         return;
     }
     const float extent = std::max({std::abs(q[QUAD_TR].x - q[QUAD_TL].x), std::abs(q[QUAD_BR].x - q[QUAD_BL].x),
@@ -676,27 +678,46 @@ void GRenderer::DrawQuad(GTexture* texture, const GVertex (&q)[4], GBlend blend,
 void GRenderer::DrawTexture(const std::string& name, float x, float y, float w, float h, const GUVRect& uv,
                             std::uint32_t argb) {
     GTexture* record = SetTexture(name);
-    if (!record || !record->texture) return;
+    if (!record || !record->texture || !drawPixels_) return;
     const SDL_Rect source{static_cast<int>(uv.u0 * static_cast<float>(record->width) + 0.5f),
                           static_cast<int>(uv.v0 * static_cast<float>(record->height) + 0.5f),
                           static_cast<int>((uv.u1 - uv.u0) * static_cast<float>(record->width) + 0.5f),
                           static_cast<int>((uv.v1 - uv.v0) * static_cast<float>(record->height) + 0.5f)};
-    const SDL_FRect target{x, y, w, h};
-    SDL_SetTextureBlendMode(record->texture, record->opaque && (argb >> 24) == 0xFF ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
-    SDL_SetTextureColorMod(record->texture, (argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
-    SDL_SetTextureAlphaMod(record->texture, argb >> 24);
-    SDL_RenderCopyF(renderer_, record->texture, &source, &target);
+    CopyPart(record, source, {x, y, w, h}, argb, GBlend::Alpha, SDL_FLIP_NONE);
+}
+
+void GRenderer::CopyPart(GTexture* texture, const SDL_Rect& source, const SDL_FRect& target, std::uint32_t argb,
+                         GBlend blend, int flip) {
+    const bool solid = texture->opaque && blend == GBlend::Alpha && Channel(argb, 24) == 0xFF;
+    const SDL_BlendMode mode = solid ? SDL_BLENDMODE_NONE : BlendMode(blend);
+    // The software renderer takes a target's size in whole pixels, dropping the fraction.
+    const int w = static_cast<int>(target.w), h = static_cast<int>(target.h);
+    const bool plain = (w == source.w && h == source.h && argb == 0xFFFFFFFF) || w * h < kLeastCopied;
+    SDL_Texture* ready = software_ && !flip && !plain ? copies_.Find(renderer_, {texture->texture, source, w, h, argb}) : nullptr;
+    if (ready) {
+        SDL_SetTextureBlendMode(ready, mode);
+        const SDL_FRect at{target.x, target.y, static_cast<float>(w), static_cast<float>(h)};
+        SDL_RenderCopyF(renderer_, ready, nullptr, &at);
+        return;
+    }
+    SDL_SetTextureBlendMode(texture->texture, mode);
+    SDL_SetTextureColorMod(texture->texture, Channel(argb, 16), Channel(argb, 8), Channel(argb, 0));
+    SDL_SetTextureAlphaMod(texture->texture, Channel(argb, 24));
+    if (flip)
+        SDL_RenderCopyExF(renderer_, texture->texture, &source, &target, 0.0, nullptr, static_cast<SDL_RendererFlip>(flip));
+    else
+        SDL_RenderCopyF(renderer_, texture->texture, &source, &target);
 }
 
 void GRenderer::FillRect(float x, float y, float w, float h, std::uint32_t argb) {
-    if (!renderer_) return;
+    if (!renderer_ || !drawPixels_) return;
     SetDrawColour(renderer_, argb);
     const SDL_FRect rect{x, y, w, h};
     if (SDL_RenderFillRectF(renderer_, &rect) != 0) EngineFailure("Fill rect", SDL_GetError());
 }
 
 bool GRenderer::ReadFrame(std::vector<std::uint32_t>& pixels) {
-    if (!renderer_) return false;
+    if (!renderer_ || !drawPixels_) return false;
     pixels.assign(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), 0);
     SDL_Rect all{0, 0, width_, height_};
     return SDL_RenderReadPixels(renderer_, &all, SDL_PIXELFORMAT_ARGB8888, pixels.data(), width_ * 4) == 0;

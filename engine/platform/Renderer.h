@@ -1,6 +1,8 @@
 #pragma once
 // The sprite renderer: textured, alpha-blended screen-space quads on a 1024x768 back buffer,
 // windowed or full screen (scaled and letterboxed), with the texture list and its folders.
+#include "CopyCache.h"
+
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -66,6 +68,10 @@ public:
     void Release();
     // Tests and benchmarks measure the software renderer whatever the settings say.
     void SetSoftwareOnly(bool on) { softwareOnly_ = on; }
+    // A headless driver that reads only what a frame holds (its texts, windows and controls)
+    // turns pixels off: every draw is still made, its texture found and counted, but nothing
+    // is rasterised, which is nearly all of a software frame's time. Captures then fail.
+    void SetDrawPixels(bool on) { drawPixels_ = on; }
     bool IsReady() const { return renderer_ != nullptr; }
     bool IsWindowed() const { return windowed_; }
 
@@ -100,6 +106,7 @@ public:
     // Reloads every listed texture after the device lost them.
     void ReloadTextures();
     const std::list<GTexture>& Textures() const { return textures_; }
+    const GCopyCache& Copies() const { return copies_; }
 
     // Draws the named texture (or the part given by uv) into the rectangle, tinted by argb.
     void DrawTexture(const std::string& name, float x, float y, float w, float h, const GUVRect& uv = {},
@@ -167,6 +174,10 @@ private:
     // changes; null when the texture cannot be made.
     GTexture* KeepMade(const std::string& name, const std::string& path, const std::vector<std::uint32_t>& pixels,
                        int width, int height);
+    // One part of a texture into a rectangle, tinted and blended: from a ready copy when the
+    // software renderer has one, else as it is.
+    void CopyPart(GTexture* texture, const SDL_Rect& source, const SDL_FRect& target, std::uint32_t argb, GBlend blend,
+                  int flip);
     void Unload();
     bool CreateBackBuffer();
     void MeasureOutput();
@@ -175,6 +186,9 @@ private:
 
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
+    bool drawPixels_ = true;
+    bool software_ = false;
+    GCopyCache copies_;
     // The back buffer the frame is drawn into; null only on a device without render targets,
     // which then draws straight to the window, unscaled.
     SDL_Texture* backBuffer_ = nullptr;
