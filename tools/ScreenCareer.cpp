@@ -22,11 +22,13 @@
 #include "LibRandom.h"
 #include "LibString.h"
 #include "Platform.h"
+#include "Renderer.h"
 #include "SIM_Album.h"
 #include "SIM_AlbumScreens.h"
 #include "SIM_Asset.h"
 #include "SIM_Auditions.h"
 #include "SIM_Band.h"
+#include "SIM_CareerHistory.h"
 #include "SIM_CareerStage.h"
 #include "SIM_DailyOptions.h"
 #include "SIM_Date.h"
@@ -45,8 +47,10 @@
 #include "SIM_Venue.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -68,7 +72,7 @@ const std::set<std::string>& PartWindows() {
     static const std::set<std::string> parts = {
         "tooltip",       "pane",        "control panel", "calendar",     "remarks",         "band state",
         "band tab",      "gig card",    "auditionee",    "rehearsal room", "rehearsal comment", "relax option",
-        "relax details", "shop card",   "mixer strip",   "jigsaw section", "studio selector",  "member",
+        "relax details", "shop card",   "songs tab",   "mixer strip",   "jigsaw section", "studio selector",  "member",
         "player",        "dialog",      "cash",          "fame",         "date",            ""};
     return parts;
 }
@@ -89,6 +93,32 @@ bool Shows(const std::string& drawn, const std::string& whole) {
     if (drawn.size() > dots && drawn.compare(drawn.size() - dots, dots, "...") == 0)
         return whole.rfind(drawn.substr(0, drawn.size() - dots), 0) == 0;
     return !drawn.empty() && whole.size() > drawn.size() && whole.rfind(drawn, 0) == 0 && whole[drawn.size()] == ' ';
+}
+
+// The process's resident memory, from the kernel's own account.
+double ResidentMegabytes() {
+    std::FILE* status = std::fopen("/proc/self/status", "r");
+    if (!status) return 0.0;
+    char line[256];
+    double kb = 0.0;
+    while (std::fgets(line, sizeof line, status))
+        if (std::sscanf(line, "VmRSS: %lf kB", &kb) == 1) break;
+    std::fclose(status);
+    return kb / 1024.0;
+}
+
+// A save keeps fame and cash to three decimals (and a float holds cash in the thousands to
+// about as much): a loaded career's may differ from the saved one by that little.
+bool SameFigure(float saved, float loaded) {
+    return std::abs(saved - loaded) <= 0.0006f + std::abs(saved) * 2.0e-7f;
+}
+
+// The state line without the figures a save rounds, which are compared as SameFigure says.
+std::string WithoutRounded(std::string state) {
+    for (const char* figure : {" fame ", " cash "})
+        if (const std::size_t at = state.find(figure); at != std::string::npos)
+            state.erase(at, state.find(' ', at + std::strlen(figure)) - at);
+    return state;
 }
 
 Point Centre(const GRect& r) { return {(r.left + r.right) / 2.0f, (r.top + r.bottom) / 2.0f}; }
@@ -186,8 +216,8 @@ private:
     void Arrived(const std::string& name) {
         if (!game_.inGame) return;
         if (name == "yearly review")
-            std::printf("yearly review %d: %s %s %s\n", ++reviews_, DateText().c_str(), StateText().c_str(),
-                        BandText().c_str());
+            std::printf("yearly review %d: %s %s %s rss %.0f MB\n", ++reviews_, DateText().c_str(), StateText().c_str(),
+                        BandText().c_str(), ResidentMegabytes());
         else if (name == "end of the game")
             std::printf("game end: %s %s\n", DateText().c_str(), StateText().c_str());
         else if (name == "stage announcement")
@@ -217,9 +247,7 @@ private:
     // window when the card is one, else the nearest below or beside it.
     static std::optional<Point> ControlFor(const std::string& whole, const std::string& label) {
         const GFrame& frame = Drawn();
-        const GFrameText* anchor = nullptr;
-        for (auto it = frame.texts.rbegin(); it != frame.texts.rend() && !anchor; ++it)
-            if (Shows(it->text, whole)) anchor = &*it;
+        const GFrameText* anchor = NameDrawn(whole);
         if (!anchor) return std::nullopt;
         const GFrameControl* best = nullptr;
         float bestDistance = 0.0f;
@@ -234,10 +262,18 @@ private:
         return Centre(best->rect);
     }
 
-    static std::optional<Point> TextAt(const std::string& whole) {
+    // The top-most text that is the name whole, else one that stands for it (shortened or the
+    // first line of it wrapped): "Lighting", a wrapped name's second line, is no "Lighting Rig".
+    static const GFrameText* NameDrawn(const std::string& whole) {
         const auto& texts = Drawn().texts;
-        for (auto it = texts.rbegin(); it != texts.rend(); ++it)
-            if (Shows(it->text, whole)) return Centre(it->rect);
+        for (bool exact : {true, false})
+            for (auto it = texts.rbegin(); it != texts.rend(); ++it)
+                if (exact ? it->text == whole : Shows(it->text, whole)) return &*it;
+        return nullptr;
+    }
+
+    static std::optional<Point> TextAt(const std::string& whole) {
+        if (const GFrameText* text = NameDrawn(whole)) return Centre(text->rect);
         return std::nullopt;
     }
 
@@ -319,7 +355,6 @@ private:
             {"message", {"OK"}},
             {"resignation", {"OK"}},
             {"stage announcement", {"Onwards"}},
-            {"yearly review", {"Onwards"}},
             {"news", {"Continue", "Head home"}},
             {"end of the game", {"Play on"}},
             {"gig", {"Back to work", "Head home"}},
@@ -344,7 +379,8 @@ private:
                 {"songwriting", &CareerPlayer::Songwriting},    {"song details", &CareerPlayer::RetireSong},
                 {"shop", &CareerPlayer::Shop},                  {"listen window", &CareerPlayer::Listen},
                 {"new album", &CareerPlayer::NewAlbum},         {"mixing desk", &CareerPlayer::Mix},
-                {"relax chooser", &CareerPlayer::DayOff},       {"desktop", &CareerPlayer::Desktop}};
+                {"relax chooser", &CareerPlayer::DayOff},       {"desktop", &CareerPlayer::Desktop},
+                {"yearly review", &CareerPlayer::YearlyReview}};
             for (const auto& [screen, buttons] : GoOn()) table.emplace(screen, &CareerPlayer::GoOnStep);
             return table;
         }();
@@ -365,6 +401,45 @@ private:
             break;
         }
         throw ScreenFailure{"no way on: none of its buttons is there"};
+    }
+
+    // The review shows the career so far as a chart; the career is then saved and loaded
+    // through the menus at the next quiet moment on the desktop, and must come back whole.
+    void YearlyReview() {
+        if (!ScreenDriver::Drawn(Translate("CHART_FAME")) || GetCareerHistory().weeks.empty())
+            throw ScreenFailure{"the yearly review shows no chart of the career"};
+        saveDue_ = true;
+        Click("Onwards", kFadeFrames);
+    }
+
+    void SaveAndLoad() {
+        saveDue_ = false;
+        const std::size_t weeks = GetCareerHistory().weeks.size();
+        const int day = GetSIM().turncount;
+        const std::string state = StateText();
+        const float fame = GetFame().fame, cash = GetFinances().cash;
+        hand_.Key("Escape");
+        hand_.Frames(2);
+        Click("OK", kFadeFrames);
+        Click("Save Game", kFadeFrames);
+        for (int i = 0; i < 31; ++i) hand_.Key("Backspace");
+        hand_.Type(kSaveName);
+        Click("Save", 2);
+        ClickIfThere("Overwrite", 2);
+        hand_.Frames(kFadeFrames);
+        Click("Load Game", kFadeFrames);
+        Click(kSaveName, kFadeFrames);
+        if (!game_.inGame) throw ScreenFailure{"the yearly save did not load"};
+        // The loaded world is a new one: nothing the player held on to from the old one stays.
+        wanted_ = nullptr;
+        listen_ = nullptr;
+        if (GetCareerHistory().weeks.size() != weeks || GetSIM().turncount != day || WithoutRounded(StateText()) != WithoutRounded(state) ||
+            !SameFigure(fame, GetFame().fame) || !SameFigure(cash, GetFinances().cash))
+            throw ScreenFailure{FormatText("the yearly save came back changed: %zu weeks of history for %zu, day %d for %d\n"
+                                           "  saved:  %s\n  loaded: %s",
+                                           GetCareerHistory().weeks.size(), weeks, GetSIM().turncount, day,
+                                           state.c_str(), StateText().c_str())};
+        std::printf("saved and loaded: %s, %zu weeks of history\n", DateText().c_str(), weeks);
     }
 
     void RecordOffer() { Click(HeadlessSignsRecordOffer() ? "Sign" : "Walk away", kFadeFrames); }
@@ -403,15 +478,15 @@ private:
         ClickCard(take->title, "Take it", kFadeFrames * 2);
     }
 
-    // Five cards show at a time: the arrow at the bottom of the list (the lower of the two
-    // unlabelled arrows beside it) brings up the rest.
-    void ScrollTo(const std::string& title) {
+    // A list shows a few rows at a time (five of the day's cards, a dozen songs): the arrow at
+    // the bottom of it (the lower of the two unlabelled arrows beside it) brings up the rest.
+    void ScrollTo(const std::string& title, const std::string& list = "daily options") {
         for (int i = 0; i < kMostPages && !TextAt(title); ++i) {
             const GFrame& frame = Drawn();
             const GFrameControl* down = nullptr;
             for (const GFrameControl& control : frame.controls)
                 if (control.enabled && control.label.empty() && control.window >= 0 &&
-                    frame.windows[static_cast<std::size_t>(control.window)].name == "daily options" &&
+                    frame.windows[static_cast<std::size_t>(control.window)].name == list &&
                     (!down || control.rect.top > down->rect.top))
                     down = &control;
             if (!down) return;
@@ -429,6 +504,7 @@ private:
 
     // ---- The control panel: the sensible player's act of the day, in its order.
     void Desktop() {
+        if (saveDue_) return SaveAndLoad();
         const int missing = MissingInstrument();
         auto once = [this](const std::string& act) { return tried_.insert(act).second; };
         if (wanted_ && once("buy")) return Open("Go shopping for instruments, gear and staff");
@@ -441,6 +517,7 @@ private:
         if (missing < 0 && HeadlessSongDue(&retire) && once("song")) {
             if (retire) {
                 Click("Songs");
+                ScrollTo(retire->name, "songs tab");
                 if (auto at = TextAt(retire->name)) ClickAt(*at, kFadeFrames);
                 return;
             }
@@ -591,7 +668,7 @@ private:
             for (const SIM_ShopModel::Tab& tab : SIM_ShopModel::Tabs())
                 if (tab.key == asset->shopTab) ClickIfThere(Translate(tab.label));
             if (FindOnPages(asset->displayName, "Show the next page", "Show the previous page"))
-                ClickCard(asset->displayName, "Buy", 4);
+                ClickCard(asset->displayName, Translate(asset->shopTab == "staff" ? "HOOK_HIRE" : "HOOK_PURCHASE"), 4);
             else
                 throw ScreenFailure{"\"" + asset->displayName + "\" is not on the shop's shelves"};
             DismissAdvice();
@@ -672,6 +749,8 @@ private:
     SIM_Asset* wanted_ = nullptr;
     SIM_AssetMusic* listen_ = nullptr;
     bool shoppingDay_ = false;
+    bool saveDue_ = false;
+    static constexpr const char* kSaveName = "Yearly review";
 };
 
 bool ParseWhole(const std::string& text, long long& out) {
@@ -698,6 +777,8 @@ int PlayCareerThroughScreens(const std::vector<std::string>& args) {
     }
     UseRunFolderHeadless();
     FrameRecorder().Enable(true);
+    // Only shots need pixels; the checks read what each frame holds.
+    Renderer().SetDrawPixels(!shots.empty());
     Game& game = GetGame();
     CareerPlayer player(game, shots, static_cast<int>(years) * kDaysPerGameYear);
     game.seedOverride = static_cast<std::uint32_t>(seed);
