@@ -354,6 +354,8 @@ void GRenderer::BeginFrame() {
 void GRenderer::EndFrame() {
     if (!renderer_) return;
     copies_.EndFrame();
+    constexpr std::uint64_t kSweepFrames = 250;
+    if (++frameCount_ % kSweepFrames == 0) DropUnusedTextures();
     if (!backBuffer_ || !drawPixels_) {
         if (drawPixels_) SDL_RenderPresent(renderer_);
         ++frames_;
@@ -491,8 +493,45 @@ std::vector<std::uint32_t> ResamplePixels(const std::vector<std::uint32_t>& pixe
 
 GTexture* GRenderer::FindMade(const std::string& name) {
     for (GTexture& made : scaled_)
-        if (made.name == name) return &made;
+        if (made.name == name) {
+            made.lastUse = frameCount_;
+            return &made;
+        }
     return nullptr;
+}
+
+std::size_t GRenderer::TexturePixels() const {
+    std::size_t pixels = 0;
+    for (const std::list<GTexture>* list : {&textures_, &scaled_})
+        for (const GTexture& texture : *list)
+            pixels += static_cast<std::size_t>(texture.width) * static_cast<std::size_t>(texture.height);
+    return pixels;
+}
+
+void GRenderer::DropUnusedTextures() {
+    std::size_t pixels = TexturePixels();
+    if (pixels <= textureBudget_) return;
+    struct Unused {
+        std::list<GTexture>* list;
+        std::list<GTexture>::iterator texture;
+    };
+    std::vector<Unused> unused;
+    for (std::list<GTexture>* list : {&textures_, &scaled_})
+        for (auto it = list->begin(); it != list->end(); ++it)
+            if (it->lastUse + kUnusedFrames < frameCount_) unused.push_back({list, it});
+    if (unused.empty()) return;
+    std::sort(unused.begin(), unused.end(),
+              [](const Unused& a, const Unused& b) { return a.texture->lastUse < b.texture->lastUse; });
+    for (const auto& [list, texture] : unused) {
+        if (pixels <= textureBudget_) break;
+        pixels -= static_cast<std::size_t>(texture->width) * static_cast<std::size_t>(texture->height);
+        if (texture->texture) SDL_DestroyTexture(texture->texture);
+        list->erase(texture);
+    }
+    // Sprites find their textures again, and no ready copy may outlive its source.
+    copies_.Clear();
+    lastDrawn_ = nullptr;
+    ++generation_;
 }
 
 GTexture* GRenderer::KeepMade(const std::string& name, const std::string& path, const std::vector<std::uint32_t>& pixels,
@@ -501,6 +540,7 @@ GTexture* GRenderer::KeepMade(const std::string& name, const std::string& path, 
     record.name = name;
     record.path = path;
     if (!CreateFromPixels(record, pixels, width, height)) return nullptr;
+    record.lastUse = frameCount_;
     scaled_.push_back(std::move(record));
     return &scaled_.back();
 }
@@ -546,6 +586,7 @@ GTexture* GRenderer::FindTexture(const std::string& name) {
     for (auto it = textures_.begin(); it != textures_.end(); ++it) {
         if (it->name != name) continue;
         textures_.splice(textures_.begin(), textures_, it);
+        textures_.front().lastUse = frameCount_;
         return &textures_.front();
     }
     if (!renderer_ || reportedMissing_.count(name)) return nullptr;
@@ -572,6 +613,7 @@ GTexture* GRenderer::FindTexture(const std::string& name) {
         reportedMissing_.insert(name);
         return nullptr;
     }
+    record.lastUse = frameCount_;
     textures_.push_front(std::move(record));
     DrawLog("Texture created : " + name);
     return &textures_.front();

@@ -23,6 +23,7 @@ struct GTexture {
     int width = 0;
     int height = 0;
     bool opaque = false;  // every texel has full alpha: copies need no blending
+    std::uint64_t lastUse = 0;  // the renderer's frame it was last asked for in
 };
 
 // Texture coordinates of a quad's top-left and bottom-right corners.
@@ -103,6 +104,13 @@ public:
     // whole screen every frame are blended once. Made once and kept like a scaled copy; null
     // when a picture is missing.
     GTexture* SummedTexture(const std::vector<std::string>& names, int width, int height, float weight);
+    // Textures (loaded, scaled and summed) are kept while they fit this many pixels; beyond
+    // it, those not asked for in kUnusedFrames are let go (and loaded again when asked for),
+    // so a long career does not keep every picture it has ever shown.
+    static constexpr std::size_t kTextureBudget = 8u << 20;
+    static constexpr std::uint64_t kUnusedFrames = 1500;
+    void SetTextureBudget(std::size_t pixels) { textureBudget_ = pixels; }
+    std::size_t TexturePixels() const;
     // Reloads every listed texture after the device lost them.
     void ReloadTextures();
     const std::list<GTexture>& Textures() const { return textures_; }
@@ -178,6 +186,8 @@ private:
     // software renderer has one, else as it is.
     void CopyPart(GTexture* texture, const SDL_Rect& source, const SDL_FRect& target, std::uint32_t argb, GBlend blend,
                   int flip);
+    // Lets go of the least recently used textures past the budget (see kTextureBudget).
+    void DropUnusedTextures();
     void Unload();
     bool CreateBackBuffer();
     void MeasureOutput();
@@ -188,6 +198,8 @@ private:
     SDL_Renderer* renderer_ = nullptr;
     bool drawPixels_ = true;
     bool software_ = false;
+    std::size_t textureBudget_ = kTextureBudget;
+    std::uint64_t frameCount_ = 0;  // frames ended since start-up; statistics do not reset it
     GCopyCache copies_;
     // The back buffer the frame is drawn into; null only on a device without render targets,
     // which then draws straight to the window, unscaled.

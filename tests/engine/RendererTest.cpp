@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <set>
 
 namespace {
 // A texture whose every texel is different: red = x * 4, green = y * 4.
@@ -230,6 +231,44 @@ TEST_F(RenderFixture, SpritesFindTheirTexturesAgainAfterARebuild) {
     copy.SetPosition(40.0f, 10.0f);
     copy.Draw();
     EXPECT_EQ(At(Frame(), 45, 15), 0x0000FFu);
+}
+
+// Past the budget, pictures left unused longest are let go and come back when asked for again;
+// what is still in use stays whatever the budget.
+TEST_F(RenderFixture, UnusedTexturesAreLetGoPastTheBudgetAndComeBack) {
+    for (const char* name : {"old1.png", "old2.png", "now1.png", "now2.png"}) SolidPicture(name, 16, 16, 0xFF00FF00);
+    Renderer().SetTextureBudget(3 * 16 * 16);
+    ASSERT_NE(Renderer().ScaledTexture(Renderer().FindTexture("old2.png"), 8, 8), nullptr);
+    Renderer().EndFrame();
+    Renderer().BeginFrame();
+    CTexturedSprite old("old1.png");  // used a frame later than old2 and its copy
+    old.SetRect(10.0f, 10.0f, 20.0f, 20.0f);
+    old.Draw();
+    const std::uint64_t generation = Renderer().Generation();
+    auto frames = [](std::uint64_t n) {
+        for (std::uint64_t i = 0; i < n; ++i) {
+            Renderer().BeginFrame();
+            Renderer().DrawTexture("now1.png", 0.0f, 0.0f, 16.0f, 16.0f);
+            Renderer().DrawTexture("now2.png", 0.0f, 0.0f, 16.0f, 16.0f);
+            Renderer().EndFrame();
+        }
+    };
+    frames(GRenderer::kUnusedFrames + 500);
+    std::set<std::string> kept;
+    for (const GTexture& texture : Renderer().Textures()) kept.insert(texture.name);
+    EXPECT_EQ(kept, (std::set<std::string>{"now1.png", "now2.png", "old1.png"}));  // the oldest went first
+    EXPECT_LE(Renderer().TexturePixels(), 3u * 16u * 16u);
+    EXPECT_GT(Renderer().Generation(), generation);
+    // Even far past the budget, textures in use stay.
+    Renderer().SetTextureBudget(0);
+    frames(GRenderer::kUnusedFrames + 500);
+    kept.clear();
+    for (const GTexture& texture : Renderer().Textures()) kept.insert(texture.name);
+    EXPECT_EQ(kept, (std::set<std::string>{"now1.png", "now2.png"}));
+    Renderer().BeginFrame();
+    old.Draw();  // its texture was let go: the sprite finds it again
+    EXPECT_EQ(At(Frame(), 15, 15), 0x00FF00u);
+    Renderer().SetTextureBudget(GRenderer::kTextureBudget);
 }
 
 TEST_F(RenderFixture, VertexBufferKeepsItsCapacity) {
