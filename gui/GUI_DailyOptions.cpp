@@ -111,8 +111,10 @@ GUI_DailyOptions::GUI_DailyOptions() : layout_(static_cast<float>(kScreenWidth),
                              SIM_DailyOptionsLayout::kRowHeight;
     up_ = Add<GUI_IconButton>("up.dds", "up_h.dds", [this] { Scroll(-1); });
     up_->SetRect(kScrollX, listTop, kScrollX + kScrollSize, listTop + kScrollSize);
+    up_->SetTooltipKey("DAILYOPTIONS_UP_TOOLTIP");
     down_ = Add<GUI_IconButton>("down.dds", "down_h.dds", [this] { Scroll(1); });
     down_->SetRect(kScrollX, listBottom - kScrollSize, kScrollX + kScrollSize, listBottom);
+    down_->SetTooltipKey("DAILYOPTIONS_DOWN_TOOLTIP");
     Refresh();
 }
 

@@ -474,24 +474,15 @@ private:
             return;
         }
         if (take->kind == OPTION_PUBLICITY) ++HeadlessTally().publicity;
-        ScrollTo(take->title);
+        ScrollTo(take->title, Translate("DAILYOPTIONS_DOWN_TOOLTIP"));
         ClickCard(take->title, "Take it", kFadeFrames * 2);
     }
 
-    // A list shows a few rows at a time (five of the day's cards, a dozen songs): the arrow at
-    // the bottom of it (the lower of the two unlabelled arrows beside it) brings up the rest.
-    void ScrollTo(const std::string& title, const std::string& list = "daily options") {
-        for (int i = 0; i < kMostPages && !TextAt(title); ++i) {
-            const GFrame& frame = Drawn();
-            const GFrameControl* down = nullptr;
-            for (const GFrameControl& control : frame.controls)
-                if (control.enabled && control.label.empty() && control.window >= 0 &&
-                    frame.windows[static_cast<std::size_t>(control.window)].name == list &&
-                    (!down || control.rect.top > down->rect.top))
-                    down = &control;
-            if (!down) return;
-            ClickAt(Centre(down->rect));
-        }
+    // A list shows a few rows at a time (five of the day's cards, a dozen songs); its lower arrow
+    // brings up the rest.
+    void ScrollTo(const std::string& title, const std::string& downArrow) {
+        for (int i = 0; i < kMostPages && !TextAt(title); ++i)
+            if (!ClickIfThere(downArrow)) return;
     }
 
     void Endorsement() {
@@ -517,7 +508,7 @@ private:
         if (missing < 0 && HeadlessSongDue(&retire) && once("song")) {
             if (retire) {
                 Click("Songs");
-                ScrollTo(retire->name, "songs tab");
+                ScrollTo(retire->name, Translate("SONGLIST_DOWN_TOOLTIP"));
                 if (auto at = TextAt(retire->name)) ClickAt(*at, kFadeFrames);
                 return;
             }
