@@ -21,9 +21,14 @@ SDL_Texture* GCopyCache::Make(SDL_Renderer* renderer, const Key& key) {
         SDL_DestroyTexture(copy);
         return nullptr;
     }
-    // Replacing, not blending: the copy takes the tinted texels, alpha and all, as the draw
-    // would have blended them.
-    SDL_SetTextureBlendMode(key.source, SDL_BLENDMODE_NONE);
+    // A blended draw's copy takes the tinted texels, alpha and all, as the draw would have
+    // blended them. An added one is added onto opaque black, which leaves each colour times
+    // its alpha, as the draw would have added it, and the alpha full.
+    if (key.additive) {
+        SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+        SDL_RenderClear(renderer);
+    }
+    SDL_SetTextureBlendMode(key.source, key.additive ? SDL_BLENDMODE_ADD : SDL_BLENDMODE_NONE);
     SDL_SetTextureColorMod(key.source, (key.argb >> 16) & 0xFF, (key.argb >> 8) & 0xFF, key.argb & 0xFF);
     SDL_SetTextureAlphaMod(key.source, key.argb >> 24);
     const bool drawn = SDL_RenderCopy(renderer, key.source, &key.part, nullptr) == 0;

@@ -17,6 +17,7 @@
 #include <cstring>
 #include <deque>
 #include <filesystem>
+#include <malloc.h>
 
 namespace fs = std::filesystem;
 
@@ -532,6 +533,9 @@ void GRenderer::DropUnusedTextures() {
     copies_.Clear();
     lastDrawn_ = nullptr;
     ++generation_;
+    // Pictures come and go in every size: the allocator keeps the freed pages unless asked to
+    // give them back, and the process would grow for no use.
+    malloc_trim(0);
 }
 
 GTexture* GRenderer::KeepMade(const std::string& name, const std::string& path, const std::vector<std::uint32_t>& pixels,
@@ -734,8 +738,12 @@ void GRenderer::CopyPart(GTexture* texture, const SDL_Rect& source, const SDL_FR
     const SDL_BlendMode mode = solid ? SDL_BLENDMODE_NONE : BlendMode(blend);
     // The software renderer takes a target's size in whole pixels, dropping the fraction.
     const int w = static_cast<int>(target.w), h = static_cast<int>(target.h);
-    const bool plain = (w == source.w && h == source.h && argb == 0xFFFFFFFF) || w * h < kLeastCopied;
-    SDL_Texture* ready = software_ && !flip && !plain ? copies_.Find(renderer_, {texture->texture, source, w, h, argb}) : nullptr;
+    const bool additive = blend == GBlend::Additive;
+    // Plain: unstretched, untinted, and opaque if added.
+    const bool plain = (w == source.w && h == source.h && argb == 0xFFFFFFFF && (!additive || texture->opaque)) ||
+                       w * h < kLeastCopied;
+    SDL_Texture* ready = nullptr;
+    if (software_ && !flip && !plain) ready = copies_.Find(renderer_, {texture->texture, source, w, h, argb, additive});
     if (ready) {
         SDL_SetTextureBlendMode(ready, mode);
         const SDL_FRect at{target.x, target.y, static_cast<float>(w), static_cast<float>(h)};

@@ -147,6 +147,8 @@ TEST_F(RenderFixture, RepeatedDrawsComeFromReadyCopiesThatLookTheSame) {
         Renderer().DrawTexture("glow.png", 200.0f, 20.0f, 120.0f, 90.0f, {0.25f, 0.0f, 1.0f, 0.5f}, 0x80FF8040);  // a part, tinted
         const float xs[4] = {340.0f, 420.0f, 340.0f, 420.0f}, ys[4] = {20.0f, 20.0f, 80.0f, 80.0f};
         Renderer().DrawCorners(glow, xs, ys, {}, 0xA080C0FF, GBlend::Additive);                // added, tinted
+        const float xs3[4] = {440.0f, 520.0f, 440.0f, 520.0f}, ys3[4] = {100.0f, 100.0f, 160.0f, 160.0f};
+        Renderer().DrawCorners(glow, xs3, ys3, {}, 0xFFFFFFFF, GBlend::Additive);              // added as it is
         const float xs2[4] = {10.0f, 200.0f, 10.0f, 200.0f}, ys2[4] = {200.0f, 200.0f, 350.0f, 350.0f};
         Renderer().DrawCorners(glow, xs2, ys2, {}, changing, GBlend::Additive);               // never the same twice
     };
@@ -162,7 +164,7 @@ TEST_F(RenderFixture, RepeatedDrawsComeFromReadyCopiesThatLookTheSame) {
     draw(0xFF102030);  // the first frame's tint again
     Renderer().EndFrame();
     const auto copied = Frame();
-    EXPECT_EQ(Renderer().Copies().Copies(), 3u);
+    EXPECT_EQ(Renderer().Copies().Copies(), 4u);
     // Tinting first and blending after rounds twice where the direct draw rounds once: a step or
     // two in a channel, never more.
     int worst = 0;
