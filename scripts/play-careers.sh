@@ -2,7 +2,7 @@
 # Plays ten-year careers of the sensible player through the real game's screens for seeds 1..10
 # (play-career, Release build, as many at once as there are cores) and prints a table: seed,
 # fame, money earned, cash, gigs, albums, deal, stage, resident memory at the first and the last
-# yearly review, failures; then the medians of fame and money earned. Exits 1 when a career failed.
+# yearly review (a career of Y years shows Y - 1: the last day ends it), failures; then the medians of fame and money earned. Exits 1 when a career failed.
 # Usage: scripts/play-careers.sh [FIRST LAST [YEARS]]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -27,7 +27,7 @@ for ((seed = first; seed <= last; seed++)); do
 done
 wait
 
-echo "| seed | fame | money earned | cash | gigs | albums | deal | stage | memory at review 1 / $years | failures |"
+echo "| seed | fame | money earned | cash | gigs | albums | deal | stage | memory at the first / last yearly review | failures |"
 echo "|---|---|---|---|---|---|---|---|---|---|"
 failed=0 fames=() earnings=()
 for ((seed = first; seed <= last; seed++)); do

@@ -356,7 +356,6 @@ private:
             {"resignation", {"OK"}},
             {"stage announcement", {"Onwards"}},
             {"news", {"Continue", "Head home"}},
-            {"end of the game", {"Play on"}},
             {"gig", {"Back to work", "Head home"}},
             {"publicity", {"Continue"}},
             {"relax results", {"Back to work"}},
@@ -380,7 +379,7 @@ private:
                 {"shop", &CareerPlayer::Shop},                  {"listen window", &CareerPlayer::Listen},
                 {"new album", &CareerPlayer::NewAlbum},         {"mixing desk", &CareerPlayer::Mix},
                 {"relax chooser", &CareerPlayer::DayOff},       {"desktop", &CareerPlayer::Desktop},
-                {"yearly review", &CareerPlayer::YearlyReview}};
+                {"yearly review", &CareerPlayer::YearlyReview}, {"end of the game", &CareerPlayer::EndOfGame}};
             for (const auto& [screen, buttons] : GoOn()) table.emplace(screen, &CareerPlayer::GoOnStep);
             return table;
         }();
@@ -406,10 +405,19 @@ private:
     // The review shows the career so far as a chart; the career is then saved and loaded
     // through the menus at the next quiet moment on the desktop, and must come back whole.
     void YearlyReview() {
-        if (!ScreenDriver::Drawn(Translate("CHART_FAME")) || GetCareerHistory().weeks.empty())
-            throw ScreenFailure{"the yearly review shows no chart of the career"};
+        ExpectChart();
         saveDue_ = true;
         Click("Onwards", kFadeFrames);
+    }
+
+    void EndOfGame() {
+        ExpectChart();
+        Click("Play on", kFadeFrames);
+    }
+
+    void ExpectChart() const {
+        if (!ScreenDriver::Drawn(Translate("CHART_FAME")) || GetCareerHistory().weeks.empty())
+            throw ScreenFailure{"the " + screen_ + " shows no chart of the career"};
     }
 
     void SaveAndLoad() {
