@@ -47,20 +47,29 @@ GRect CardArea(const GUI_BaseElement& e) { return e.Area(); }
 
 // ---- Cards and strips ----
 
+GUI_DailyOption::GUI_DailyOption(const SIM_DailyOption& option)
+    : picture_(option.picture), title_(option.title), text_(option.text) {}
+
 void GUI_DailyOption::Draw() {
     const GRect r = CardArea(*this);
     DrawFramedBox(r, GUI_Style::kButtonFrame);
     const float top = r.top + kCardPad, bottom = r.bottom - kCardPad;
     float x = r.left + kCardPad;
-    if (!option_.picture.empty()) {
-        Renderer().DrawTexture(option_.picture, x, top, kCardPictureW, bottom - top);
+    if (!picture_.empty()) {
+        Renderer().DrawTexture(picture_, x, top, kCardPictureW, bottom - top);
         x += kCardPictureW + kCardPad * 2.0f;
     }
     // The OK button sits at the right end of the card.
     const float textRight = r.right - kOkWidth - kCardPad * 3.0f;
-    DrawText(GUI_Style::kHeading, FitText(GUI_Style::kHeading, option_.title, textRight - x), x, top, GUI_Style::kGold);
-    DrawTextWrapped(GUI_Style::kBody, option_.text, x, top + GUI_Style::kHeading.size + 6.0f, textRight - x,
+    DrawText(GUI_Style::kHeading, FitText(GUI_Style::kHeading, title_, textRight - x), x, top, GUI_Style::kGold);
+    DrawTextWrapped(GUI_Style::kBody, text_, x, top + GUI_Style::kHeading.size + 6.0f, textRight - x,
                     GUI_Style::kCream);
+}
+
+GUI_MessageStrip::GUI_MessageStrip(const SIM_Message& message) : fromMember_(message.owner != nullptr), text_(message.text) {
+    if (!message.owner) return;
+    portrait_ = message.owner->GetPortrait();
+    name_ = message.owner->fullname;
 }
 
 void GUI_MessageStrip::Draw() {
@@ -68,16 +77,15 @@ void GUI_MessageStrip::Draw() {
     DrawFramedBox(r, GUI_Style::kButtonFrame, 0xFFD0C0B0);
     const float top = r.top + kCardPad;
     float x = r.left + kCardPad;
-    if (message_.owner) {
-        const std::string portrait = message_.owner->GetPortrait();
-        if (!portrait.empty()) {
-            Renderer().DrawTexture(portrait, x, top, kPortrait, kPortrait);
+    if (fromMember_) {
+        if (!portrait_.empty()) {
+            Renderer().DrawTexture(portrait_, x, top, kPortrait, kPortrait);
             x += kPortrait + kCardPad;
         }
-        DrawText(GUI_Style::kSubheading, FitText(GUI_Style::kSubheading, message_.owner->fullname, r.right - kCardPad - x), x,
-                 top, GUI_Style::kGold);
+        DrawText(GUI_Style::kSubheading, FitText(GUI_Style::kSubheading, name_, r.right - kCardPad - x), x, top,
+                 GUI_Style::kGold);
     }
-    DrawTextWrapped(GUI_Style::kBody, message_.text, x, top + GUI_Style::kSubheading.size + 4.0f,
+    DrawTextWrapped(GUI_Style::kBody, text_, x, top + GUI_Style::kSubheading.size + 4.0f,
                     r.right - kCardPad - x, GUI_Style::kCream);
 }
 

@@ -11,24 +11,27 @@
 struct SIM_DailyOption;
 struct SIM_Message;
 
-// One option's card: its picture, title and text (its OK button sits beside it).
+// One option's card: its picture, title and text (its OK button sits beside it). Cards and
+// strips keep what they draw: a day that ends under the screen (a gig played from it) takes its
+// options and remarks along while the screen is still fading away.
 class GUI_DailyOption : public GUI_BaseElement {
 public:
-    explicit GUI_DailyOption(const SIM_DailyOption& option) : option_(option) {}
+    explicit GUI_DailyOption(const SIM_DailyOption& option);
     void Draw() override;
 
 private:
-    const SIM_DailyOption& option_;
+    std::string picture_, title_, text_;
 };
 
 // One remark: the member's face and name, and what he said.
 class GUI_MessageStrip : public GUI_BaseElement {
 public:
-    explicit GUI_MessageStrip(const SIM_Message& message) : message_(message) {}
+    explicit GUI_MessageStrip(const SIM_Message& message);
     void Draw() override;
 
 private:
-    const SIM_Message& message_;
+    bool fromMember_ = false;
+    std::string portrait_, name_, text_;
 };
 
 class GUI_DailyOptions : public GUI_WindowBase {

@@ -19,6 +19,7 @@
 #include "SIM_Song.h"
 #include "SIM_Attribute.h"
 #include "SIM_DailyOptions.h"
+#include "SIM_Person.h"
 #include "SIM_FunctionTable.h"
 #include "SIM_Endorsements.h"
 #include "SIM_Finances.h"
@@ -101,6 +102,17 @@ TEST_F(Screens, ADayThatEndsUnderTheOptionsScreenIsShownOnIt) {
     EXPECT_EQ(GUI_DailyOptions::Current(), screen);
     EXPECT_NE(screen->DateLine(), firstDate);
     DesktopFrame();
+    // Remarks change under it too (members add theirs, a rehearsal clears them): its strips
+    // keep what they show, so drawing them after the list moved reads nothing freed (the
+    // sanitizer build would stop here).
+    const SIM_Musician& member = CreateMusician();
+    GetDailyOptions().AddMessage(&member, "Not again");
+    GUI_DailyOptions::Show();
+    for (int i = 0; i < 40; ++i) GetDailyOptions().AddMessage(&member, "And again");
+    DesktopFrame();
+    GetDailyOptions().ClearMessages();
+    DesktopFrame();
+    EXPECT_EQ(GUI_DailyOptions::Current(), screen);
     // Its first showing came with a word of advice, over it.
     ASSERT_NE(OpenHintWindow(), nullptr);
     OpenHintWindow()->Close();
