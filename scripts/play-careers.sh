@@ -34,18 +34,21 @@ for ((seed = first; seed <= last; seed++)); do
   log="$home/seed$seed.txt"
   end=$(grep '^end: ' "$log" | tail -1 || true)
   field() { sed -n "s/.* $1 \([^ ]*\) .*/\1/p" <<<"$end"; }
-  rss() { grep '^yearly review ' "$log" | sed -n "$1s/.* rss \([0-9]*\) MB.*/\1/p"; }
+  rss() { { grep '^yearly review ' "$log" || true; } | sed -n "$1s/.* rss \([0-9]*\) MB.*/\1/p"; }
   failures=$(grep -c 'play-career: ' "$log" || true)
-  if [[ $(cat "$home/seed$seed.rc") -ne 0 ]]; then
+  status=$(cat "$home/seed$seed.rc")
+  if [[ $status -ne 0 ]]; then
     failed=1
-    failures="$failures ($(grep -m1 'play-career: ' "$log" | cut -c1-120))"
+    # A career that died (a crash) says so in its status alone.
+    why=$( (grep -m1 'play-career: ' "$log" || echo "exit status $status, last line: $(tail -1 "$log")") | cut -c1-120)
+    failures="$failures ($why)"
   fi
   fames+=("$(field fame)") earnings+=("$(field earned)")
   printf '| %s | %s | $%s | $%s | %s | %s | %s | %s | %s / %s MB | %s |\n' "$seed" "$(field fame)" "$(field earned)" \
     "$(field cash)" "$(field played)" "$(field albums)" "$(field deal)" "$(field stage)" "$(rss 1)" "$(rss '$')" \
     "$failures"
 done
-median() { printf '%s\n' "$@" | sort -g | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
+median() { printf '%s\n' "$@" | { grep . || true; } | sort -g | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
 echo
 echo "median fame $(median "${fames[@]}"), median money earned \$$(median "${earnings[@]}")"
 exit "$failed"
