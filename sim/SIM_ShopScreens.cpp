@@ -50,6 +50,10 @@ const std::vector<SIM_ShopModel::Tab>& SIM_ShopModel::Tabs() {
     return tabs;
 }
 
+std::string SIM_ShopModel::BuyLabel(const std::string& tab) {
+    return Translate(tab == "staff" ? "HOOK_HIRE" : "HOOK_PURCHASE");
+}
+
 std::vector<SIM_ShopModel::Card> SIM_ShopModel::Cards(const std::string& tab) const {
     const SIM_Finances& money = GetFinances();
     const bool staff = tab == "staff";
@@ -67,7 +71,7 @@ std::vector<SIM_ShopModel::Card> SIM_ShopModel::Cards(const std::string& tab) co
         if (const auto* merch = dynamic_cast<const SIM_Merchandise*>(asset))
             card.stockLine = FormatText("%s : %d", Translate("MERCHANDISE_CURRENT_STOCK").c_str(), merch->Stock());
         card.wantedLine = WishLine(*asset);
-        card.buyLabel = Translate(staff ? "HOOK_HIRE" : "HOOK_PURCHASE");
+        card.buyLabel = BuyLabel(tab);
         // The till does not check the cash, but a shop that lets the band buy on money it does not
         // have would only run it into debt: the button is greyed and says why.
         card.canBuy = cost <= money.cash;

@@ -30,6 +30,8 @@ public:
     // Every member is asked what he wants, so the cards can say so.
     SIM_ShopModel();
     static const std::vector<Tab>& Tabs();
+    // The cards' button on a tab, translated: staff are hired, the rest bought.
+    static std::string BuyLabel(const std::string& tab);
     // The cards of one tab as the band's cash stands now.
     std::vector<Card> Cards(const std::string& tab) const;
     // The card's button: refused while the band cannot pay; otherwise the asset is bought.

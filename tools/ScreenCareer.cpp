@@ -321,11 +321,7 @@ private:
     bool FindOnPages(const std::string& whole, const std::string& nextPage, const std::string& firstPage) {
         while (ClickIfThere(firstPage)) {
         }
-        for (int page = 0; page < kMostPages; ++page) {
-            if (TextAt(whole)) return true;
-            if (!ClickIfThere(nextPage)) return false;
-        }
-        return false;
+        return ScrollTo(whole, nextPage);
     }
 
     void ClickCard(const std::string& whole, const std::string& label, int settle = 2) {
@@ -441,8 +437,10 @@ private:
         // The loaded world is a new one: nothing the player held on to from the old one stays.
         wanted_ = nullptr;
         listen_ = nullptr;
-        if (GetCareerHistory().weeks.size() != weeks || GetSIM().turncount != day || WithoutRounded(StateText()) != WithoutRounded(state) ||
-            !SameFigure(fame, GetFame().fame) || !SameFigure(cash, GetFinances().cash))
+        const bool same = GetCareerHistory().weeks.size() == weeks && GetSIM().turncount == day &&
+                          WithoutRounded(StateText()) == WithoutRounded(state) && SameFigure(fame, GetFame().fame) &&
+                          SameFigure(cash, GetFinances().cash);
+        if (!same)
             throw ScreenFailure{FormatText("the yearly save came back changed: %zu weeks of history for %zu, day %d for %d\n"
                                            "  saved:  %s\n  loaded: %s",
                                            GetCareerHistory().weeks.size(), weeks, GetSIM().turncount, day,
@@ -486,11 +484,12 @@ private:
         ClickCard(take->title, "Take it", kFadeFrames * 2);
     }
 
-    // A list shows a few rows at a time (five of the day's cards, a dozen songs); its lower arrow
-    // brings up the rest.
-    void ScrollTo(const std::string& title, const std::string& downArrow) {
-        for (int i = 0; i < kMostPages && !TextAt(title); ++i)
-            if (!ClickIfThere(downArrow)) return;
+    // Pages on (or down a list that shows a few rows at a time: five of the day's cards, a
+    // dozen songs) until the name is drawn; true when it is.
+    bool ScrollTo(const std::string& whole, const std::string& next) {
+        for (int i = 0; i < kMostPages && !TextAt(whole); ++i)
+            if (!ClickIfThere(next)) break;
+        return TextAt(whole).has_value();
     }
 
     void Endorsement() {
@@ -667,7 +666,7 @@ private:
             for (const SIM_ShopModel::Tab& tab : SIM_ShopModel::Tabs())
                 if (tab.key == asset->shopTab) ClickIfThere(Translate(tab.label));
             if (FindOnPages(asset->displayName, "Show the next page", "Show the previous page"))
-                ClickCard(asset->displayName, Translate(asset->shopTab == "staff" ? "HOOK_HIRE" : "HOOK_PURCHASE"), 4);
+                ClickCard(asset->displayName, SIM_ShopModel::BuyLabel(asset->shopTab), 4);
             else
                 throw ScreenFailure{"\"" + asset->displayName + "\" is not on the shop's shelves"};
             DismissAdvice();

@@ -96,7 +96,8 @@ public:
     GTexture* FindTexture(const std::string& name);
     // Makes a texture current; asking for the current one again only counts a redundant call.
     GTexture* SetTexture(const std::string& name);
-    // The texture resampled to the given size, made once and kept until the device changes.
+    // The texture resampled to the given size, made once and kept while it is used (see
+    // kTextureBudget) or until the device changes.
     // Software rendering copies unscaled pixels far faster than it stretches them.
     GTexture* ScaledTexture(GTexture* source, int width, int height);
     // The named pictures at that size added together, each scaled by its alpha and by weight,
