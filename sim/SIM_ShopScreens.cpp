@@ -51,7 +51,8 @@ const std::vector<SIM_ShopModel::Tab>& SIM_ShopModel::Tabs() {
 }
 
 std::string SIM_ShopModel::BuyLabel(const std::string& tab) {
-    return Translate(tab == "staff" ? "HOOK_HIRE" : "HOOK_PURCHASE");
+    const bool staff = tab == "staff";  // not a data key
+    return Translate(staff ? "HOOK_HIRE" : "HOOK_PURCHASE");
 }
 
 std::vector<SIM_ShopModel::Card> SIM_ShopModel::Cards(const std::string& tab) const {
